@@ -1,0 +1,90 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace plevo {
+
+inline constexpr std::string_view kCountFileName = "~NP~01.tmp";
+inline constexpr std::string_view kListFileName = "~PL~01.tmp";
+inline constexpr std::string_view kRegionFileName = "Region.txt";
+
+// The running state of the polygon, held as the texts the Point Index window shows.
+struct PointIndex
+{
+    std::string lastX = "0";
+    std::string lastY = "0";
+    std::string total = "0";
+};
+
+enum class FileRole { CountFile, ListFile, RegionFile };
+
+struct FileProblem
+{
+    FileRole role;
+    std::filesystem::path path;
+    std::string reason; // the system's words
+};
+
+struct SaveResult
+{
+    bool saved = false;
+    // Why nothing was saved; or, after a save, a scratch file that could not be emptied.
+    std::optional<FileProblem> problem;
+};
+
+// Lines 1 to 11 of Region.txt, each ended by CR LF: the comment block, the note
+// line and the "[Normal]" section line.
+std::string regionFileHeader();
+
+// "*", `text` centred in 44 characters (the odd blank goes to the right), "*".
+std::string starredLine(std::string_view text);
+
+// The clicked corners of one polygon and the two scratch files that mirror them:
+// the count file ("NumPoints=" total CR LF, rewritten whole) and the list file
+// ("PointList=" and "x,y," per point, appended to). The points are also kept in
+// memory, so that a scratch file that could not be written does not lose a point:
+// the next successful write brings both files back in step.
+class PointStore
+{
+public:
+    explicit PointStore(std::filesystem::path scratchDirectory);
+
+    const PointIndex& index() const { return m_index; }
+    std::filesystem::path countFile() const { return m_directory / kCountFileName; }
+    std::filesystem::path listFile() const { return m_directory / kListFileName; }
+
+    // Empties the point list: total becomes "0" and both files are written empty.
+    // lastX and lastY keep their values.
+    std::optional<FileProblem> NewFile();
+
+    // Records the point shown by the readouts: lastX and lastY take the texts,
+    // total grows by one, then UpdateFiles runs.
+    std::optional<FileProblem> recordPoint(std::string x, std::string y);
+
+    // Writes `directory`/Region.txt from the scratch files behind the fixed
+    // header, replacing any file of that name, then empties the point list.
+    // When the region file cannot be written, nothing changes: not the points,
+    // not the scratch files, not an existing Region.txt.
+    SaveResult SaveRegionFile(const std::filesystem::path& directory);
+
+    // Deletes the list file, then the count file. A file that is already gone is fine.
+    void deleteFiles();
+
+private:
+    std::optional<FileProblem> UpdateFiles();
+    std::optional<FileProblem> rewriteBothFiles();
+    std::string countFileText() const;
+    std::string listFileText() const;
+
+    std::filesystem::path m_directory;
+    PointIndex m_index;
+    std::vector<std::pair<std::string, std::string>> m_points;
+    bool m_filesInStep = false;
+};
+
+} // namespace plevo
