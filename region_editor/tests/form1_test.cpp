@@ -1,0 +1,294 @@
+#include "plevotestsupport.h"
+
+#include "form4.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+
+using kit::MessageAnswer;
+using kit::MessageButtons;
+using kit::MessageIcon;
+
+namespace plevo::testing {
+namespace {
+
+class MainWindow : public PlevoWindowTest
+{
+protected:
+    QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
+};
+
+TEST_F(MainWindow, StartsAtOneTimesWithEmptyScratchFilesAndNoPanel)
+{
+    EXPECT_EQ(form->windowTitle(), "Plevo");
+    EXPECT_EQ(form->size(), QSize(288, 186));
+    EXPECT_EQ(control("Image1")->geometry(), QRect(8, 16, 275, 116));
+    EXPECT_EQ(text("Text1"), "0");
+    EXPECT_EQ(text("Text2"), "0");
+    EXPECT_EQ(text("Text3"), "Plevo 1.0");
+    for (const char* panel : {"Picture1", "Picture2", "Picture3", "Picture4"})
+        EXPECT_FALSE(shown(panel)) << panel;
+    EXPECT_EQ(scratchFile("~NP~01.tmp"), "NumPoints=\r\n");
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=");
+    EXPECT_TRUE(dialogs.calls().empty());
+}
+
+TEST_F(MainWindow, ReadsOutTheSkinPixelUnderThePointerAtEveryMagnification)
+{
+    QWidget* picture = control("Image1");
+    const auto readAt = [&](QPoint p) {
+        movePointer(p);
+        return text("Text1") + "," + text("Text2");
+    };
+    EXPECT_EQ(readAt({0, 0}), "1,1");
+    EXPECT_EQ(readAt({274, 115}), "275,116");
+    EXPECT_EQ(readAt({10, 20}), "11,21");
+
+    click("Image18");
+    click("Image15");
+    EXPECT_EQ(picture->size(), QSize(550, 232));
+    EXPECT_EQ(readAt({21, 41}), "11,21");
+    EXPECT_EQ(readAt({0, 0}), "1,1");
+    EXPECT_EQ(readAt({549, 231}), "275,116");
+
+    click("Image18");
+    click("Image15");
+    EXPECT_EQ(picture->size(), QSize(1100, 464));
+    EXPECT_EQ(readAt({40, 80}), "11,21");
+    EXPECT_EQ(readAt({43, 83}), "11,21");
+    EXPECT_EQ(readAt({1099, 463}), "275,116");
+}
+
+TEST_F(MainWindow, AClickRecordsTheLastReadoutAndHidesEveryPanel)
+{
+    click("Image4");
+    click("Image8");
+    ASSERT_TRUE(shown("Picture2"));
+    ASSERT_TRUE(shown("Picture1"));
+
+    clickPicture({11, 6});
+    EXPECT_FALSE(shown("Picture2"));
+    EXPECT_FALSE(shown("Picture1"));
+    EXPECT_EQ(text("Text3"), "Last point -- X:12 Y:7");
+    ASSERT_NE(form->pointIndexWindow(), nullptr);
+    EXPECT_FALSE(form->pointIndexWindow()->isVisible());
+    EXPECT_EQ(scratchFile("~NP~01.tmp"), "NumPoints=1\r\n");
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=12,7,");
+
+    // A click carries no position of its own: it takes what the readouts show.
+    movePointer({274, 115});
+    QTest::mouseClick(control("Image1"), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(form->pointIndex().lastX, "275");
+    EXPECT_EQ(form->pointIndex().total, "2");
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=12,7,275,116,");
+
+    QTest::mouseClick(control("Image1"), Qt::RightButton, {}, QPoint(3, 3));
+    EXPECT_EQ(form->pointIndex().total, "2");
+}
+
+TEST_F(MainWindow, ThePointIndexWindowShowsTheIndexAndOnlyHidesWhenClosed)
+{
+    clickPicture({0, 0});
+    clickPicture({99, 49});
+    click("Image8");
+    click("Image11");
+    Form4* index = form->pointIndexWindow();
+    ASSERT_TRUE(index->isVisible());
+    EXPECT_FALSE(shown("Picture1"));
+    const auto box = [&](const char* name) { return index->findChild<QLineEdit*>(QLatin1String(name))->text(); };
+    EXPECT_EQ(box("Text1"), "100");
+    EXPECT_EQ(box("Text2"), "50");
+    EXPECT_EQ(box("Text3"), "2");
+
+    clickIn(index->findChild<kit::PictureButton*>("Image2"));
+    EXPECT_EQ(dialogs.lastCall().title, "Help");
+    EXPECT_EQ(dialogs.lastCall().text, "Help will be developed soon");
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Information);
+
+    clickIn(index->findChild<kit::PictureButton*>("Image1"));
+    EXPECT_FALSE(index->isVisible());
+    EXPECT_EQ(form->pointIndexWindow(), index);
+
+    click("Image4");
+    click("Image20");
+    EXPECT_EQ(box("Text3"), "0");
+    EXPECT_EQ(box("Text1"), "100");
+    EXPECT_FALSE(shown("Picture2"));
+    EXPECT_EQ(text("Text3"), "New file created");
+    EXPECT_EQ(scratchFile("~NP~01.tmp"), "NumPoints=\r\n");
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=");
+}
+
+TEST_F(MainWindow, PanelsOpenAndCloseFromTheirOwnButtons)
+{
+    click("Image4");
+    click("Image18");
+    click("Image8");
+    EXPECT_TRUE(shown("Picture2"));
+    EXPECT_TRUE(shown("Picture3"));
+    EXPECT_TRUE(shown("Picture1"));
+
+    click("Image10");
+    EXPECT_TRUE(shown("Picture4"));
+    click("Image10");
+    EXPECT_FALSE(shown("Picture4"));
+    click("Image10");
+    click("Image8"); // the tools button closes the extras
+    EXPECT_FALSE(shown("Picture4"));
+
+    click("Image14");
+    EXPECT_FALSE(shown("Picture2"));
+    click("Image4");
+    click("Image2");
+    EXPECT_FALSE(shown("Picture2"));
+    click("Image5");
+    EXPECT_FALSE(shown("Picture3"));
+    click("Image18");
+    click("Image17");
+    EXPECT_FALSE(shown("Picture3"));
+
+    for (const char* closer : {"Image9", "Image19", "Image12", "Image21"}) {
+        click("Image8");
+        click("Image10");
+        click(closer);
+        EXPECT_FALSE(shown("Picture1")) << closer;
+        EXPECT_FALSE(shown("Picture4")) << closer;
+    }
+
+    click("Image8");
+    click("Image3");
+    EXPECT_EQ(dialogs.lastCall().title, "Help");
+    EXPECT_EQ(dialogs.lastCall().text, "Help will be developed soon");
+    EXPECT_TRUE(shown("Picture1"));
+}
+
+TEST_F(MainWindow, ThePanelsCloseButtonsSitOverTheButtonsThatOpenedThem)
+{
+    const auto placeOf = [&](const char* name) {
+        QWidget* w = control(name);
+        return w->mapTo(form.get(), QPoint(0, 0));
+    };
+    for (auto [opener, panelButton] : {std::pair{"Image4", "Image2"}, {"Image18", "Image17"}, {"Image8", "Image12"}}) {
+        click(opener);
+        const QPoint offset = placeOf(panelButton) - placeOf(opener);
+        EXPECT_LE(std::abs(offset.x()), 2) << panelButton;
+        EXPECT_LE(std::abs(offset.y()), 2) << panelButton;
+    }
+}
+
+TEST_F(MainWindow, LoadingIsNotAvailable)
+{
+    click("Image4");
+    click("Image13");
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.lastCall().title, "Load");
+    EXPECT_EQ(dialogs.lastCall().text, "Loading files code not ready");
+    EXPECT_EQ(dialogs.lastCall().buttons, MessageButtons::Ok);
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(text("Text3"), "Load file failed");
+}
+
+TEST_F(MainWindow, MagnifiesUpToFourTimesAndDownToOneWithTheLayoutFollowing)
+{
+    click("Image18");
+    click("Image15");
+    EXPECT_EQ(text("Text3"), "Magnify * 2 sucsesfull");
+    EXPECT_FALSE(shown("Picture3"));
+    EXPECT_EQ(control<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(form->size(), QSize(563, 302));
+
+    click("Image18");
+    click("Image15");
+    EXPECT_EQ(form->size(), QSize(1113, 534));
+    EXPECT_EQ(control("Image1")->size(), QSize(1100, 464));
+
+    click("Image18");
+    click("Image15");
+    EXPECT_EQ(dialogs.lastCall().title, "Magnify X2");
+    EXPECT_EQ(dialogs.lastCall().text, "you cant go any larger");
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(text("Text3"), "Error");
+    EXPECT_TRUE(shown("Picture3")); // a refusal leaves the panel open
+    EXPECT_EQ(form->size(), QSize(1113, 534));
+
+    click("Image16");
+    click("Image18");
+    click("Image16");
+    EXPECT_EQ(text("Text3"), "Magnify * 1/2 sucsesfull");
+    EXPECT_EQ(form->size(), QSize(288, 186));
+    EXPECT_EQ(control("Image4")->pos(), QPoint(15, 145));
+    EXPECT_EQ(control("Text3")->pos(), QPoint(145, 168));
+    EXPECT_EQ(control("ProgressBar1")->width(), 145);
+
+    click("Image18");
+    click("Image16");
+    EXPECT_EQ(dialogs.lastCall().title, "Magnify 1/2");
+    EXPECT_EQ(dialogs.lastCall().text, "You can't go smaller");
+    EXPECT_EQ(text("Text3"), "Error");
+}
+
+TEST_F(MainWindow, QuittingWithNoChangesNothing)
+{
+    clickPicture({5, 5});
+    dialogs.answer(MessageAnswer::No);
+    QSignalSpy ended(form.get(), &Form1::ended);
+    click("Image6");
+
+    EXPECT_EQ(dialogs.lastCall().title, "Plevo");
+    EXPECT_EQ(dialogs.lastCall().text, "Do you really want to quit? ");
+    EXPECT_EQ(dialogs.lastCall().buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(ended.count(), 0);
+    EXPECT_EQ(form->pointIndex().total, "1");
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=6,6,");
+}
+
+TEST_F(MainWindow, QuittingWithYesDeletesTheScratchFilesAndEndsOnce)
+{
+    clickPicture({5, 5});
+    click("Image8");
+    click("Image11");
+    QPointer<QWidget> index = form->pointIndexWindow();
+    dialogs.answer(MessageAnswer::Yes);
+    QSignalSpy ended(form.get(), &Form1::ended);
+    click("Image6");
+
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(scratchFile("~NP~01.tmp"), "<missing>");
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "<missing>");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(index.isNull());
+
+    form->close(); // a second quit asks nothing and ends nothing
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(MainWindow, ClosingTheWindowAsksTheQuitQuestion)
+{
+    dialogs.answer(MessageAnswer::No);
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(dialogs.lastCall().text, "Do you really want to quit? ");
+}
+
+TEST_F(MainWindow, AScratchFileProblemIsReportedAndNoPointIsLost)
+{
+    QDir(scratch.path()).removeRecursively();
+    clickPicture({1, 1});
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.lastCall().title, "Plevo");
+    EXPECT_TRUE(dialogs.lastCall().text.contains(QDir(scratch.path()).filePath("~NP~01.tmp")));
+    EXPECT_TRUE(dialogs.lastCall().text.contains("No such file or directory"));
+    EXPECT_EQ(form->pointIndex().total, "1");
+
+    QDir().mkpath(scratch.path());
+    clickPicture({2, 2});
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=2,2,3,3,");
+}
+
+} // namespace
+} // namespace plevo::testing

@@ -1,0 +1,124 @@
+#include "directorylists.h"
+
+#include "artwork.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace plevo {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QStringList ancestorsOf(const QString& path)
+{
+    QStringList chain;
+    QDir dir(path);
+    for (;;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp())
+            break;
+    }
+    return chain;
+}
+
+// Kernel and runtime file systems hold nothing an author saves into.
+bool isAuthorVolume(const QStorageInfo& volume)
+{
+    if (!volume.isValid() || !volume.isReady())
+        return false;
+    const QString root = volume.rootPath();
+    for (const char* hidden : {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi"}) {
+        const QString prefix = QLatin1String(hidden);
+        if ((root == prefix || root.startsWith(prefix + QLatin1Char('/'))) && !root.startsWith(QLatin1String("/run/media")))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DirectoryList::DirectoryList(QWidget* parent)
+    : QListWidget(parent)
+{
+    setIconSize(QSize(16, 16));
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setPath(item->data(kPathRole).toString()); });
+}
+
+void DirectoryList::setPath(const QString& path)
+{
+    const QString cleaned = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (cleaned == m_path)
+        return;
+    m_path = cleaned;
+    rebuild();
+    emit pathChanged(m_path);
+}
+
+void DirectoryList::rebuild()
+{
+    clear();
+    const QIcon openFolder(iconPixmap(Icon::FolderOpen));
+    const QIcon closedFolder(iconPixmap(Icon::FolderClosed));
+    const QString indentStep = QStringLiteral("  ");
+
+    const QStringList ancestors = ancestorsOf(m_path);
+    int depth = 0;
+    for (const QString& ancestor : ancestors) {
+        const QString name = QDir(ancestor).isRoot() ? ancestor : QFileInfo(ancestor).fileName();
+        auto* item = new QListWidgetItem(openFolder, indentStep.repeated(depth) + name, this);
+        item->setData(kPathRole, ancestor);
+        item->setToolTip(ancestor);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+
+    QDir current(m_path);
+    const QStringList children = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                   QDir::Name | QDir::IgnoreCase);
+    for (const QString& child : children) {
+        auto* item = new QListWidgetItem(closedFolder, indentStep.repeated(depth) + child, this);
+        item->setData(kPathRole, current.absoluteFilePath(child));
+    }
+    scrollToItem(currentItem());
+}
+
+DriveList::DriveList(QWidget* parent)
+    : QComboBox(parent)
+{
+    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    volumes.erase(std::remove_if(volumes.begin(), volumes.end(), [](const QStorageInfo& v) { return !isAuthorVolume(v); }),
+                  volumes.end());
+    std::sort(volumes.begin(), volumes.end(), [](const QStorageInfo& a, const QStorageInfo& b) {
+        if (a.isRoot() != b.isRoot())
+            return a.isRoot();
+        return a.rootPath() < b.rootPath();
+    });
+    QStringList roots;
+    for (const QStorageInfo& volume : volumes) {
+        if (roots.contains(volume.rootPath()))
+            continue;
+        roots << volume.rootPath();
+        const QString label = volume.name().isEmpty() || volume.isRoot()
+                                  ? volume.rootPath()
+                                  : QStringLiteral("%1 [%2]").arg(volume.rootPath(), volume.name());
+        addItem(label, volume.rootPath());
+    }
+    if (!roots.contains(QDir::rootPath()))
+        insertItem(0, QDir::rootPath(), QDir::rootPath());
+
+    connect(this, &QComboBox::activated, this, [this](int index) { emit rootChosen(itemData(index).toString()); });
+}
+
+void DriveList::showDriveOf(const QString& path)
+{
+    const int index = findData(QStorageInfo(path).rootPath());
+    setCurrentIndex(index >= 0 ? index : 0);
+}
+
+} // namespace plevo

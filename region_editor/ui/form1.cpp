@@ -1,0 +1,471 @@
+#include "form1.h"
+
+#include "artwork.h"
+#include "dialogs.h"
+#include "form4.h"
+#include "form7.h"
+#include "form8.h"
+#include "picturebutton.h"
+#include "skinpicture.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace plevo {
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Plevo 1.0 - Skin Region Editor");
+
+QRect toPixels(const TwipsRect& r)
+{
+    return {kit::twipsToPixels(r.left), kit::twipsToPixels(r.top), kit::twipsToPixels(r.width),
+            kit::twipsToPixels(r.height)};
+}
+
+QFont statusFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setBold(true);
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont labelFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(12);
+    return font;
+}
+
+QLineEdit* displayBox(const char* name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+struct PanelButton
+{
+    const char* name;
+    Icon icon;
+    int leftTwips;
+    int topTwips;
+    const char* toolTip;
+    void (Form1::*handler)();
+};
+
+} // namespace
+
+Form1::Form1(kit::Dialogs& dialogs, const QString& scratchDirectory, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_dialogs(dialogs)
+    , m_points(scratchDirectory.toStdString())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Plevo"));
+    setWindowIcon(QIcon(iconPixmap(Icon::Magnifier)));
+    buildControls(kProgramTitle);
+    applyLayout();
+
+    setStatus(QStringLiteral("Plevo 1.0"));
+    if (auto problem = m_points.NewFile())
+        reportScratchProblem(*problem);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls(const QString& title)
+{
+    Frame1 = new QGroupBox(title, this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+
+    Image1 = new SkinPicture(builtInSkin(), Frame1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setToolTip(QStringLiteral("Click a corner of the region"));
+    connect(Image1, &SkinPicture::pointerMoved, this, &Form1::Image1_MouseMove);
+    connect(Image1, &SkinPicture::clicked, this, &Form1::Image1_Click);
+
+    Line7 = new SeparatorLine(QPalette::Dark, Frame1);
+    Line7->setObjectName(QStringLiteral("Line7"));
+    Line8 = new SeparatorLine(QPalette::Light, Frame1);
+    Line8->setObjectName(QStringLiteral("Line8"));
+
+    const PanelButton bottomRow[] = {
+        {"Image4", Icon::Floppy, 0, 0, "File", &Form1::Image4_Click},
+        {"Image18", Icon::Magnifier, 0, 0, "Magnify", &Form1::Image18_Click},
+        {"Image8", Icon::ArrowUpOverBars, 0, 0, "Tools", &Form1::Image8_Click},
+        {"Image6", Icon::Cross, 0, 0, "Quit", &Form1::Image6_Click},
+    };
+    kit::PictureButton** bottomSlots[] = {&Image4, &Image18, &Image8, &Image6};
+    for (size_t i = 0; i < std::size(bottomRow); ++i) {
+        auto* button = new kit::PictureButton(iconPixmap(bottomRow[i].icon), QLatin1String(bottomRow[i].toolTip), Frame1);
+        button->setObjectName(QLatin1String(bottomRow[i].name));
+        connect(button, &kit::PictureButton::clicked, this, bottomRow[i].handler);
+        *bottomSlots[i] = button;
+    }
+
+    Label1 = new QLabel(QStringLiteral("X:"), Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("Y:"), Frame1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    for (QLabel* label : {Label1, Label2})
+        label->setFont(labelFont());
+    Text1 = displayBox("Text1", Frame1);
+    Text2 = displayBox("Text2", Frame1);
+    Text1->setText(QStringLiteral("0"));
+    Text2->setText(QStringLiteral("0"));
+    for (QLineEdit* readout : {Text1, Text2}) {
+        // Three digits have to fit the narrow boxes.
+        QFont font = readout->font();
+        font.setPixelSize(10);
+        readout->setFont(font);
+        readout->setAlignment(Qt::AlignCenter);
+    }
+    Text1->setAccessibleName(QStringLiteral("X"));
+    Text2->setAccessibleName(QStringLiteral("Y"));
+
+    ProgressBar1 = new QProgressBar(Frame1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    Text3 = displayBox("Text3", Frame1);
+    Text3->setFont(statusFont());
+    Text3->setAccessibleName(QStringLiteral("Status"));
+    QPalette statusPalette = Text3->palette();
+    statusPalette.setColor(QPalette::Text, QColor(0x40, 0x40, 0x40));
+    Text3->setPalette(statusPalette);
+
+    Picture2 = buildPanel("Picture2");
+    Picture3 = buildPanel("Picture3");
+    Picture1 = buildPanel("Picture1");
+    Picture4 = buildPanel("Picture4");
+    const std::pair<QFrame*, std::vector<PanelButton>> panels[] = {
+        {Picture2,
+         {{"Image14", Icon::ArrowDownOverBars, 80, 0, "Close the file panel", &Form1::Image14_Click},
+          {"Image13", Icon::FloppyArrowDown, 80, 360, "Load", &Form1::Image13_Click},
+          {"Image7", Icon::FloppyArrowUp, 80, 760, "Save Region.txt", &Form1::Image7_Click},
+          {"Image20", Icon::BlankPage, 80, 1200, "New region", &Form1::Image20_Click},
+          {"Image2", Icon::Floppy, 75, 1640, "Close the file panel", &Form1::Image2_Click}}},
+        {Picture3,
+         {{"Image5", Icon::ArrowDownOverBars, 80, 0, "Close the magnify panel", &Form1::Image5_Click},
+          {"Image15", Icon::MagnifierDouble, 80, 360, "Magnify x2", &Form1::Image15_Click},
+          {"Image16", Icon::MagnifierHalf, 80, 760, "Magnify 1/2", &Form1::Image16_Click},
+          {"Image17", Icon::Magnifier, 80, 1150, "Close the magnify panel", &Form1::Image17_Click}}},
+        {Picture1,
+         {{"Image10", Icon::PlayPauseBars, 75, 40, "Extras", &Form1::Image10_Click},
+          {"Image9", Icon::ColourSwatches, 75, 400, "Colour picker", &Form1::Image9_Click},
+          {"Image11", Icon::ListPage, 75, 800, "Point index", &Form1::Image11_Click},
+          {"Image3", Icon::QuestionMark, 75, 1150, "Help", &Form1::Image3_Click},
+          {"Image19", Icon::LetterI, 80, 1540, "About Plevo", &Form1::Image19_Click},
+          {"Image12", Icon::ArrowUpOverBars, 75, 1920, "Close the tools panel", &Form1::Image12_Click}}},
+        {Picture4, {{"Image21", Icon::CompactDisc, 60, 60, "CD player", &Form1::Image21_Click}}},
+    };
+    for (const auto& [panel, buttons] : panels) {
+        const int border = panel->frameWidth();
+        for (const PanelButton& spec : buttons) {
+            auto* button = new kit::PictureButton(iconPixmap(spec.icon), QLatin1String(spec.toolTip), panel);
+            button->setObjectName(QLatin1String(spec.name));
+            button->move(border + kit::twipsToPixels(spec.leftTwips), border + kit::twipsToPixels(spec.topTwips));
+            connect(button, &kit::PictureButton::clicked, this, spec.handler);
+        }
+    }
+}
+
+QFrame* Form1::buildPanel(const char* name)
+{
+    auto* panel = new QFrame(Frame1);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    return panel;
+}
+
+void Form1::applyLayout()
+{
+    setFixedSize(kit::twipsToPixels(m_layout.formWidth), kit::twipsToPixels(m_layout.formHeight));
+    Frame1->setGeometry(toPixels(m_layout.Frame1));
+    Image1->setGeometry(toPixels(m_layout.Image1));
+    for (auto [line, model] : {std::pair{Line7, m_layout.Line7}, std::pair{Line8, m_layout.Line8}}) {
+        const int x1 = kit::twipsToPixels(model.x1);
+        line->setGeometry(x1, kit::twipsToPixels(model.y1), kit::twipsToPixels(model.x2) - x1, 1);
+    }
+    const std::pair<QWidget*, const TwipsRect*> placed[] = {
+        {Image4, &m_layout.Image4},     {Image18, &m_layout.Image18},   {Image8, &m_layout.Image8},
+        {Image6, &m_layout.Image6},     {Label1, &m_layout.Label1},     {Text1, &m_layout.Text1},
+        {Label2, &m_layout.Label2},     {Text2, &m_layout.Text2},       {ProgressBar1, &m_layout.ProgressBar1},
+        {Text3, &m_layout.Text3},       {Picture1, &m_layout.Picture1}, {Picture2, &m_layout.Picture2},
+        {Picture3, &m_layout.Picture3}, {Picture4, &m_layout.Picture4},
+    };
+    for (const auto& [widget, rect] : placed)
+        widget->setGeometry(toPixels(*rect));
+    // The panels lie over the picture and the bottom row; the status line over the
+    // progress bar's last pixel, as the form stacks them.
+    for (QWidget* panel : {Picture2, Picture3, Picture1, Picture4})
+        panel->raise();
+    Text3->raise();
+}
+
+void Form1::setStatus(const QString& text) { Text3->setText(text); }
+
+QString Form1::status() const { return Text3->text(); }
+
+void Form1::ProgressSweep()
+{
+    // Runs to the end before anything else is handled: each step is painted at
+    // once, but no event is let through.
+    for (int value = ProgressBar1->value(); value <= 99;) {
+        ProgressBar1->setValue(++value);
+        ProgressBar1->repaint();
+    }
+    ProgressBar1->setValue(0);
+}
+
+void Form1::hidePanels()
+{
+    for (QWidget* panel : {Picture1, Picture2, Picture3, Picture4})
+        panel->hide();
+}
+
+void Form1::hideToolPanels()
+{
+    Picture1->hide();
+    Picture4->hide();
+}
+
+void Form1::showNewFileEffects()
+{
+    Picture2->hide();
+    setStatus(QStringLiteral("New file created"));
+    refreshPointIndexWindow();
+}
+
+void Form1::NewFile()
+{
+    const auto problem = m_points.NewFile();
+    showNewFileEffects();
+    if (problem)
+        reportScratchProblem(*problem);
+}
+
+SaveResult Form1::SaveRegionFile(const QString& directory)
+{
+    SaveResult result = m_points.SaveRegionFile(directory.toStdString());
+    if (result.saved) {
+        showNewFileEffects();
+        if (result.problem)
+            reportScratchProblem(*result.problem);
+    }
+    return result;
+}
+
+void Form1::refreshPointIndexWindow()
+{
+    if (m_form4)
+        m_form4->showIndex(m_points.index());
+}
+
+void Form1::reportScratchProblem(const FileProblem& problem)
+{
+    m_dialogs.message(this, QStringLiteral("Plevo"),
+                      QStringLiteral("The scratch file %1 could not be written: %2.\n"
+                                     "Your points are kept; the file is brought up to date at the next change.")
+                          .arg(QString::fromStdString(problem.path.string()), QString::fromStdString(problem.reason)),
+                      kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+}
+
+void Form1::showSaveWindow()
+{
+    if (!m_form7) {
+        m_form7 = new Form7(*this, m_dialogs);
+        m_form7->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_form7->show();
+    m_form7->raise();
+    m_form7->activateWindow();
+}
+
+void Form1::showHostDirectoryWindow()
+{
+    if (!m_form8) {
+        m_form8 = new Form8(m_dialogs, this);
+        m_form8->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_form8->show();
+    m_form8->raise();
+    m_form8->activateWindow();
+}
+
+void Form1::Image1_MouseMove(QPointF position)
+{
+    const int scale = readoutScale(m_layout.Image1.width);
+    const float x = std::floor(position.x()) * kit::kTwipsPerPixel;
+    const float y = std::floor(position.y()) * kit::kTwipsPerPixel;
+    Text1->setText(QString::number(readoutValue(x, scale)));
+    Text2->setText(QString::number(readoutValue(y, scale)));
+}
+
+void Form1::Image1_Click()
+{
+    hidePanels();
+    setStatus(QStringLiteral("Last point -- X:") + Text1->text() + QStringLiteral(" Y:") + Text2->text());
+    if (!m_form4)
+        m_form4 = new Form4(*this, m_dialogs);
+    const auto problem = m_points.recordPoint(Text1->text().toStdString(), Text2->text().toStdString());
+    refreshPointIndexWindow();
+    if (problem)
+        reportScratchProblem(*problem);
+}
+
+void Form1::Image4_Click() { Picture2->show(); }
+
+void Form1::Image18_Click() { Picture3->show(); }
+
+void Form1::Image8_Click()
+{
+    Picture1->show();
+    Picture4->hide();
+}
+
+void Form1::Image6_Click()
+{
+    if (!askToQuit())
+        return;
+    // Unload every window of the program before the scratch files go; the exit
+    // credits end the program in the end, for now it ends here.
+    hide();
+    for (QWidget* window : std::initializer_list<QWidget*>{m_form4, m_form7, m_form8})
+        if (window)
+            window->deleteLater();
+    m_points.deleteFiles();
+    emit ended();
+}
+
+bool Form1::askToQuit()
+{
+    if (m_quitting)
+        return false;
+    const auto answer = m_dialogs.message(this, QStringLiteral("Plevo"), QStringLiteral("Do you really want to quit? "),
+                                          kit::MessageButtons::YesNo, kit::MessageIcon::None);
+    if (answer != kit::MessageAnswer::Yes)
+        return false;
+    m_quitting = true;
+    return true;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Closing the window is quitting: the same question, the same clean-up.
+    event->ignore();
+    if (!m_quitting)
+        Image6_Click();
+}
+
+void Form1::Image14_Click() { Picture2->hide(); }
+
+void Form1::Image2_Click() { Picture2->hide(); }
+
+void Form1::Image13_Click()
+{
+    m_dialogs.message(this, QStringLiteral("Load"), QStringLiteral("Loading files code not ready"),
+                      kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+    setStatus(QStringLiteral("Load file failed"));
+}
+
+void Form1::Image7_Click()
+{
+    Picture2->hide();
+    showSaveWindow();
+}
+
+void Form1::Image20_Click() { NewFile(); }
+
+void Form1::Image5_Click() { Picture3->hide(); }
+
+void Form1::Image17_Click() { Picture3->hide(); }
+
+void Form1::Image15_Click()
+{
+    if (!magnifyDouble(m_layout)) {
+        m_dialogs.message(this, QStringLiteral("Magnify X2"), QStringLiteral("you cant go any larger"),
+                          kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+        setStatus(QStringLiteral("Error"));
+        return;
+    }
+    hidePanels();
+    applyLayout();
+    ProgressSweep();
+    setStatus(QStringLiteral("Magnify * 2 sucsesfull"));
+}
+
+void Form1::Image16_Click()
+{
+    if (!magnifyHalf(m_layout)) {
+        m_dialogs.message(this, QStringLiteral("Magnify 1/2"), QStringLiteral("You can't go smaller"),
+                          kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+        setStatus(QStringLiteral("Error"));
+        return;
+    }
+    hidePanels();
+    applyLayout();
+    ProgressSweep();
+    setStatus(QStringLiteral("Magnify * 1/2 sucsesfull"));
+}
+
+void Form1::Image10_Click() { Picture4->setVisible(!Picture4->isVisible()); }
+
+// The colour picker, CD player and About windows are not part of this build yet:
+// their buttons only close the panels, as they will when the windows open.
+void Form1::Image9_Click() { hideToolPanels(); }
+
+void Form1::Image11_Click()
+{
+    if (!m_form4)
+        m_form4 = new Form4(*this, m_dialogs);
+    m_form4->showIndex(m_points.index());
+    m_form4->show();
+    m_form4->raise();
+    hideToolPanels();
+}
+
+void Form1::Image3_Click()
+{
+    m_dialogs.message(this, QStringLiteral("Help"), QStringLiteral("Help will be developed soon"),
+                      kit::MessageButtons::Ok, kit::MessageIcon::Information);
+}
+
+void Form1::Image19_Click() { hideToolPanels(); }
+
+void Form1::Image12_Click() { hideToolPanels(); }
+
+void Form1::Image21_Click() { hideToolPanels(); }
+
+SeparatorLine::SeparatorLine(QPalette::ColorRole role, QWidget* parent)
+    : QWidget(parent)
+    , m_role(role)
+{
+}
+
+void SeparatorLine::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), palette().color(m_role));
+}
+
+} // namespace plevo

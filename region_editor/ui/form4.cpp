@@ -1,0 +1,77 @@
+#include "form4.h"
+
+#include "artwork.h"
+#include "dialogs.h"
+#include "form1.h"
+#include "picturebutton.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace plevo {
+
+using kit::twipsToPixels;
+
+Form4::Form4(Form1& main, kit::Dialogs& dialogs)
+    : QWidget(&main, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Point Index"));
+    setFixedSize(twipsToPixels(1320), twipsToPixels(1695));
+
+    QLineEdit** boxes[] = {&Text1, &Text2, &Text3};
+    const char* captions[] = {"Last X:", "Last Y:", "Total:"};
+    const int labelTops[] = {240, 600, 960};
+    const int boxTops[] = {200, 560, 900};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QLatin1String(captions[i]), this);
+        label->move(twipsToPixels(120), twipsToPixels(labelTops[i]));
+        auto* box = new QLineEdit(QStringLiteral("0"), this);
+        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAccessibleName(QLatin1String(captions[i]).chopped(1));
+        box->setGeometry(twipsToPixels(720), twipsToPixels(boxTops[i]), twipsToPixels(495), twipsToPixels(285));
+        label->setBuddy(box);
+        *boxes[i] = box;
+    }
+
+    struct Button
+    {
+        const char* name;
+        Icon icon;
+        int left;
+        const char* toolTip;
+        void (Form4::*handler)();
+    };
+    for (const Button& spec : {Button{"Image3", Icon::LetterI, 280, "About Plevo", &Form4::Image3_Click},
+                               Button{"Image2", Icon::QuestionMark, 600, "Help", &Form4::Image2_Click},
+                               Button{"Image1", Icon::Cross, 960, "Close", &Form4::Image1_Click}}) {
+        auto* button = new kit::PictureButton(iconPixmap(spec.icon), QLatin1String(spec.toolTip), this);
+        button->setObjectName(QLatin1String(spec.name));
+        button->move(twipsToPixels(spec.left), twipsToPixels(1320));
+        connect(button, &kit::PictureButton::clicked, this, spec.handler);
+    }
+}
+
+void Form4::showIndex(const PointIndex& index)
+{
+    Text1->setText(QString::fromStdString(index.lastX));
+    Text2->setText(QString::fromStdString(index.lastY));
+    Text3->setText(QString::fromStdString(index.total));
+}
+
+// The About window is not part of this build yet.
+void Form4::Image3_Click() {}
+
+void Form4::Image2_Click()
+{
+    m_dialogs.message(this, QStringLiteral("Help"), QStringLiteral("Help will be developed soon"),
+                      kit::MessageButtons::Ok, kit::MessageIcon::Information);
+}
+
+void Form4::Image1_Click() { hide(); }
+
+} // namespace plevo
