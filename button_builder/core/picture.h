@@ -1,0 +1,28 @@
+#pragma once
+
+#include "elementtable.h"
+
+#include <QImage>
+#include <QString>
+
+namespace knapro {
+
+struct LoadedPicture
+{
+    QImage image;  // null when the file could not be loaded
+    QString error; // the decoder's reason; empty on success
+};
+
+// Loads a BMP, JPEG or GIF file, told apart by its contents, not by its name. Any
+// other file, or one that cannot be decoded, gives a null image and a reason. The
+// picture comes back as 32-bit ARGB, whatever its size.
+LoadedPicture loadPicture(const QString& path);
+
+// Whether `picture` has the size of a player window, 275 x 116.
+bool hasWindowSize(const QImage& picture);
+
+// The pixels of `cut` out of `picture`, unchanged and at 1:1. Parts of the
+// rectangle outside the picture come out transparent black.
+QImage cutElement(const QImage& picture, const ElementRect& cut);
+
+} // namespace knapro

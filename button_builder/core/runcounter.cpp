@@ -1,0 +1,60 @@
+#include "runcounter.h"
+
+#include "fileio.h"
+
+#include <algorithm>
+
+namespace knapro {
+
+std::int16_t parseRunCount(std::string_view text)
+{
+    size_t pos = text.find_first_not_of(" \t\r\n");
+    if (pos == std::string_view::npos)
+        return 0;
+    if (text[pos] == '-')
+        return 0;
+    if (text[pos] == '+')
+        ++pos;
+    int value = 0;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
+        value = std::min(value * 10 + (text[pos] - '0'), static_cast<int>(kHighestRunCount));
+    return static_cast<std::int16_t>(value);
+}
+
+std::int16_t nextRunCount(std::int16_t count)
+{
+    return count >= kHighestRunCount ? kHighestRunCount : static_cast<std::int16_t>(count + 1);
+}
+
+std::string runCountFileText(std::int16_t count) { return std::to_string(count) + "\r\n"; }
+
+std::string ordinalSuffix(int count)
+{
+    if (count == 11 || count == 12 || count == 13)
+        return "th";
+    const std::string digits = std::to_string(count);
+    switch (digits.back()) {
+    case '1': return "st";
+    case '2': return "nd";
+    case '3': return "rd";
+    default: return "th";
+    }
+}
+
+std::string timesSentence(int count)
+{
+    return "For the record, this is your " + std::to_string(count) + ordinalSuffix(count) + " time.";
+}
+
+RunCount countThisStart(const std::filesystem::path& directory)
+{
+    const std::filesystem::path file = directory / kRunCounterFileName;
+    std::string text;
+    const std::int16_t previous = kit::readWholeFile(file, text).empty() ? parseRunCount(text) : 0;
+    RunCount result;
+    result.count = nextRunCount(previous);
+    result.writeError = kit::replaceFile(file, runCountFileText(result.count));
+    return result;
+}
+
+} // namespace knapro

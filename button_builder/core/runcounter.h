@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// How often Knapro has been started, kept in "knapro.dat": one line holding the
+// count in decimal, ended by CR LF.
+namespace knapro {
+
+inline constexpr std::string_view kRunCounterFileName = "knapro.dat";
+inline constexpr std::int16_t kHighestRunCount = 32767;
+
+// The count at the front of the file's text, after any blanks and line breaks.
+// A text without a number there (empty, words, a sign without digits) and a
+// negative number give 0; a number beyond the 16-bit range gives 32767. Anything
+// after the digits is ignored.
+std::int16_t parseRunCount(std::string_view text);
+
+// One more than `count`, except that 32767 stays 32767.
+std::int16_t nextRunCount(std::int16_t count);
+
+// The file's text for `count`: its decimal digits, then CR LF.
+std::string runCountFileText(std::int16_t count);
+
+// "st", "nd", "rd" or "th" by the last digit of `count`; the counts 11, 12 and 13
+// themselves take "th" (111 takes "st").
+std::string ordinalSuffix(int count);
+
+// "For the record, this is your 2nd time."
+std::string timesSentence(int count);
+
+struct RunCount
+{
+    std::int16_t count = 0;
+    std::string writeError; // the system's reason when the file could not be written
+};
+
+// Counts this start: reads "knapro.dat" in `directory` (a missing or unreadable
+// file counts as 0), adds one and writes the new count back whole. A failed write
+// is only reported in the result; the count is still the new one.
+RunCount countThisStart(const std::filesystem::path& directory);
+
+} // namespace knapro

@@ -1,0 +1,366 @@
+#include "fixtures.h"
+#include "frmbutton.h"
+#include "picturebox.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <set>
+#include <sys/resource.h>
+
+using kit::MessageButtons;
+using kit::MessageIcon;
+using kit::testing::DialogCall;
+using knapro::PictureBox;
+using namespace knapro::testing;
+
+namespace {
+
+const QString kShortWrongSize = "Please make sure that the image is 275 x 116 pixels.";
+
+class Builder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        window = std::make_unique<knapro::frmButton>(dialogs);
+        window->show();
+    }
+    void TearDown() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        EXPECT_TRUE(dialogs.unanswered());
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString picture(const QString& name, const QImage& image, const char* format = "BMP")
+    {
+        EXPECT_TRUE(image.save(path(name), format));
+        return path(name);
+    }
+    QString elementFile(int tab) { return picture(QString("tab%1.bmp").arg(tab), elementPicture(tab)); }
+
+    template <class T> T* child(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QAction* action(const QString& name) const { return child<QAction>(name); }
+    QAction* elementMenu(const QString& name) const { return child<QMenu>(name)->menuAction(); }
+    PictureBox* preview() const { return child<PictureBox>("picButton"); }
+    bool previewShown() const { return !preview()->isHidden(); }
+    void setTab(int tab) { child<QTabWidget>("tabButton")->setCurrentIndex(tab); }
+
+    void open(const QString& file)
+    {
+        dialogs.choosePath(file);
+        window->OpenFile();
+    }
+    void press(const QString& control, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(child<PictureBox>(control), button, {}, QPoint(1, 1));
+        QTest::mouseRelease(child<PictureBox>(control), button, {}, QPoint(1, 1));
+    }
+    DialogCall onlyMessage() const
+    {
+        const auto messages = dialogs.messages();
+        EXPECT_EQ(messages.size(), 1u);
+        return messages.empty() ? DialogCall() : messages.back();
+    }
+
+    QTemporaryDir dir;
+    kit::testing::ScriptedDialogs dialogs;
+    std::unique_ptr<knapro::frmButton> window;
+};
+
+void expectMessage(const DialogCall& call, const QString& title, const QString& text, MessageIcon icon)
+{
+    EXPECT_EQ(call.kind, DialogCall::Kind::Message);
+    EXPECT_EQ(call.title, title);
+    EXPECT_EQ(call.text, text);
+    EXPECT_EQ(call.icon, icon);
+    EXPECT_EQ(call.buttons, MessageButtons::Ok);
+}
+
+QImage plainPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 40, 40));
+    return picture;
+}
+
+QImage savedPicture(const QString& file)
+{
+    QImage image(file, "BMP");
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool allPixelsAre(const QImage& image, QRgb colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != colour)
+                return false;
+    return true;
+}
+
+} // namespace
+
+TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
+{
+    open(picture("wide.bmp", plainPicture(276, 116)));
+    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 276 x 116.\r" + kShortWrongSize, MessageIcon::Critical);
+    EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(276, 116));
+    EXPECT_FALSE(elementMenu("mnuMain")->isVisible());
+    EXPECT_TRUE(action("mnuFileClose")->isEnabled());
+
+    dialogs.clear();
+    press("imgTitle");
+    press("imgCover(0)", Qt::RightButton);
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    for (const DialogCall& call : dialogs.messages())
+        expectMessage(call, "Wrong Size", kShortWrongSize, MessageIcon::Critical);
+    EXPECT_FALSE(previewShown());
+
+    dialogs.clear();
+    open(picture("small.bmp", plainPicture(100, 50)));
+    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 100 x 50.\r" + kShortWrongSize, MessageIcon::Critical);
+}
+
+TEST_F(Builder, AFileThatIsNoPictureIsRefusedAndWhatWasLoadedStays)
+{
+    open(elementFile(0));
+    press("imgEject");
+    QFile notes(path("notes.bmp"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("Notes, not a picture.\r\n") > 0);
+    notes.close();
+    open(notes.fileName());
+    expectMessage(onlyMessage(), "Unsupported File Type", "This file type is not supported.", MessageIcon::Information);
+    EXPECT_EQ(window->currentPicture().pixel(16, 88), elementColour(14));
+    EXPECT_TRUE(previewShown());
+}
+
+TEST_F(Builder, JpegAndGifPicturesOpenLikeBitmaps)
+{
+    open(picture("main.jpg", plainPicture(275, 116), "JPEG"));
+    setTab(1);
+    ASSERT_TRUE(writeStripedGif(path("eq.gif"), 275, 116));
+    open(path("eq.gif"));
+
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_TRUE(elementMenu("mnuMain")->isVisible());
+    EXPECT_TRUE(elementMenu("mnuEq")->isVisible());
+    EXPECT_EQ(window->currentPicture().convertToFormat(QImage::Format_RGB32), stripedPicture(275, 116));
+}
+
+TEST_F(Builder, AClickBeforeAnyPictureOpensTheDialogInsteadOfCutting)
+{
+    setTab(2);
+    dialogs.cancelPath();
+    press("imgCover(2)", Qt::RightButton);
+    kit::FileRequest expected;
+    expected.title = "Open File";
+    expected.directory = QDir::currentPath();
+    expected.fileName = "pl.bmp";
+    expected.filter = "All supported types|*.bmp;*.jpg;*.jpeg;*.gif|Bitmap Files (*.bmp)|*.bmp|"
+                      "JPEG Files (*.jpg, *.jpeg)|*.jpg; *.jpeg|GIF Files (*.gif)|*.gif|All Files (*.*)|*.*";
+    expected.defaultExtension = "*.bmp";
+    EXPECT_EQ(dialogs.lastCall().file, expected);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(action("mnuFileCloseAll")->isEnabled()); // a cancel changes nothing
+
+    dialogs.choosePath(elementFile(2));
+    press("imgPlBottom");
+    EXPECT_FALSE(window->currentPicture().isNull());
+    EXPECT_FALSE(previewShown());
+}
+
+TEST_F(Builder, TheCutIsSavedAsABitmapOfExactlyTheElementsPixels)
+{
+    open(elementFile(0));
+    press("imgControl");
+    ASSERT_TRUE(previewShown());
+    EXPECT_EQ(preview()->toolTip(), "Control buttons");
+    EXPECT_EQ(preview()->size(), QSize(114, 18));
+    EXPECT_TRUE(action("mnuEditCopy")->isEnabled());
+
+    dialogs.choosePath(path("control.bmp"));
+    child<QPushButton>("cmdSave")->click();
+    kit::FileRequest expected;
+    expected.title = "Save As";
+    expected.directory = QDir::currentPath();
+    expected.filter = "Bitmap Files (*.bmp)|*.bmp|";
+    expected.defaultExtension = "*.bmp";
+    expected.confirmOverwrite = true;
+    EXPECT_EQ(dialogs.lastCall().file, expected);
+
+    EXPECT_EQ(QFileInfo(path("control.bmp")).size(), 54 + 344 * 18); // 24-bit rows of 342 bytes, padded
+    const QImage control = savedPicture(path("control.bmp"));
+    EXPECT_EQ(control.size(), QSize(114, 18));
+    EXPECT_TRUE(allPixelsAre(control, elementColour(14)));
+
+    dialogs.choosePath(path("song.bmp"));
+    action("mnuMainSongTitle")->trigger();
+    EXPECT_EQ(preview()->toolTip(), "Song Title");
+    action("mnuFileSave")->trigger();
+    const QImage song = savedPicture(path("song.bmp"));
+    EXPECT_EQ(song.size(), QSize(153, 6));
+    EXPECT_TRUE(allPixelsAre(song, elementColour(5)));
+
+    action("mnuEditCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), song);
+}
+
+TEST_F(Builder, ARightClickOnAnAreaCutsAndPopsUpTheSaveMenuButAMenuCommandNever)
+{
+    open(elementFile(0));
+    press("imgEject", Qt::RightButton);
+    EXPECT_TRUE(previewShown());
+    auto* popup = child<QMenu>("mnuPopup");
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->defaultAction(), action("mnuPopupSave"));
+    popup->close();
+
+    action("mnuMainShuffle")->trigger();
+    EXPECT_EQ(preview()->size(), QSize(47, 15));
+    EXPECT_FALSE(popup->isVisible());
+
+    press("imgCover(0)", Qt::RightButton);
+    EXPECT_TRUE(child<QMenu>("mnuMain")->isVisible());
+}
+
+TEST_F(Builder, ElementMenusAndCommandsFollowTheTabsThatHoldPictures)
+{
+    EXPECT_EQ(window->windowTitle(), "Knapro 2.00");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(331, 392));
+    const auto expectOnlyOpening = [this] {
+        for (const char* name : {"mnuMain", "mnuEq", "mnuPl"})
+            EXPECT_FALSE(elementMenu(name)->isVisible()) << name;
+        for (const char* name : {"mnuFileClose", "mnuFileCloseAll", "mnuFileSave", "mnuEditCopy"})
+            EXPECT_FALSE(action(name)->isEnabled()) << name;
+        EXPECT_FALSE(child<QPushButton>("cmdSave")->isEnabled());
+    };
+    expectOnlyOpening();
+
+    open(elementFile(0));
+    press("imgTitle");
+    EXPECT_TRUE(elementMenu("mnuMain")->isVisible());
+    EXPECT_TRUE(elementMenu("mnuMain")->isEnabled());
+
+    setTab(1);
+    EXPECT_FALSE(previewShown() || action("mnuFileSave")->isEnabled() || action("mnuFileClose")->isEnabled());
+    EXPECT_TRUE(action("mnuFileCloseAll")->isEnabled());
+    EXPECT_TRUE(elementMenu("mnuMain")->isVisible());
+    EXPECT_FALSE(elementMenu("mnuMain")->isEnabled());
+
+    open(elementFile(1));
+    EXPECT_TRUE(elementMenu("mnuEq")->isVisible());
+    EXPECT_TRUE(elementMenu("mnuEq")->isEnabled());
+    EXPECT_FALSE(elementMenu("mnuMain")->isEnabled());
+
+    setTab(0);
+    EXPECT_FALSE(previewShown()); // the last cut does not come back
+    EXPECT_TRUE(action("mnuFileClose")->isEnabled());
+    EXPECT_TRUE(elementMenu("mnuMain")->isEnabled());
+    EXPECT_FALSE(elementMenu("mnuEq")->isEnabled());
+
+    press("imgTitle");
+    action("mnuFileClose")->trigger();
+    EXPECT_FALSE(previewShown());
+    EXPECT_FALSE(elementMenu("mnuMain")->isVisible());
+    EXPECT_TRUE(elementMenu("mnuEq")->isVisible());
+    EXPECT_TRUE(child<PictureBox>("picBack(0)")->picture().isNull());
+    EXPECT_FALSE(child<PictureBox>("imgBack(1)")->picture().isNull());
+    EXPECT_FALSE(action("mnuFileClose")->isEnabled());
+    EXPECT_TRUE(action("mnuFileCloseAll")->isEnabled());
+    EXPECT_EQ(window->focusWidget(), child<QPushButton>("cmdOpen"));
+
+    setTab(2);
+    open(elementFile(2));
+    action("mnuFileCloseAll")->trigger();
+    expectOnlyOpening();
+    EXPECT_TRUE(child<PictureBox>("imgBack(1)")->picture().isNull());
+    EXPECT_EQ(window->currentTab(), 2);
+}
+
+TEST_F(Builder, TheRandomColourFileIsWrittenAndTheNextSaveOffersBitmapsAgain)
+{
+    dialogs.choosePath(path("Tessel.txt"));
+    action("mnuFileRanVis")->trigger();
+    const kit::FileRequest request = dialogs.lastCall().file;
+    EXPECT_EQ(request.title, "Save As");
+    EXPECT_EQ(request.fileName, "Tessel.txt");
+    EXPECT_EQ(request.filter, "Text Files (*.txt)|*.txt|");
+    EXPECT_EQ(request.defaultExtension, "*.txt");
+    EXPECT_TRUE(request.confirmOverwrite);
+
+    QFile file(path("Tessel.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression format("^0,0,0\r\n0,0,0\r\n(([0-9]{1,3},){2}[0-9]{1,3}\r\n){22}$");
+    EXPECT_TRUE(format.match(text).hasMatch()) << text.toStdString();
+    std::set<int> values;
+    for (const QString& value : text.mid(14).split(QRegularExpression("[,\r\n]+"), Qt::SkipEmptyParts))
+        values.insert(value.toInt());
+    EXPECT_LE(*values.rbegin(), 254);
+    EXPECT_GT(values.size(), 1u);
+
+    open(elementFile(0));
+    press("imgRepeat");
+    dialogs.cancelPath();
+    action("mnuFileSave")->trigger();
+    EXPECT_EQ(dialogs.lastCall().file.filter, "Bitmap Files (*.bmp)|*.bmp|");
+    EXPECT_EQ(dialogs.lastCall().file.fileName, "");
+    EXPECT_EQ(dialogs.lastCall().file.defaultExtension, "*.bmp");
+
+    // A click on the visualization display runs the same generator, picture or not.
+    dialogs.cancelPath();
+    QTest::mouseClick(child<PictureBox>("imgTessel"), Qt::RightButton);
+    EXPECT_EQ(dialogs.lastCall().file.fileName, "Tessel.txt");
+    EXPECT_TRUE(previewShown());
+}
+
+TEST_F(Builder, AFailedWriteIsReportedAndKeepsThePreviewAndTheOldFile)
+{
+    open(elementFile(0));
+    press("imgTitle");
+    // A file size limit fails the write the way a full disk does.
+    QFile old(path("title.bmp"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the old picture") > 0);
+    old.close();
+    dialogs.choosePath(old.fileName());
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous {};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    action("mnuFileSave")->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    expectMessage(onlyMessage(), "Save Failed", "Could not save " + old.fileName() + "\rFile too large.",
+                  MessageIcon::Critical);
+    EXPECT_TRUE(previewShown());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the old picture");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("title"), QStringList({"title.bmp"}));
+}

@@ -1,0 +1,63 @@
+#include "frmsplash.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Splash : public ::testing::Test
+{
+protected:
+    QPointer<knapro::frmSplash> start(const QString& directory)
+    {
+        return new knapro::frmSplash(directory.toStdString(), [this] { ++mainWindowsOpened; });
+    }
+    static QString times(knapro::frmSplash* splash) { return splash->findChild<QLabel*>("lblTimes")->text(); }
+    static void unload() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QTemporaryDir dir;
+    int mainWindowsOpened = 0;
+};
+
+} // namespace
+
+TEST_F(Splash, CountsEachStartInTheCounterFileAndStartsEvenWhenItCannotBeWritten)
+{
+    delete start(dir.path()).data();
+    QPointer<knapro::frmSplash> second = start(dir.path());
+    EXPECT_EQ(times(second), "For the record, this is your 2nd time.");
+    delete second;
+    QFile counter(dir.filePath("knapro.dat"));
+    ASSERT_TRUE(counter.open(QIODevice::ReadOnly));
+    EXPECT_EQ(counter.readAll(), "2\r\n");
+
+    QPointer<knapro::frmSplash> unwritable = start(dir.filePath("vanished"));
+    EXPECT_EQ(times(unwritable), "For the record, this is your 1st time.");
+    delete unwritable;
+    EXPECT_EQ(mainWindowsOpened, 0);
+}
+
+TEST_F(Splash, TheButtonOpensTheMainWindowOnceAndTheTimerNoMore)
+{
+    QPointer<knapro::frmSplash> splash = start(dir.path());
+    splash->show();
+    auto* timer = splash->findChild<QTimer*>("tmrSplash");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 2000);
+    splash->findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(mainWindowsOpened, 1);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(splash->isHidden());
+    // A timeout that was already queued when the button won changes nothing.
+    splash->tmrSplash_Timer();
+    EXPECT_EQ(mainWindowsOpened, 1);
+    unload();
+    EXPECT_TRUE(splash.isNull());
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "elementtable.h"
+#include "randomcolours.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace kit {
+class Dialogs;
+}
+
+namespace knapro {
+
+class PictureBox;
+
+// The builder's working window: one tab per player window, each with the opened
+// picture shown plainly above and, below, under the cover and the clickable
+// element areas. A pick (click or element menu) cuts the element into the preview,
+// which can be saved as a bitmap file or copied.
+class frmButton : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmButton(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The filter of the open dialog, five caption and pattern pairs.
+    static const QString kOpenFilter;
+    static const QString kBitmapFilter;
+    static const QString kTextFilter;
+
+    int currentTab() const { return intTab; }
+    // The picture that elements are cut from: the current tab's, or a null image.
+    const QImage& currentPicture() const;
+
+public slots:
+    void tabButton_Click();
+    void OpenFile();
+    void picButton_MouseDown(int button);
+    void imgCover_MouseDown(int index, int button);
+    void elementArea_MouseDown(const knapro::ClickableArea& area, int button);
+    void elementCommand_Click(std::string_view command);
+    void mnuFileSave_Click();
+    void mnuEditCopy_Click();
+    void mnuFileClose_Click();
+    void mnuFileCloseAll_Click();
+    void mnuFileRanVis_Click();
+    void mnuHelpAbout_Click();
+    void mnuFileExit_Click();
+
+private:
+    struct TabControls
+    {
+        QImage picture;
+        QWidget* page = nullptr;
+        PictureBox* picBack = nullptr;
+        PictureBox* imgBack = nullptr;
+        PictureBox* imgCover = nullptr;
+        QMenu* elementMenu = nullptr;
+    };
+
+    void createActions();
+    void createMenus();
+    QMenu* createElementMenu(int tab);
+    void createControls();
+    void createTabControls(int tab);
+    void updateCommandStates();
+
+    QString OpenFileName();
+    void Buttons(const ElementRect& cut, const QString& strTool, int intMouse = 0);
+    QString SaveFileName();
+    void SaveFileAs();
+    void RandomColourFile();
+    void showWrongSize();
+    void hidePreview();
+    void setTabPicture(int tab, const QImage& picture);
+    bool writeFileReportingFailure(const QString& path, const std::string& bytes);
+
+    kit::Dialogs& m_dialogs;
+    ClockMixedRandom m_random;
+
+    int intTab = 0;
+    QString strDefaultExt;
+    QString strFilter;
+    QString m_saveDialogFileName;
+    bool m_previewShown = false;
+
+    std::array<TabControls, kTabCount> m_tabs;
+    QTabWidget* tabButton = nullptr;
+    PictureBox* picButton = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileCloseAll = nullptr;
+    QAction* mnuFileRanVis = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QMenu* mnuPopup = nullptr;
+    QAction* mnuPopupSave = nullptr;
+    QAction* mnuPopupCopy = nullptr;
+    QAction* mnuPopupOpen = nullptr;
+    QAction* mnuPopupClose = nullptr;
+};
+
+} // namespace knapro
