@@ -15,13 +15,16 @@ namespace tessel {
 
 // The static pictures. The spectrum picture holds the three demonstration
 // strips side by side (Normal at x 3, Fire at 22, Lines at 43) and plain
-// background from x 64 on; it is 19 rows high because the animation's columns
-// end at row 18. The oscilloscope picture is wide enough for all six waves.
-inline constexpr QSize kSpectrumSize {76, 19};
-inline constexpr QSize kScopeSize {168, 19};
+// background from x 64 on. It is as high as the background block the animation
+// clears with, and so is the animated area: the strips stand on the bottom row
+// of both, and every colour of a strip shows in the animated bars. The
+// oscilloscope picture is wide enough for all six waves.
+inline constexpr QSize kSpectrumSize {76, 18};
+inline constexpr QSize kScopeSize {168, 18};
 inline constexpr QSize kShadeSize {38, 9};
-// The animated area covers the visualization area of the player's main window.
-inline constexpr QSize kVisAreaSize {76, 16};
+// The animated area covers the visualization area of the player's main window
+// (x 24 to 99, y 43 to 58) from (25, 42).
+inline constexpr QSize kVisAreaSize {76, 18};
 inline constexpr QPoint kVisAreaOffset {25, 42};
 
 inline constexpr int kNormalOffset = 3;

@@ -153,7 +153,12 @@ TEST(AnimationStep, ShowsTheStaticStripsColours)
     // Value 2 picks column 45, the Lines strip's tallest bar; above the bar lies background.
     const std::vector<int> bars(static_cast<size_t>(area.width()), 2);
     animationStep(pictures.spectrum, area, kLinesOffset, bars);
-    EXPECT_EQ(area.pixel(10, 5), colourOfEntry(0));
-    EXPECT_EQ(area.pixel(10, 6), colourOfEntry(2));
-    EXPECT_EQ(area.pixel(10, 15), colourOfEntry(2));
+    EXPECT_EQ(area.pixel(11, 4), colourOfEntry(0));
+    EXPECT_EQ(area.pixel(10, 5), colourOfEntry(2));
+    EXPECT_EQ(area.pixel(10, 17), colourOfEntry(2));
+
+    // The bottom row of the Normal strip, entry 15, reaches the animation too.
+    animationStep(pictures.spectrum, area, kNormalOffset, std::vector<int>(static_cast<size_t>(area.width()), 0));
+    EXPECT_EQ(area.pixel(10, 17), colourOfEntry(15));
+    EXPECT_EQ(area.pixel(10, 5), colourOfEntry(3));
 }
