@@ -79,6 +79,27 @@ TEST(LeadingNumber, ReadsTheNumberAtTheFrontAndStopsAtTheFirstForeignCharacter)
     EXPECT_EQ(tessel::leadingNumber("0." + std::string(400, '0') + "1"), 0);
 }
 
+// Lines 4 to 21 of a file whose entries there are all black, as written by hand.
+const std::string kBlackLines4To21 =
+    " 0, 0, 0  // 4\r\n"
+    " 0, 0, 0  // 5\r\n"
+    " 0, 0, 0  // 6\r\n"
+    " 0, 0, 0  // 7\r\n"
+    " 0, 0, 0  // 8\r\n"
+    " 0, 0, 0  // 9\r\n"
+    " 0, 0, 0  // 10\r\n"
+    " 0, 0, 0  // 11\r\n"
+    " 0, 0, 0  // 12\r\n"
+    " 0, 0, 0  // 13\r\n"
+    " 0, 0, 0  // 14\r\n"
+    " 0, 0, 0  // 15\r\n"
+    " 0, 0, 0  // 16\r\n"
+    " 0, 0, 0  // 17\r\n"
+    " 0, 0, 0  // 18\r\n"
+    " 0, 0, 0  // 19\r\n"
+    " 0, 0, 0  // 20\r\n"
+    " 0, 0, 0  // 21\r\n";
+
 TEST_F(ColourFile, WritesAnAllZeroTableByteForByte)
 {
     ASSERT_EQ(tessel::WriteColourFile(path("Tessel.txt"), ColourTable {}), "");
@@ -87,24 +108,7 @@ TEST_F(ColourFile, WritesAnAllZeroTableByteForByte)
               " 0, 0, 0  // 1\r\n"
               " 0, 0, 0  // 2\r\n"
               " 0, 0, 0  // 3\r\n"
-              " 0, 0, 0  // 4\r\n"
-              " 0, 0, 0  // 5\r\n"
-              " 0, 0, 0  // 6\r\n"
-              " 0, 0, 0  // 7\r\n"
-              " 0, 0, 0  // 8\r\n"
-              " 0, 0, 0  // 9\r\n"
-              " 0, 0, 0  // 10\r\n"
-              " 0, 0, 0  // 11\r\n"
-              " 0, 0, 0  // 12\r\n"
-              " 0, 0, 0  // 13\r\n"
-              " 0, 0, 0  // 14\r\n"
-              " 0, 0, 0  // 15\r\n"
-              " 0, 0, 0  // 16\r\n"
-              " 0, 0, 0  // 17\r\n"
-              " 0, 0, 0  // 18\r\n"
-              " 0, 0, 0  // 19\r\n"
-              " 0, 0, 0  // 20\r\n"
-              " 0, 0, 0  // 21\r\n"
+              + kBlackLines4To21 +
               " 0, 0, 0  // 22\r\n");
 }
 
@@ -124,24 +128,7 @@ TEST_F(ColourFile, WritesTheWorkedExampleAndOddValuesAsTheyAreStored)
               " 24, 33, 41  // 1\r\n"
               " 239, 49, 16  // 2\r\n"
               " 12.5,-3, 300  // 3\r\n"
-              " 0, 0, 0  // 4\r\n"
-              " 0, 0, 0  // 5\r\n"
-              " 0, 0, 0  // 6\r\n"
-              " 0, 0, 0  // 7\r\n"
-              " 0, 0, 0  // 8\r\n"
-              " 0, 0, 0  // 9\r\n"
-              " 0, 0, 0  // 10\r\n"
-              " 0, 0, 0  // 11\r\n"
-              " 0, 0, 0  // 12\r\n"
-              " 0, 0, 0  // 13\r\n"
-              " 0, 0, 0  // 14\r\n"
-              " 0, 0, 0  // 15\r\n"
-              " 0, 0, 0  // 16\r\n"
-              " 0, 0, 0  // 17\r\n"
-              " 0, 0, 0  // 18\r\n"
-              " 0, 0, 0  // 19\r\n"
-              " 0, 0, 0  // 20\r\n"
-              " 0, 0, 0  // 21\r\n"
+              + kBlackLines4To21 +
               " 255, 0.25,-0.5  // 22\r\n");
 }
 

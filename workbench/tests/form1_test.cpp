@@ -112,14 +112,8 @@ TEST_F(Workbench, StartsWithTheFullLayoutAnEmptyTableAndTheAnimationStopped)
     EXPECT_EQ(form.colourTable, tessel::ColourTable {});
     EXPECT_EQ(form.Command4->text(), "S&tart Vis");
     EXPECT_TRUE(form.Timer1->isActive());
-    EXPECT_EQ(form.Timer1->interval(), 10);
     EXPECT_FALSE(form.Timer2->isActive());
-    EXPECT_EQ(form.Timer2->interval(), 10);
     EXPECT_TRUE(form.Picture5->isHidden());
-    EXPECT_EQ(form.Combo1->currentText(), "Normal");
-    EXPECT_TRUE(form.Combo1->isEditable());
-    EXPECT_EQ(form.Combo2->currentText(), "Stereo");
-    EXPECT_EQ(form.Text2->text(), "Tessel 2.0 ");
     EXPECT_FALSE(form.Command5->isEnabled());
 }
 
@@ -383,7 +377,7 @@ TEST_F(WorkbenchWithSkin, OpensASkinByAnyOfItsFilesAndComposesIt)
     EXPECT_EQ(form.Picture5->parentWidget(), form.Picture6);
 }
 
-TEST_F(WorkbenchWithSkin, ReportsAMissingBitmapAndRefreshesFromTheSameDirectory)
+TEST_F(WorkbenchWithSkin, ReportsBitmapsThatFailAndRefreshesFromTheSameDirectory)
 {
     skin.remove("numbers.bmp");
     openSkin();
@@ -398,12 +392,9 @@ TEST_F(WorkbenchWithSkin, ReportsAMissingBitmapAndRefreshesFromTheSameDirectory)
     form.Command5_Click();
     EXPECT_TRUE(dialogs.calls().empty());
     EXPECT_EQ(previewPixel(48, 26), again.colour("numbers.0"));
-}
 
-TEST_F(WorkbenchWithSkin, NamesABitmapItCannotDecode)
-{
-    skin.replaceWithText("text.bmp");
-    openSkin();
+    again.replaceWithText("text.bmp");
+    form.Command5_Click();
     expectMessage("Unrecognized BMP Format: " + skinDirectory + "text.bmp\r\nResave file in a BMP editor.",
                   MessageIcon::Exclamation);
 }

@@ -110,15 +110,6 @@ TEST(PaintPreview, PaintsBackgroundGridOscilloscopeAndWindowShadeFromTheirEntrie
     EXPECT_EQ(pictures.shade.pixel(0, 2), colourOfEntry(0));
 }
 
-TEST(StyleOffset, FollowsTheThreeStyleNamesAndKeepsItsValueOtherwise)
-{
-    EXPECT_EQ(styleOffsetFor(u"Normal", 0), 3);
-    EXPECT_EQ(styleOffsetFor(u"Fire", 3), 22);
-    EXPECT_EQ(styleOffsetFor(u"Lines", 3), 43);
-    EXPECT_EQ(styleOffsetFor(u"fire", 43), 43);
-    EXPECT_EQ(styleOffsetFor(u"", 0), 0);
-}
-
 TEST(AnimationStep, CopiesOneColumnPerBarFromTheStylesStripOverTiledBackground)
 {
     // A source where every pixel tells where it came from.
