@@ -142,7 +142,7 @@ void Form1::createControls()
     Picture19 = fullOnly(picture(body, {46, 20}), {232, 164, 46, 20});
 
     Check1 = fullOnly(new QCheckBox(QStringLiteral("AutoSkin Load"), body), {4, 192, 112, 20});
-    m_loadedFileView = fullOnly(new QScrollArea(body), {120, 190, 158, 44});
+    auto* loadedFileView = fullOnly(new QScrollArea(body), {120, 190, 158, 44});
     auto* loadedFile = new QWidget;
     auto* loadedFileLayout = new QHBoxLayout(loadedFile);
     loadedFileLayout->setContentsMargins(2, 0, 2, 0);
@@ -155,9 +155,9 @@ void Form1::createControls()
         loadedFileLayout->addWidget(text);
     }
     loadedFileLayout->addStretch();
-    m_loadedFileView->setWidget(loadedFile);
-    m_loadedFileView->setWidgetResizable(true);
-    m_loadedFileView->setToolTip(QStringLiteral("The colours of the last Tessel.txt opened"));
+    loadedFileView->setWidget(loadedFile);
+    loadedFileView->setWidgetResizable(true);
+    loadedFileView->setToolTip(QStringLiteral("The colours of the last Tessel.txt opened"));
 
     Picture6 = picture(body, kMainWindowSize);
     Picture5 = picture(Picture6, kVisAreaSize);

@@ -16,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QScrollArea;
 class QScrollBar;
 class QSlider;
 class QTimer;
@@ -160,7 +159,6 @@ private:
     void failure(const QString& text);
 
     kit::Dialogs& m_dialogs;
-    QScrollArea* m_loadedFileView;
     std::vector<QWidget*> m_fullLayoutOnly;
     TransportButton m_grabbedButton = TransportButton::None;
     int m_knobGrabX = 0;
