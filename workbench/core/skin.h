@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The skin preview: the ten bitmaps Tessel reads from a skin directory and the
+// player's 275 x 116 main window composed from pieces of them.
+namespace tessel {
+
+enum class SkinFile { Main, CButtons, ShufRep, PosBar, Volume, MonoSter, TitleBar, Text, Numbers, PlayPaus };
+inline constexpr int kSkinFileCount = 10;
+
+// The file names in loading order. Skins come from Windows, so a file on disk
+// matches its name whatever the case of its letters ("Main.bmp", "MAIN.BMP").
+inline constexpr std::array<const char*, kSkinFileCount> kSkinFileNames {
+    "main.bmp", "cbuttons.bmp", "shufrep.bmp", "posbar.bmp", "volume.bmp",
+    "monoster.bmp", "titlebar.bmp", "text.bmp", "numbers.bmp", "playpaus.bmp",
+};
+
+inline constexpr QSize kMainWindowSize {275, 116};
+
+// The ten pictures of a skin, Format_RGB32; one that did not load is a null image.
+struct SkinPictures
+{
+    std::array<QImage, kSkinFileCount> images;
+
+    const QImage& operator[](SkinFile file) const { return images[static_cast<size_t>(file)]; }
+    QImage& operator[](SkinFile file) { return images[static_cast<size_t>(file)]; }
+};
+
+enum class SkinLoadError { None, Missing, Unreadable, NotAPicture };
+
+struct SkinLoad
+{
+    SkinPictures pictures;
+    // The first file in loading order that did not load, how it failed and the
+    // path it was read from (the directory and the name it was looked up by
+    // when there was no such file).
+    int failedFile = -1;
+    SkinLoadError error = SkinLoadError::None;
+    QString failedPath;
+};
+
+// The path of the file called `name` in `directory` (which ends with a
+// separator), matched without regard to case; an exact match wins. Empty when
+// the directory holds no such file.
+QString findSkinFile(const QString& directory, const QString& name);
+
+// Loads the ten pictures from `skinDirectory` (which ends with a separator).
+// Every file is tried, whatever happens to the others; BMP, JPEG, GIF or any
+// other picture Qt decodes is taken by its content, whatever its name says.
+SkinLoad LoadSkin(const QString& skinDirectory);
+
+// The message the author is shown after `load`, or an empty text when every
+// file loaded. When the first failed file holds data that is not a picture:
+// "Unrecognized BMP Format: " with its full path, CR LF and "Resave file in a
+// BMP editor."; for any other failure the message that not all were found.
+QString skinLoadMessage(const SkinLoad& load);
+
+// What the player's main window is showing.
+enum class TransportButton { None, Back, Play, Pause, Stop, Forward, Eject, Shuffle };
+enum class Channel { Stereo, Mono, Off };
+
+struct MainWindowLook
+{
+    TransportButton pressed = TransportButton::None;
+    Channel channel = Channel::Stereo;
+    QString title;
+};
+
+// "Stereo" and "Mono" light their indicator; any other text lights neither.
+Channel channelFromText(const QString& text);
+
+// The title area holds this many cells of the skin font, from (112, 27) on.
+inline constexpr int kTitleCells = 30;
+
+// One rectangle copied from a skin picture into the main window.
+struct SkinPiece
+{
+    SkinFile source;
+    QRect from;
+    QPoint to;
+};
+
+// Every piece of the main window for `look`, in drawing order: transport,
+// shuffle, repeat, equalizer and playlist buttons, position bar, volume and
+// balance with their knobs, stereo and mono, title bar, side buttons, play
+// indicator, the sample time (-01:22) and rate (128, 44) digits, and the 30
+// title cells, first all blank, then the title's characters in capitals.
+std::vector<SkinPiece> mainWindowPieces(const MainWindowLook& look);
+
+// The main window: main.bmp (black where it is missing) with every piece of
+// mainWindowPieces copied over it. Pieces from pictures that did not load draw
+// nothing.
+QImage DrawMainWindow(const SkinPictures& skin, const MainWindowLook& look);
+
+// The button whose area holds `point` of the main window, or None. An area is
+// the button's place in the window; its right and bottom edges belong to the
+// next thing over (play spans x 39 up to but not including 62).
+TransportButton buttonAt(QPoint point);
+
+// The position knob: 28 x 10 over the position bar, its left edge kept between
+// 17 and 237; its picture in posbar.bmp while up and while held.
+inline constexpr int kKnobTop = 72;
+inline constexpr int kKnobLeftmost = 17;
+inline constexpr int kKnobRightmost = 237;
+inline constexpr QRect kKnobUp {249, 0, 28, 10};
+inline constexpr QRect kKnobHeld {278, 0, 28, 10};
+
+// Where the knob's left edge goes when the pointer is at x `pointerX` of the
+// main window and the knob was grabbed `grabX` pixels right of its left edge.
+int knobLeft(int pointerX, int grabX);
+
+} // namespace tessel
