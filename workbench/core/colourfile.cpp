@@ -89,8 +89,12 @@ ColourTable colourTableFromText(std::string_view text)
         entry[1] = leadingNumber(rest);
         rest = after(rest, ',');
         entry[2] = leadingNumber(rest);
-        // The CR stays at the front; the next entry's number reading skips it.
-        const size_t lineEnd = rest.find('\r');
+        // The line end stays at the front; the next entry's number reading skips it.
+        // Files saved on Linux end their lines with a line feed alone, so that is
+        // the line end once no carriage return is left.
+        size_t lineEnd = rest.find('\r');
+        if (lineEnd == std::string_view::npos)
+            lineEnd = rest.find('\n');
         rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd);
     }
     return table;

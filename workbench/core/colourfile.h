@@ -40,9 +40,9 @@ std::string colourFileText(const ColourTable& table);
 // red is the leading number; the text up to and including the next comma is
 // dropped; green likewise; then blue; then the text before the next CR is
 // dropped. Whatever follows the third number on a line is ignored, and lines
-// after the 23rd are ignored. When the text runs out of commas or CRs the rest
-// of the text counts as used up, so entries it does not reach are 0; a file
-// with LF line ends only therefore gives its first entry and zeros.
+// after the 23rd are ignored. Once no CR is left, an LF ends a line, so files
+// with LF line ends read like CR LF ones. When the text runs out of commas or
+// line ends the rest counts as used up, so entries it does not reach are 0.
 ColourTable colourTableFromText(std::string_view text);
 
 // What Tessel shows of a loaded file: one line "r, g, b" per entry, and one
