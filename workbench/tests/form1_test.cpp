@@ -160,7 +160,7 @@ TEST_F(Workbench, SavesTheTableNotTheBarsUntilACommit)
 TEST_F(Workbench, CutsAnEntryTo255OnlyWhenItIsSelected)
 {
     const QString file = temporary.filePath("Tessel.txt");
-    writeBytes(file, "300,-3,12.5\r\n300,12.5,-3\r\n300,0,0\r\n");
+    writeBytes(file, "300,-3,12.5\r\n300,12.5,-3\r\n300,0,0\r\n400,0,0\r\n");
     openColourFile(file);
     EXPECT_EQ(form.colourTable[0], (ColourEntry {300, -3, 12.5}));
     EXPECT_EQ(bars(), (ColourEntry {255, 0, 13}));
@@ -173,6 +173,15 @@ TEST_F(Workbench, CutsAnEntryTo255OnlyWhenItIsSelected)
     const std::string saved = saveColourFile();
     EXPECT_EQ(fileLine(saved, 1), " 255, 12.5,-3  // 1\r\n");
     EXPECT_EQ(fileLine(saved, 2), " 300, 0, 0  // 2\r\n");
+
+    // A drag from entry 1 over entry 2 to entry 3 selects entry 3 alone.
+    form.Slider1->setSliderDown(true);
+    form.Slider1->setSliderPosition(2);
+    form.Slider1->setSliderPosition(3);
+    form.Slider1->setSliderDown(false);
+    EXPECT_EQ(form.editIndex, 3);
+    EXPECT_EQ(form.colourTable[2], (ColourEntry {300, 0, 0}));
+    EXPECT_EQ(form.colourTable[3], (ColourEntry {255, 0, 0}));
 }
 
 TEST_F(Workbench, LoadingShowsTheFileSelectsEntryZeroAndKeepsTheLoadedTable)
