@@ -20,22 +20,18 @@ struct Piece
 };
 
 // The main window with nothing pressed, "Stereo" and an empty title, piece by piece.
+using enum SkinFile;
 const std::vector<Piece> kPieces = {
-    {SkinFile::CButtons, {0, 0, 23, 18}, {16, 88}},   {SkinFile::CButtons, {23, 0, 23, 18}, {39, 88}},
-    {SkinFile::CButtons, {46, 0, 23, 18}, {62, 88}},  {SkinFile::CButtons, {69, 0, 23, 18}, {85, 88}},
-    {SkinFile::CButtons, {92, 0, 22, 18}, {108, 88}}, {SkinFile::CButtons, {114, 0, 23, 16}, {136, 89}},
-    {SkinFile::ShufRep, {28, 0, 48, 15}, {164, 89}},  {SkinFile::ShufRep, {0, 0, 28, 15}, {211, 89}},
-    {SkinFile::ShufRep, {0, 61, 46, 12}, {218, 58}},  {SkinFile::PosBar, {0, 0, 248, 10}, {16, 72}},
-    {SkinFile::Volume, {0, 405, 68, 13}, {107, 57}},  {SkinFile::Volume, {15, 422, 14, 13}, {158, 58}},
-    {SkinFile::Volume, {9, 0, 36, 13}, {177, 57}},    {SkinFile::Volume, {15, 422, 14, 13}, {188, 58}},
-    {SkinFile::MonoSter, {0, 0, 29, 12}, {239, 41}},  {SkinFile::MonoSter, {29, 12, 29, 12}, {210, 41}},
-    {SkinFile::TitleBar, {27, 0, 302, 12}, {0, 0}},   {SkinFile::TitleBar, {312, 0, 8, 43}, {10, 22}},
-    {SkinFile::PlayPaus, {0, 0, 9, 9}, {26, 28}},     {SkinFile::PlayPaus, {36, 0, 3, 9}, {24, 28}},
-    {SkinFile::Numbers, {20, 6, 5, 1}, {40, 32}},     {SkinFile::Numbers, {0, 0, 9, 13}, {48, 26}},
-    {SkinFile::Numbers, {9, 0, 9, 13}, {60, 26}},     {SkinFile::Numbers, {18, 0, 9, 13}, {78, 26}},
-    {SkinFile::Numbers, {18, 0, 9, 13}, {90, 26}},    {SkinFile::Text, {5, 6, 5, 6}, {111, 43}},
-    {SkinFile::Text, {10, 6, 5, 6}, {116, 43}},       {SkinFile::Text, {40, 6, 5, 6}, {121, 43}},
-    {SkinFile::Text, {20, 6, 5, 6}, {156, 43}},       {SkinFile::Text, {20, 6, 5, 6}, {161, 43}},
+    {CButtons, {0, 0, 23, 18}, {16, 88}}, {CButtons, {23, 0, 23, 18}, {39, 88}}, {CButtons, {46, 0, 23, 18}, {62, 88}},
+    {CButtons, {69, 0, 23, 18}, {85, 88}}, {CButtons, {92, 0, 22, 18}, {108, 88}}, {CButtons, {114, 0, 23, 16}, {136, 89}},
+    {ShufRep, {28, 0, 48, 15}, {164, 89}}, {ShufRep, {0, 0, 28, 15}, {211, 89}}, {ShufRep, {0, 61, 46, 12}, {218, 58}},
+    {PosBar, {0, 0, 248, 10}, {16, 72}}, {Volume, {0, 405, 68, 13}, {107, 57}}, {Volume, {15, 422, 14, 13}, {158, 58}},
+    {Volume, {9, 0, 36, 13}, {177, 57}}, {Volume, {15, 422, 14, 13}, {188, 58}}, {MonoSter, {0, 0, 29, 12}, {239, 41}},
+    {MonoSter, {29, 12, 29, 12}, {210, 41}}, {TitleBar, {27, 0, 302, 12}, {0, 0}}, {TitleBar, {312, 0, 8, 43}, {10, 22}},
+    {PlayPaus, {0, 0, 9, 9}, {26, 28}}, {PlayPaus, {36, 0, 3, 9}, {24, 28}}, {Numbers, {20, 6, 5, 1}, {40, 32}},
+    {Numbers, {0, 0, 9, 13}, {48, 26}}, {Numbers, {9, 0, 9, 13}, {60, 26}}, {Numbers, {18, 0, 9, 13}, {78, 26}},
+    {Numbers, {18, 0, 9, 13}, {90, 26}}, {Text, {5, 6, 5, 6}, {111, 43}}, {Text, {10, 6, 5, 6}, {116, 43}},
+    {Text, {40, 6, 5, 6}, {121, 43}}, {Text, {20, 6, 5, 6}, {156, 43}}, {Text, {20, 6, 5, 6}, {161, 43}},
 };
 // Where the shuffle and the two channel pieces stand in the list.
 constexpr size_t kShuffle = 6, kStereo = 14, kMono = 15;
