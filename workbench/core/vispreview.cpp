@@ -53,8 +53,9 @@ void paintNormalStrip(const ColourTable& table, QImage& spectrum)
 void paintScope(const ColourTable& table, QImage& scope)
 {
     // One wave: the segment colours, how far the pen moves right before each,
-    // and the row each ends on (my own shape: up from the middle, down below
-    // it and back, so the outer entries draw the peaks).
+    // and the row each ends on. The wave rises from the middle row to near the
+    // top, falls to near the bottom and comes back to the middle, where the
+    // next wave starts after the gap.
     static constexpr int entries[] = {18, 19, 20, 21, 21, 20, 19};
     static constexpr int advances[] = {2, 3, 4, 4, 5, 4, 3};
     static constexpr int rows[] = {4, 2, 6, 11, 15, 13, 9};

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <limits>
 
+using tessel::ColourEntry;
 using tessel::ColourTable;
 
 namespace {
@@ -16,10 +17,7 @@ std::string fileBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // The 23 lines of a file in the player's usual form, entry i being (i, 100 + i, 200 + i).
 std::string usualFormLines(const char* lineEnd)
@@ -31,194 +29,110 @@ std::string usualFormLines(const char* lineEnd)
     return text;
 }
 
-ColourTable usualFormTable()
-{
+const ColourTable kUsualForm = [] {
     ColourTable table {};
     for (int i = 0; i < 23; ++i)
         table[static_cast<size_t>(i)] = {double(i), 100.0 + i, 200.0 + i};
     return table;
-}
+}();
+
+// Lines 4 to 21 of a file whose entries there are all black, as written by hand.
+const std::string kBlackLines4To21 =
+    " 0, 0, 0  // 4\r\n 0, 0, 0  // 5\r\n 0, 0, 0  // 6\r\n 0, 0, 0  // 7\r\n 0, 0, 0  // 8\r\n 0, 0, 0  // 9\r\n"
+    " 0, 0, 0  // 10\r\n 0, 0, 0  // 11\r\n 0, 0, 0  // 12\r\n 0, 0, 0  // 13\r\n 0, 0, 0  // 14\r\n"
+    " 0, 0, 0  // 15\r\n 0, 0, 0  // 16\r\n 0, 0, 0  // 17\r\n 0, 0, 0  // 18\r\n 0, 0, 0  // 19\r\n"
+    " 0, 0, 0  // 20\r\n 0, 0, 0  // 21\r\n";
 
 class ColourFile : public ::testing::Test
 {
 protected:
-    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
     QTemporaryDir dir;
+    const std::string path = dir.filePath("Tessel.txt").toStdString();
 };
 
 } // namespace
 
-TEST(NumberText, PutsABlankBeforeNonNegativeNumbersAndKeepsOnlyNeededDecimals)
-{
-    EXPECT_EQ(tessel::numberText(0), " 0");
-    EXPECT_EQ(tessel::numberText(-0.0), " 0");
-    EXPECT_EQ(tessel::numberText(255), " 255");
-    EXPECT_EQ(tessel::numberText(300), " 300");
-    EXPECT_EQ(tessel::numberText(-3), "-3");
-    EXPECT_EQ(tessel::numberText(12.5), " 12.5");
-    EXPECT_EQ(tessel::numberText(-0.25), "-0.25");
-    EXPECT_EQ(tessel::numberText(63.75), " 63.75");
-    EXPECT_EQ(tessel::numberText(1e20), " 100000000000000000000");
-}
-
 TEST(LeadingNumber, ReadsTheNumberAtTheFrontAndStopsAtTheFirstForeignCharacter)
 {
-    EXPECT_EQ(tessel::leadingNumber(" 24, 33"), 24);
-    EXPECT_EQ(tessel::leadingNumber("\r\n\t 239,"), 239);
-    EXPECT_EQ(tessel::leadingNumber("-3  // 1"), -3);
-    EXPECT_EQ(tessel::leadingNumber("+7"), 7);
-    EXPECT_EQ(tessel::leadingNumber("12.5.5"), 12.5);
-    EXPECT_EQ(tessel::leadingNumber(".5"), 0.5);
-    EXPECT_EQ(tessel::leadingNumber("7e3"), 7);
-    EXPECT_EQ(tessel::leadingNumber("1 2"), 1);
-    EXPECT_EQ(tessel::leadingNumber("// 0"), 0);
-    EXPECT_EQ(tessel::leadingNumber("- 5"), 0);
-    EXPECT_EQ(tessel::leadingNumber("."), 0);
-    EXPECT_EQ(tessel::leadingNumber(""), 0);
-    EXPECT_EQ(tessel::leadingNumber(std::string(400, '9')), std::numeric_limits<double>::max());
-    EXPECT_EQ(tessel::leadingNumber("0." + std::string(400, '0') + "1"), 0);
+    const std::pair<std::string, double> cases[] = {
+        {" 24, 33", 24}, {"\r\n\t 239,", 239}, {"-3  // 1", -3}, {"+7", 7}, {"12.5.5", 12.5}, {".5", 0.5},
+        {"7e3", 7},      {"1 2", 1},           {"// 0", 0},      {"- 5", 0}, {".", 0},          {"", 0},
+        {std::string(400, '9'), std::numeric_limits<double>::max()},     {"0." + std::string(400, '0') + "1", 0},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(tessel::leadingNumber(text), value) << text;
 }
 
-// Lines 4 to 21 of a file whose entries there are all black, as written by hand.
-const std::string kBlackLines4To21 =
-    " 0, 0, 0  // 4\r\n"
-    " 0, 0, 0  // 5\r\n"
-    " 0, 0, 0  // 6\r\n"
-    " 0, 0, 0  // 7\r\n"
-    " 0, 0, 0  // 8\r\n"
-    " 0, 0, 0  // 9\r\n"
-    " 0, 0, 0  // 10\r\n"
-    " 0, 0, 0  // 11\r\n"
-    " 0, 0, 0  // 12\r\n"
-    " 0, 0, 0  // 13\r\n"
-    " 0, 0, 0  // 14\r\n"
-    " 0, 0, 0  // 15\r\n"
-    " 0, 0, 0  // 16\r\n"
-    " 0, 0, 0  // 17\r\n"
-    " 0, 0, 0  // 18\r\n"
-    " 0, 0, 0  // 19\r\n"
-    " 0, 0, 0  // 20\r\n"
-    " 0, 0, 0  // 21\r\n";
-
-TEST_F(ColourFile, WritesAnAllZeroTableByteForByte)
+TEST_F(ColourFile, WritesTheAllZeroTableTheWorkedExampleAndOddValuesByteForByte)
 {
-    ASSERT_EQ(tessel::WriteColourFile(path("Tessel.txt"), ColourTable {}), "");
-    EXPECT_EQ(fileBytes(path("Tessel.txt")),
-              " 0, 0, 0  // 0\r\n"
-              " 0, 0, 0  // 1\r\n"
-              " 0, 0, 0  // 2\r\n"
-              " 0, 0, 0  // 3\r\n"
-              + kBlackLines4To21 +
-              " 0, 0, 0  // 22\r\n");
-}
+    ASSERT_EQ(tessel::WriteColourFile(path, ColourTable {}), "");
+    EXPECT_EQ(fileBytes(path), " 0, 0, 0  // 0\r\n 0, 0, 0  // 1\r\n 0, 0, 0  // 2\r\n 0, 0, 0  // 3\r\n"
+                                   + kBlackLines4To21 + " 0, 0, 0  // 22\r\n");
 
-TEST_F(ColourFile, WritesTheWorkedExampleAndOddValuesAsTheyAreStored)
-{
     ColourTable table {};
     table[1] = {24, 33, 41};
     table[2] = {239, 49, 16};
     table[3] = {12.5, -3, 300};
-    table[22] = {255, 0.25, -0.5};
-    // An older, longer file must not leave its tail behind.
-    writeBytes(path("Tessel.txt"), std::string(4000, 'x'));
-
-    ASSERT_EQ(tessel::WriteColourFile(path("Tessel.txt"), table), "");
-    EXPECT_EQ(fileBytes(path("Tessel.txt")),
-              " 0, 0, 0  // 0\r\n"
-              " 24, 33, 41  // 1\r\n"
-              " 239, 49, 16  // 2\r\n"
-              " 12.5,-3, 300  // 3\r\n"
-              + kBlackLines4To21 +
-              " 255, 0.25,-0.5  // 22\r\n");
+    table[22] = {-0.0, 1e20, -0.25};
+    // The older, longer file must not leave its tail behind.
+    writeBytes(path, std::string(4000, 'x'));
+    ASSERT_EQ(tessel::WriteColourFile(path, table), "");
+    EXPECT_EQ(fileBytes(path), " 0, 0, 0  // 0\r\n 24, 33, 41  // 1\r\n 239, 49, 16  // 2\r\n 12.5,-3, 300  // 3\r\n"
+                                   + kBlackLines4To21 + " 0, 100000000000000000000,-0.25  // 22\r\n");
 }
 
-TEST_F(ColourFile, ReadsBackWhatItWrote)
+TEST_F(ColourFile, ReadsBackWhatItWroteAndThePlayersUsualForm)
 {
-    ColourTable table {};
-    for (int i = 0; i < 23; ++i)
-        table[static_cast<size_t>(i)] = {double(10 * i), 255.0 - i, i / 4.0};
+    ColourTable table = kUsualForm;
     table[5] = {300, -3, 12.5};
-    ASSERT_EQ(tessel::WriteColourFile(path("Tessel.txt"), table), "");
-
+    table[6] = {0.25, 1e-3, 1e20};
+    ASSERT_EQ(tessel::WriteColourFile(path, table), "");
     ColourTable read {};
-    read.fill({1, 1, 1});
-    ASSERT_EQ(tessel::ReadColourFile(path("Tessel.txt"), read), "");
+    ASSERT_EQ(tessel::ReadColourFile(path, read), "");
     EXPECT_EQ(read, table);
+
+    // Trailing commas, comments and a 24th line, which only the player reads.
+    writeBytes(path, usualFormLines("\r\n") + "9,9,9, // the 24th line\r\n");
+    ASSERT_EQ(tessel::ReadColourFile(path, read), "");
+    EXPECT_EQ(read, kUsualForm);
 }
 
-TEST_F(ColourFile, ReadsThePlayersUsualFormAndIgnoresLinesAfterThe23rd)
-{
-    writeBytes(path("usual.txt"), usualFormLines("\r\n") + "9,9,9, // the player reads a 24th line; we do not\r\n");
-    ColourTable read {};
-    ASSERT_EQ(tessel::ReadColourFile(path("usual.txt"), read), "");
-    EXPECT_EQ(read, usualFormTable());
-}
-
-TEST(ColourText, TakesLinesByPositionSoAHeaderLineBecomesEntryZero)
+TEST(ColourText, TakesLinesByPositionAndStopsAtTheEndOfTheText)
 {
     // A header with two commas of its own: every entry comes one line late.
-    ColourTable shifted = tessel::colourTableFromText("// Red, Green, Blue\r\n" + usualFormLines("\r\n"));
-    EXPECT_EQ(shifted[0], (tessel::ColourEntry {0, 0, 0}));
-    for (size_t i = 1; i < 23; ++i)
-        EXPECT_EQ(shifted[i], usualFormTable()[i - 1]) << "entry " << i;
-
+    ColourTable expected {};
+    std::copy(kUsualForm.begin(), kUsualForm.end() - 1, expected.begin() + 1);
+    EXPECT_EQ(tessel::colourTableFromText("// Red, Green, Blue\r\n" + usualFormLines("\r\n")), expected);
     // A header without commas: entry 0 searches on into the first real line for
     // its green and blue, and the entries after it stay in step.
-    ColourTable garbled = tessel::colourTableFromText("// Tessel colours\r\n" + usualFormLines("\r\n"));
-    EXPECT_EQ(garbled[0], (tessel::ColourEntry {0, 100, 200}));
-    for (size_t i = 1; i < 23; ++i)
-        EXPECT_EQ(garbled[i], usualFormTable()[i]) << "entry " << i;
-}
+    expected = kUsualForm;
+    expected[0] = {0, 100, 200};
+    EXPECT_EQ(tessel::colourTableFromText("// Tessel colours\r\n" + usualFormLines("\r\n")), expected);
 
-TEST(ColourText, StopsAtTheEndOfAShortTextAndLeavesTheRestBlack)
-{
-    ColourTable table = tessel::colourTableFromText("1,2,3\r\n4,5,6\r\n7,8");
-    EXPECT_EQ(table[0], (tessel::ColourEntry {1, 2, 3}));
-    EXPECT_EQ(table[1], (tessel::ColourEntry {4, 5, 6}));
-    EXPECT_EQ(table[2], (tessel::ColourEntry {7, 8, 0}));
-    for (size_t i = 3; i < 23; ++i)
-        EXPECT_EQ(table[i], (tessel::ColourEntry {0, 0, 0})) << "entry " << i;
-
+    // Short texts leave the rest black, whether their lines end in CR LF or in LF alone.
+    expected = {};
+    expected[0] = {1, 2, 3};
+    expected[1] = {4, 5, 6};
+    expected[2] = {7, 8, 0};
+    EXPECT_EQ(tessel::colourTableFromText("1,2,3\r\n4,5,6\r\n7,8"), expected);
+    EXPECT_EQ(tessel::colourTableFromText("1,2,3\n4,5,6\n7,8\n"), expected);
+    EXPECT_EQ(tessel::colourTableFromText(usualFormLines("\n")), kUsualForm);
     // A last line without commas gives its one number and zeros, not the same number thrice.
-    table = tessel::colourTableFromText("1,2,3\r\n9\r\n");
-    EXPECT_EQ(table[1], (tessel::ColourEntry {9, 0, 0}));
-
-    // Line feeds alone end lines too, as files saved on Linux have them.
-    EXPECT_EQ(tessel::colourTableFromText(usualFormLines("\n")), usualFormTable());
-    table = tessel::colourTableFromText("1,2,3\n4,5,6\n");
-    EXPECT_EQ(table[1], (tessel::ColourEntry {4, 5, 6}));
-    EXPECT_EQ(table[2], (tessel::ColourEntry {0, 0, 0}));
-
-    EXPECT_EQ(tessel::colourTableFromText(""), ColourTable {});
+    expected[1] = {9, 0, 0};
+    expected[2] = {0, 0, 0};
+    EXPECT_EQ(tessel::colourTableFromText("1,2,3\r\n9\r\n"), expected);
 }
 
 TEST_F(ColourFile, AnEmptyFileReadsAsAllBlackAndAMissingOneChangesNothing)
 {
     ColourTable table {};
     table.fill({7, 8, 9});
-    writeBytes(path("empty.txt"), "");
-    ASSERT_EQ(tessel::ReadColourFile(path("empty.txt"), table), "");
+    writeBytes(path, "");
+    ASSERT_EQ(tessel::ReadColourFile(path, table), "");
     EXPECT_EQ(table, ColourTable {});
 
     table.fill({7, 8, 9});
     const ColourTable before = table;
-    EXPECT_EQ(tessel::ReadColourFile(path("missing.txt"), table), "No such file or directory");
+    EXPECT_EQ(tessel::ReadColourFile(dir.filePath("missing.txt").toStdString(), table), "No such file or directory");
     EXPECT_EQ(table, before);
-}
-
-TEST(ColourText, ShowsValuesAndNotesOneLinePerEntry)
-{
-    ColourTable table {};
-    table[1] = {24, 33, 41};
-    table[2] = {12.5, -3, 300};
-    const std::string values = tessel::colourValuesText(table);
-    const std::string firstLines = " 0, 0, 0\r\n 24, 33, 41\r\n 12.5,-3, 300\r\n";
-    std::string blackLines;
-    for (int i = 3; i < 23; ++i)
-        blackLines += " 0, 0, 0\r\n";
-    EXPECT_EQ(values, firstLines + blackLines);
-
-    EXPECT_EQ(tessel::colourNotesText(),
-              "// 0\r\n// 1\r\n// 2\r\n// 3\r\n// 4\r\n// 5\r\n// 6\r\n// 7\r\n// 8\r\n// 9\r\n// 10\r\n// 11\r\n"
-              "// 12\r\n// 13\r\n// 14\r\n// 15\r\n// 16\r\n// 17\r\n// 18\r\n// 19\r\n// 20\r\n// 21\r\n// 22\r\n");
 }

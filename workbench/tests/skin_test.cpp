@@ -2,219 +2,168 @@
 
 #include "syntheticskin.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace tessel;
 
 namespace {
 
+struct Piece
+{
+    SkinFile file;
+    QRect from;
+    QPoint to;
+};
+
+// The main window with nothing pressed, "Stereo" and an empty title, piece by piece.
+using enum SkinFile;
+const std::vector<Piece> kPieces = {
+    {CButtons, {0, 0, 23, 18}, {16, 88}}, {CButtons, {23, 0, 23, 18}, {39, 88}}, {CButtons, {46, 0, 23, 18}, {62, 88}},
+    {CButtons, {69, 0, 23, 18}, {85, 88}}, {CButtons, {92, 0, 22, 18}, {108, 88}}, {CButtons, {114, 0, 23, 16}, {136, 89}},
+    {ShufRep, {28, 0, 48, 15}, {164, 89}}, {ShufRep, {0, 0, 28, 15}, {211, 89}}, {ShufRep, {0, 61, 46, 12}, {218, 58}},
+    {PosBar, {0, 0, 248, 10}, {16, 72}}, {Volume, {0, 405, 68, 13}, {107, 57}}, {Volume, {15, 422, 14, 13}, {158, 58}},
+    {Volume, {9, 0, 36, 13}, {177, 57}}, {Volume, {15, 422, 14, 13}, {188, 58}}, {MonoSter, {0, 0, 29, 12}, {239, 41}},
+    {MonoSter, {29, 12, 29, 12}, {210, 41}}, {TitleBar, {27, 0, 302, 12}, {0, 0}}, {TitleBar, {312, 0, 8, 43}, {10, 22}},
+    {PlayPaus, {0, 0, 9, 9}, {26, 28}}, {PlayPaus, {36, 0, 3, 9}, {24, 28}}, {Numbers, {20, 6, 5, 1}, {40, 32}},
+    {Numbers, {0, 0, 9, 13}, {48, 26}}, {Numbers, {9, 0, 9, 13}, {60, 26}}, {Numbers, {18, 0, 9, 13}, {78, 26}},
+    {Numbers, {18, 0, 9, 13}, {90, 26}}, {Text, {5, 6, 5, 6}, {111, 43}}, {Text, {10, 6, 5, 6}, {116, 43}},
+    {Text, {40, 6, 5, 6}, {121, 43}}, {Text, {20, 6, 5, 6}, {156, 43}}, {Text, {20, 6, 5, 6}, {161, 43}},
+};
+// Where the shuffle and the two channel pieces stand in the list.
+constexpr size_t kShuffle = 6, kStereo = 14, kMono = 15;
+
+// main.bmp with the pieces laid over it in order and the title cells blank,
+// each piece clipped by its source file and by the window.
+QImage expectedWindow(std::vector<Piece> pieces)
+{
+    for (int cell = 0; cell < 30; ++cell)
+        pieces.push_back({SkinFile::Text, {145, 0, 5, 6}, {112 + 5 * cell, 27}});
+    QImage window(275, 116, QImage::Format_RGB32);
+    for (int y = 0; y < 116; ++y)
+        for (int x = 0; x < 275; ++x)
+            window.setPixel(x, y, skinPixel(SkinFile::Main, x, y));
+    for (const Piece& piece : pieces) {
+        const QRect source = piece.from.intersected({{0, 0}, kSyntheticSkinSizes[static_cast<int>(piece.file)]});
+        for (int y = source.top(); y <= source.bottom(); ++y)
+            for (int x = source.left(); x <= source.right(); ++x)
+                if (const QPoint to = piece.to + QPoint(x, y) - piece.from.topLeft(); window.rect().contains(to))
+                    window.setPixel(to, skinPixel(piece.file, x, y));
+    }
+    return window;
+}
+
+// Empty when the window is made of `pieces`, else where and how it first differs.
+std::string differenceFrom(const QImage& window, const std::vector<Piece>& pieces)
+{
+    const QImage expected = expectedWindow(pieces);
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (window.pixel(x, y) != expected.pixel(x, y))
+                return QStringLiteral("at %1,%2: %3 instead of %4").arg(x).arg(y)
+                    .arg(window.pixel(x, y), 0, 16).arg(expected.pixel(x, y), 0, 16).toStdString();
+    return {};
+}
+
 class SkinPreview : public ::testing::Test
 {
 protected:
-    QTemporaryDir temporary;
-    const QString directory = temporary.path() + "/";
-    SyntheticSkin skin {directory};
-
-    QImage compose(const MainWindowLook& look)
+    void SetUp() override { writeSyntheticSkin(directory); }
+    QImage compose(TransportButton pressed, Channel channel = Channel::Stereo, const QString& title = {})
     {
         const SkinLoad load = LoadSkin(directory);
         EXPECT_EQ(load.error, SkinLoadError::None);
-        return DrawMainWindow(load.pictures, look);
+        return DrawMainWindow(load.pictures, {pressed, channel, title});
     }
 
-    // Each point of the window must show the named sprite of the synthetic skin.
-    void expectSprites(const QImage& window, std::initializer_list<std::pair<QPoint, const char*>> expected)
-    {
-        for (const auto& [point, sprite] : expected)
-            EXPECT_EQ(window.pixel(point), skin.colour(sprite))
-                << sprite << " expected at " << point.x() << "," << point.y();
-    }
+    QTemporaryDir temporary;
+    const QString directory = temporary.path() + "/";
+    const QString notFound = "An Error occured while loading skin, Not all bmps were found in the directory specified.";
 };
 
 } // namespace
 
-TEST_F(SkinPreview, PutsEveryPieceAtItsPlace)
+TEST_F(SkinPreview, PutsEveryPieceAtItsPlaceAndDrawsEachPressedButtonHeld)
 {
-    const QImage window = compose({});
-    ASSERT_EQ(window.size(), QSize(275, 116));
-    expectSprites(window, {
-        {{0, 20}, "main"}, {{274, 115}, "main"},
-        {{16, 88}, "cbuttons.back"}, {{38, 105}, "cbuttons.back"},
-        {{39, 88}, "cbuttons.play"}, {{61, 105}, "cbuttons.play"},
-        {{62, 88}, "cbuttons.pause"}, {{84, 105}, "cbuttons.pause"},
-        {{85, 88}, "cbuttons.stop"}, {{107, 105}, "cbuttons.stop"},
-        {{108, 88}, "cbuttons.forward"}, {{129, 105}, "cbuttons.forward"},
-        {{136, 89}, "cbuttons.eject"}, {{157, 104}, "cbuttons.eject"},
-        {{158, 95}, "main"}, // the eject piece reaches past the edge of cbuttons.bmp
-        {{164, 89}, "shufrep.shuffle"}, {{210, 103}, "shufrep.shuffle"},
-        {{211, 89}, "shufrep.repeat"}, {{238, 103}, "shufrep.repeat"},
-        {{218, 58}, "shufrep.equalizer"}, {{240, 69}, "shufrep.equalizer"},
-        {{241, 58}, "shufrep.playlist"}, {{263, 69}, "shufrep.playlist"},
-        {{16, 72}, "posbar.bar"}, {{263, 81}, "posbar.bar"},
-        {{107, 57}, "volume.27"}, {{174, 69}, "volume.27"}, {{171, 69}, "volume.27"},
-        {{158, 58}, "volume.knob"}, {{171, 68}, "volume.knob"},
-        {{177, 57}, "volume.0"}, {{212, 69}, "volume.0"},
-        {{188, 58}, "volume.knob"}, {{201, 68}, "volume.knob"},
-        {{239, 41}, "monoster.stereo.lit"}, {{267, 52}, "monoster.stereo.lit"},
-        {{210, 41}, "monoster.mono.unlit"}, {{236, 52}, "monoster.mono.unlit"}, {{237, 41}, "main"},
-        {{0, 0}, "titlebar.title"}, {{274, 11}, "titlebar.title"},
-        {{10, 22}, "titlebar.title"}, {{10, 34}, "titlebar.side"}, {{17, 64}, "titlebar.side"},
-        {{27, 28}, "playpaus.play"}, {{34, 36}, "playpaus.play"},
-        {{24, 28}, "playpaus.edge"}, {{26, 36}, "playpaus.edge"},
-        {{40, 32}, "numbers.2"}, {{44, 32}, "numbers.2"}, {{40, 31}, "main"}, {{45, 32}, "main"},
-        {{48, 26}, "numbers.0"}, {{60, 26}, "numbers.1"}, {{78, 26}, "numbers.2"}, {{98, 38}, "numbers.2"},
-        {{111, 43}, "text.1"}, {{116, 43}, "text.2"}, {{121, 43}, "text.8"}, {{125, 48}, "text.8"},
-        {{156, 43}, "text.4"}, {{165, 48}, "text.4"},
-        {{112, 27}, "text.blank.29.0"}, {{261, 32}, "text.blank.29.0"}, {{262, 27}, "main"},
-    });
-}
-
-TEST_F(SkinPreview, DrawsOnlyThePressedButtonHeld)
-{
-    MainWindowLook look;
-    look.pressed = TransportButton::Play;
-    expectSprites(compose(look), {
-        {{39, 88}, "cbuttons.play.held"}, {{61, 105}, "cbuttons.play.held"},
-        {{16, 88}, "cbuttons.back"}, {{62, 88}, "cbuttons.pause"}, {{136, 89}, "cbuttons.eject"},
-        {{164, 90}, "shufrep.shuffle"},
-    });
-    look.pressed = TransportButton::Eject;
-    expectSprites(compose(look), {{{136, 89}, "cbuttons.eject.held"}, {{39, 88}, "cbuttons.play"}});
-}
-
-TEST_F(SkinPreview, TakesTheHeldShufflePieceFromRow14)
-{
-    MainWindowLook look;
-    look.pressed = TransportButton::Shuffle;
-    expectSprites(compose(look), {
-        {{164, 89}, "shufrep.shuffle"},
-        {{164, 90}, "shufrep.shuffle.held"},
-        {{210, 103}, "shufrep.shuffle.held"},
-        {{39, 88}, "cbuttons.play"},
-    });
+    EXPECT_EQ(differenceFrom(compose(TransportButton::None), kPieces), "");
+    // The held pictures lie right below the others; shuffle's starts at row 14.
+    for (size_t piece = 0; piece <= kShuffle; ++piece) {
+        std::vector<Piece> held = kPieces;
+        held[piece].from.moveTop(piece == kShuffle ? 14 : held[piece].from.height());
+        EXPECT_EQ(differenceFrom(compose(TransportButton(piece + 1)), held), "") << piece;
+    }
 }
 
 TEST_F(SkinPreview, LightsTheChannelIndicatorsFromTheChannelText)
 {
-    MainWindowLook look;
-    look.channel = channelFromText("Mono");
-    expectSprites(compose(look), {
-        {{239, 41}, "monoster.stereo.unlit"},
-        {{212, 41}, "monoster.mono.lit"}, {{238, 52}, "monoster.mono.lit"},
-        {{211, 41}, "main"},
-    });
-    look.channel = channelFromText("Off");
-    expectSprites(compose(look), {{{239, 41}, "monoster.stereo.unlit"}, {{212, 41}, "monoster.mono.unlit"}});
+    std::vector<Piece> mono = kPieces;
+    mono[kStereo].from.moveTop(12);
+    mono[kMono] = {SkinFile::MonoSter, {29, 0, 29, 12}, {212, 41}};
+    EXPECT_EQ(differenceFrom(compose({}, channelFromText("Mono")), mono), "");
+    std::vector<Piece> off = mono;
+    off[kMono].from.moveTop(12);
+    EXPECT_EQ(differenceFrom(compose({}, channelFromText("Off")), off), "");
     EXPECT_EQ(channelFromText("Stereo"), Channel::Stereo);
-    EXPECT_EQ(channelFromText("stereo"), Channel::Off);
 }
 
 TEST_F(SkinPreview, WritesTheTitleInCapitalsOneGlyphPerCell)
 {
-    const auto cell = [](int k) { return QPoint(112 + 5 * k, 27); };
-    MainWindowLook look;
-    look.title = QStringLiteral("Tessel 2.0 ");
-    expectSprites(compose(look), {
-        {cell(0), "text.T"}, {cell(1), "text.E"}, {cell(2), "text.S"}, {cell(5), "text.L"},
-        {cell(6), "text.blank.29.0"}, {cell(7), "text.2"}, {cell(8), "text.."}, {cell(9), "text.0"},
-        {cell(10), "text.blank.29.0"}, {cell(29), "text.blank.29.0"},
-    });
-
-    look.title = QStringLiteral("\"@…åöä?*#~<");
-    expectSprites(compose(look), {
-        {cell(0), "text.\""}, {cell(1), "text.@"}, {cell(2), "text.…"}, {cell(3), "text.Å"}, {cell(4), "text.Ö"},
-        {cell(5), "text.Ä"}, {cell(6), "text.?"}, {cell(7), "text.*"}, {cell(8), "text.#"},
-        {cell(9), "text.blank.29.0"}, {cell(10), "text.blank.29.0"},
-    });
-
-    look.title = QString(35, QLatin1Char('x'));
-    expectSprites(compose(look), {{cell(29), "text.X"}, {{262, 27}, "main"}});
+    // Letters and " @ in row 0, digits and punctuation in row 1, Å Ö Ä ? * in row 2; blank for the rest.
+    const QImage window = compose({}, Channel::Stereo, "t\"@9…#åÖä?*~ " + QString(20, 'x'));
+    const std::vector<QPoint> glyphs = {{95, 0}, {130, 0}, {135, 0}, {45, 6}, {50, 6}, {150, 6}, {0, 12}, {5, 12},
+                                        {10, 12}, {15, 12}, {20, 12}, {145, 0}, {145, 0}};
+    for (int cell = 0; cell < 30; ++cell) {
+        const QPoint glyph = cell < int(glyphs.size()) ? glyphs[size_t(cell)] : QPoint(115, 0);
+        EXPECT_EQ(window.pixel(112 + 5 * cell, 27), skinPixel(SkinFile::Text, glyph.x(), glyph.y())) << cell;
+        EXPECT_EQ(window.pixel(116 + 5 * cell, 32), skinPixel(SkinFile::Text, glyph.x() + 4, glyph.y() + 5)) << cell;
+    }
+    EXPECT_EQ(window.pixel(262, 27), skinPixel(SkinFile::Main, 262, 27));
 }
 
-TEST_F(SkinPreview, ReportsAMissingFileAndShowsTheOthers)
+TEST_F(SkinPreview, ReportsAMissingFileAndComposesTheOthers)
 {
-    skin.remove("numbers.bmp");
+    ASSERT_TRUE(QFile::remove(directory + "numbers.bmp"));
     const SkinLoad load = LoadSkin(directory);
-    EXPECT_EQ(skinLoadMessage(load),
-              "An Error occured while loading skin, Not all bmps were found in the directory specified.");
-    EXPECT_EQ(load.failedFile, static_cast<int>(SkinFile::Numbers));
+    EXPECT_EQ(skinLoadMessage(load), notFound);
     for (int file = 0; file < kSkinFileCount; ++file)
-        EXPECT_EQ(load.pictures.images[static_cast<size_t>(file)].isNull(), file == static_cast<int>(SkinFile::Numbers))
-            << kSkinFileNames[static_cast<size_t>(file)];
-
-    // The window is still composed; the time digits draw nothing.
-    const QImage window = DrawMainWindow(load.pictures, {});
-    EXPECT_EQ(window.pixel(48, 26), skin.colour("main"));
-    EXPECT_EQ(window.pixel(39, 88), skin.colour("cbuttons.play"));
-}
-
-TEST_F(SkinPreview, NamesAFileThatIsNoPictureWithItsFullPath)
-{
-    skin.replaceWithText("text.bmp");
-    const SkinLoad load = LoadSkin(directory);
-    EXPECT_EQ(skinLoadMessage(load), "Unrecognized BMP Format: " + directory + "text.bmp\r\nResave file in a BMP editor.");
-    EXPECT_TRUE(load.pictures[SkinFile::Text].isNull());
-    EXPECT_FALSE(load.pictures[SkinFile::PlayPaus].isNull());
-}
-
-TEST_F(SkinPreview, JudgesTheMessageByTheFirstFailedFileItself)
-{
-    // main.bmp is missing and text.bmp is broken: main.bmp is the file named
-    // first, and it is not a broken picture but a missing one.
-    skin.remove("main.bmp");
-    skin.replaceWithText("text.bmp");
-    EXPECT_EQ(skinLoadMessage(LoadSkin(directory)),
-              "An Error occured while loading skin, Not all bmps were found in the directory specified.");
+        EXPECT_EQ(load.pictures.images[size_t(file)].isNull(), file == int(SkinFile::Numbers));
+    std::vector<Piece> pieces = kPieces;
+    std::erase_if(pieces, [](const Piece& piece) { return piece.file == SkinFile::Numbers; });
+    EXPECT_EQ(differenceFrom(DrawMainWindow(load.pictures, {}), pieces), "");
 }
 
 TEST_F(SkinPreview, FindsFilesWhateverTheCaseOfTheirNames)
 {
-    ASSERT_TRUE(QFile::rename(directory + "main.bmp", directory + "Main.bmp"));
     ASSERT_TRUE(QFile::rename(directory + "cbuttons.bmp", directory + "CBUTTONS.BMP"));
-    ASSERT_TRUE(QFile::rename(directory + "text.bmp", directory + "Text.Bmp"));
-    const SkinLoad load = LoadSkin(directory);
-    EXPECT_EQ(load.error, SkinLoadError::None);
-    EXPECT_EQ(DrawMainWindow(load.pictures, {}).pixel(39, 88), skin.colour("cbuttons.play"));
-
+    EXPECT_EQ(differenceFrom(compose({}), kPieces), "");
     // Where two names differ only in case, the exact one wins.
     ASSERT_TRUE(QFile::copy(directory + "numbers.bmp", directory + "MAIN.BMP"));
-    ASSERT_TRUE(QFile::copy(directory + "Main.bmp", directory + "main.bmp"));
     EXPECT_EQ(findSkinFile(directory, "main.bmp"), directory + "main.bmp");
-    EXPECT_EQ(findSkinFile(directory, "playpaus.bmp"), directory + "playpaus.bmp");
     EXPECT_EQ(findSkinFile(directory, "pledit.bmp"), QString());
+}
 
-    skin.replaceWithText("Text.Bmp");
-    EXPECT_EQ(skinLoadMessage(LoadSkin(directory)),
-              "Unrecognized BMP Format: " + directory + "Text.Bmp\r\nResave file in a BMP editor.");
+TEST_F(SkinPreview, NamesAFileThatIsNoPictureByItsFullPathUnlessAnEarlierFileIsMissing)
+{
+    ASSERT_TRUE(QFile::rename(directory + "text.bmp", directory + "Text.Bmp"));
+    replaceWithText(directory + "Text.Bmp");
+    const SkinLoad load = LoadSkin(directory);
+    EXPECT_EQ(skinLoadMessage(load), "Unrecognized BMP Format: " + directory + "Text.Bmp\r\nResave file in a BMP editor.");
+    EXPECT_TRUE(load.pictures[SkinFile::Text].isNull());
+    EXPECT_FALSE(load.pictures[SkinFile::PlayPaus].isNull());
+
+    ASSERT_TRUE(QFile::remove(directory + "main.bmp"));
+    EXPECT_EQ(skinLoadMessage(LoadSkin(directory)), notFound);
 }
 
 TEST(SkinAreas, FindTheButtonUnderThePointerWithRightAndBottomEdgesOutside)
 {
-    EXPECT_EQ(buttonAt({16, 88}), TransportButton::Back);
-    EXPECT_EQ(buttonAt({38, 105}), TransportButton::Back);
-    EXPECT_EQ(buttonAt({39, 88}), TransportButton::Play);
-    EXPECT_EQ(buttonAt({61, 105}), TransportButton::Play);
-    EXPECT_EQ(buttonAt({84, 100}), TransportButton::Pause);
-    EXPECT_EQ(buttonAt({85, 100}), TransportButton::Stop);
-    EXPECT_EQ(buttonAt({129, 100}), TransportButton::Forward);
-    EXPECT_EQ(buttonAt({136, 89}), TransportButton::Eject);
-    EXPECT_EQ(buttonAt({170, 95}), TransportButton::Shuffle);
-    EXPECT_EQ(buttonAt({15, 88}), TransportButton::None);
-    EXPECT_EQ(buttonAt({16, 106}), TransportButton::None);
-    EXPECT_EQ(buttonAt({136, 88}), TransportButton::None);
-    EXPECT_EQ(buttonAt({100, 40}), TransportButton::None);
-
-    EXPECT_EQ(knobLeft(100, 5), 95);
-    EXPECT_EQ(knobLeft(10, 5), 17);
-    EXPECT_EQ(knobLeft(400, 0), 237);
-}
-
-TEST(SkinPreviewWithoutSkin, ComposesABlackWindow)
-{
-    const QImage window = DrawMainWindow({}, {});
-    EXPECT_EQ(window.size(), QSize(275, 116));
-    EXPECT_EQ(window.pixel(39, 88), qRgb(0, 0, 0));
+    using enum TransportButton;
+    const std::pair<QPoint, TransportButton> points[] = {{{38, 105}, Back}, {{39, 88}, Play},   {{136, 89}, Eject},
+                                                         {{170, 95}, Shuffle}, {{15, 88}, None}, {{16, 106}, None},
+                                                         {{136, 88}, None}};
+    for (const auto& [point, button] : points)
+        EXPECT_EQ(buttonAt(point), button) << point.x() << "," << point.y();
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 using namespace tessel;
@@ -11,6 +12,8 @@ using namespace tessel;
 namespace {
 
 // Entry i is (i, 10 i, 255 - i): every entry its own colour.
+QRgb colourOfEntry(int i) { return qRgb(i, 10 * i, 255 - i); }
+
 ColourTable distinctTable()
 {
     ColourTable table {};
@@ -19,15 +22,13 @@ ColourTable distinctTable()
     return table;
 }
 
-QRgb colourOfEntry(int i) { return qRgb(i, 10 * i, 255 - i); }
-
 struct Pictures
 {
+    explicit Pictures(const ColourTable& table = distinctTable()) { PaintPreview(table, spectrum, scope, shade); }
+
     QImage spectrum = blankPicture(kSpectrumSize);
     QImage scope = blankPicture(kScopeSize);
     QImage shade = blankPicture(kShadeSize);
-
-    void paint(const ColourTable& table) { PaintPreview(table, spectrum, scope, shade); }
 };
 
 constexpr int kBottom = kSpectrumSize.height() - 1;
@@ -38,76 +39,56 @@ TEST(PaintPreview, ShowsOnlyTheTallestLinesBarRedWhenOnlyEntryTwoIsRed)
 {
     ColourTable table {};
     table[2] = {255, 0, 0};
-    Pictures pictures;
-    pictures.paint(table);
-
-    const QRgb red = qRgb(255, 0, 0);
+    const Pictures pictures(table);
     for (int y = 0; y < kSpectrumSize.height(); ++y)
-        for (int x = kLinesOffset; x < kBackgroundBlock.left(); ++x) {
-            const bool inTallestBar = x == 45 && y >= kBottom - 12;
-            EXPECT_EQ(pictures.spectrum.pixel(x, y) == red, inTallestBar) << x << "," << y;
-        }
+        for (int x = kLinesOffset; x < kBackgroundBlock.left(); ++x)
+            EXPECT_EQ(pictures.spectrum.pixel(x, y) == qRgb(255, 0, 0), x == 45 && y >= kBottom - 12) << x << "," << y;
 }
 
 TEST(PaintPreview, ColoursTheFireAndNormalStripsByRow)
 {
-    Pictures pictures;
-    pictures.paint(distinctTable());
-    const auto at = [&](int x, int y) { return pictures.spectrum.pixel(x, y); };
-
-    // Fire: every column runs from entry 3 at its own top downwards.
-    EXPECT_EQ(at(23, kBottom - 4), colourOfEntry(3));
-    EXPECT_EQ(at(23, kBottom), colourOfEntry(7));
-    EXPECT_EQ(at(26, kBottom - 4), colourOfEntry(3));
-    EXPECT_EQ(at(27, kBottom - 3), colourOfEntry(3));
-    EXPECT_EQ(at(34, kBottom - 2), colourOfEntry(3));
-    EXPECT_EQ(at(38, kBottom), colourOfEntry(4));
-    EXPECT_EQ(at(39, kBottom), colourOfEntry(3));
-    EXPECT_NE(at(23, kBottom - 5), colourOfEntry(3));
-    EXPECT_NE(at(40, kBottom), colourOfEntry(3));
-
-    // Normal: a row per entry, entry 3 thirteen rows up and shortest, entry 15 at the bottom and longest.
-    EXPECT_EQ(at(3, kBottom - 12), colourOfEntry(3));
-    EXPECT_EQ(at(5, kBottom - 12), colourOfEntry(3));
-    EXPECT_NE(at(6, kBottom - 12), colourOfEntry(3));
-    EXPECT_EQ(at(9, kBottom - 9), colourOfEntry(6));
-    EXPECT_NE(at(10, kBottom - 9), colourOfEntry(6));
-    EXPECT_EQ(at(3, kBottom), colourOfEntry(15));
-    EXPECT_EQ(at(20, kBottom), colourOfEntry(15));
-    EXPECT_NE(at(21, kBottom), colourOfEntry(15));
+    const Pictures pictures;
+    struct Expected { int x, y, entry; bool shown; };
+    const Expected points[] = {
+        // Fire: every column runs from entry 3 at its own top downwards.
+        {23, kBottom - 4, 3, true}, {23, kBottom, 7, true}, {26, kBottom - 4, 3, true}, {27, kBottom - 3, 3, true},
+        {34, kBottom - 2, 3, true}, {38, kBottom, 4, true}, {39, kBottom, 3, true}, {23, kBottom - 5, 3, false},
+        {40, kBottom, 3, false},
+        // Normal: a row per entry, entry 3 thirteen rows up and shortest, entry 15 at the bottom and longest.
+        {3, kBottom - 12, 3, true}, {5, kBottom - 12, 3, true}, {6, kBottom - 12, 3, false}, {9, kBottom - 9, 6, true},
+        {10, kBottom - 9, 6, false}, {3, kBottom, 15, true}, {20, kBottom, 15, true}, {21, kBottom, 15, false},
+    };
+    for (const Expected& point : points)
+        EXPECT_EQ(pictures.spectrum.pixel(point.x, point.y) == colourOfEntry(point.entry), point.shown)
+            << point.x << "," << point.y;
 }
 
 TEST(PaintPreview, PaintsBackgroundGridOscilloscopeAndWindowShadeFromTheirEntries)
 {
-    Pictures pictures;
-    pictures.paint(distinctTable());
-
+    const Pictures pictures;
     EXPECT_EQ(pictures.spectrum.pixel(64, 0), colourOfEntry(1));
     EXPECT_EQ(pictures.spectrum.pixel(65, 0), colourOfEntry(0));
     EXPECT_EQ(pictures.spectrum.pixel(64, 1), colourOfEntry(0));
     EXPECT_EQ(pictures.scope.pixel(166, 0), colourOfEntry(1));
 
-    // Every oscilloscope colour shows, and no other entry does.
-    std::vector<int> seen(kColourEntries, 0);
-    for (int y = 0; y < kScopeSize.height(); ++y)
+    // The oscilloscope shows entries 18 to 21 over the background, and its
+    // sixth wave still fits: its first segment crosses column 141.
+    std::set<QRgb> seen, sixthWave;
+    for (int y = 0; y < kScopeSize.height(); ++y) {
         for (int x = 0; x < kScopeSize.width(); ++x)
-            for (int i = 0; i < kColourEntries; ++i)
-                seen[static_cast<size_t>(i)] += pictures.scope.pixel(x, y) == colourOfEntry(i);
-    for (int i = 2; i < kColourEntries; ++i)
-        EXPECT_EQ(seen[static_cast<size_t>(i)] > 0, i >= 18 && i <= 21) << "entry " << i;
-    // The sixth wave still fits: its first segment crosses column 141.
-    bool sixthWaveShows = false;
-    for (int y = 0; y < kScopeSize.height(); ++y)
-        sixthWaveShows = sixthWaveShows || pictures.scope.pixel(5 * 28 + 1, y) == colourOfEntry(18);
-    EXPECT_TRUE(sixthWaveShows);
-
-    const int squareEntries[] = {17, 17, 17, 13, 13, 13, 2, 2};
-    for (int square = 0; square < 8; ++square) {
-        EXPECT_EQ(pictures.shade.pixel(4 * square, 3), colourOfEntry(squareEntries[square])) << square;
-        EXPECT_EQ(pictures.shade.pixel(4 * square + 2, 5), colourOfEntry(squareEntries[square])) << square;
-        EXPECT_EQ(pictures.shade.pixel(4 * square + 3, 4), colourOfEntry(0)) << square;
+            seen.insert(pictures.scope.pixel(x, y));
+        sixthWave.insert(pictures.scope.pixel(141, y));
     }
-    EXPECT_EQ(pictures.shade.pixel(0, 2), colourOfEntry(0));
+    EXPECT_EQ(seen, (std::set {colourOfEntry(0), colourOfEntry(1), colourOfEntry(18), colourOfEntry(19),
+                               colourOfEntry(20), colourOfEntry(21)}));
+    EXPECT_TRUE(sixthWave.count(colourOfEntry(18)));
+
+    // Squares of 3 x 3 at x 0, 4, ... 28 from row 3, with a background gap between them.
+    const int squareEntries[] = {17, 17, 17, 13, 13, 13, 2, 2};
+    for (int square = 0; square < 8; ++square)
+        for (const auto& [dx, dy, entry] : {std::tuple {0, 0, squareEntries[square]}, {2, 2, squareEntries[square]},
+                                            {3, 1, 0}, {0, -1, 0}})
+            EXPECT_EQ(pictures.shade.pixel(4 * square + dx, 3 + dy), colourOfEntry(entry)) << square;
 }
 
 TEST(AnimationStep, CopiesOneColumnPerBarFromTheStylesStripOverTiledBackground)
@@ -134,22 +115,4 @@ TEST(AnimationStep, CopiesOneColumnPerBarFromTheStylesStripOverTiledBackground)
             }
         }
     }
-}
-
-TEST(AnimationStep, ShowsTheStaticStripsColours)
-{
-    Pictures pictures;
-    pictures.paint(distinctTable());
-    QImage area = blankPicture(kVisAreaSize);
-    // Value 2 picks column 45, the Lines strip's tallest bar; above the bar lies background.
-    const std::vector<int> bars(static_cast<size_t>(area.width()), 2);
-    animationStep(pictures.spectrum, area, kLinesOffset, bars);
-    EXPECT_EQ(area.pixel(11, 4), colourOfEntry(0));
-    EXPECT_EQ(area.pixel(10, 5), colourOfEntry(2));
-    EXPECT_EQ(area.pixel(10, 17), colourOfEntry(2));
-
-    // The bottom row of the Normal strip, entry 15, reaches the animation too.
-    animationStep(pictures.spectrum, area, kNormalOffset, std::vector<int>(static_cast<size_t>(area.width()), 0));
-    EXPECT_EQ(area.pixel(10, 17), colourOfEntry(15));
-    EXPECT_EQ(area.pixel(10, 5), colourOfEntry(3));
 }

@@ -125,6 +125,8 @@ void Form1::createControls()
     caption(QStringLiteral("The Color(0-22) Being Worked On"), {4, 60, 210, 16});
     Label2 = caption(QString(), {222, 60, 30, 16});
     Slider1 = fullOnly(slider(), {4, 76, 214, 22});
+    // Selecting an entry cuts it to 255; entries the thumb only passes over on a drag keep their values.
+    Slider1->setTracking(false);
     const QString barNames[] = {QStringLiteral("Red"), QStringLiteral("Green"), QStringLiteral("Blue")};
     for (int c = 0; c < 3; ++c) {
         const int y = 102 + 20 * c;

@@ -29,8 +29,8 @@ namespace tessel {
 // Tessel's main window, "Veskit 1.x": the colour editor for Tessel.txt with its
 // static and animated visualization previews, and the skin preview.
 //
-// Like the form it stands for, it keeps its controls and its state in the open;
-// every user action is one handler named after its control and event.
+// Controls and state are public so that every handler, named after its control
+// and event, and every test reaches them the same way.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
