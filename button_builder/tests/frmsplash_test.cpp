@@ -32,6 +32,7 @@ TEST_F(Splash, CountsEachStartInTheCounterFileAndStartsEvenWhenItCannotBeWritten
 {
     delete start(dir.path()).data();
     QPointer<knapro::frmSplash> second = start(dir.path());
+    EXPECT_EQ(second->findChild<QLabel*>("lblTitle")->text(), "Knapro\r");
     EXPECT_EQ(times(second), "For the record, this is your 2nd time.");
     delete second;
     QFile counter(dir.filePath("knapro.dat"));

@@ -38,7 +38,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     titleFont.setPixelSize(32);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblTitle->setText(windowTitle());
+    lblTitle->setText(windowTitle() + QLatin1Char('\r'));
 
     lblProduct = new QLabel(frame);
     lblProduct->setObjectName(QStringLiteral("lblProduct"));
