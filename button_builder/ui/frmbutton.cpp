@@ -436,7 +436,7 @@ void frmButton::RandomColourFile()
     const QString path = SaveFileName();
     if (path.isEmpty())
         return;
-    writeFileReportingFailure(path, randomColourFileBytes([this] { return m_random.next(); }));
+    writeFileReportingFailure(path, randomColourFileBytes([this] { return m_generator.Random(); }));
     strDefaultExt = QStringLiteral("*.bmp");
     strFilter = kBitmapFilter;
     m_saveDialogFileName.clear();

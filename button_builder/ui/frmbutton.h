@@ -83,7 +83,7 @@ private:
     bool writeFileReportingFailure(const QString& path, const std::string& bytes);
 
     kit::Dialogs& m_dialogs;
-    ClockMixedRandom m_random;
+    ClockMixedRandom m_generator;
 
     int intTab = 0;
     QString strDefaultExt;
