@@ -15,9 +15,9 @@ constexpr ElementRect rect(int x, int y, int width, int height)
 }
 
 constexpr std::array<TabDescriptor, kTabCount> kTabs {{
-    {MainWindowTab, "Main Window", "main.bmp", "mnuMain", "&Main"},
-    {EqualizerTab, "Equalizer", "eq.bmp", "mnuEq", "E&Q"},
-    {PlaylistTab, "Playlist Editor", "pl.bmp", "mnuPl", "&PL"},
+    {"Main Window", "main.bmp", "mnuMain", "&Main"},
+    {"Equalizer", "eq.bmp", "mnuEq", "E&Q"},
+    {"Playlist Editor", "pl.bmp", "mnuPl", "&PL"},
 }};
 
 // The equalizer's ten band sliders: each band cuts the same 14 x 63 strip 18 pixels

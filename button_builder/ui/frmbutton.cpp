@@ -290,16 +290,16 @@ void frmButton::OpenFile()
     if (path.isEmpty())
         return;
 
-    const LoadedPicture loaded = loadPicture(path);
-    if (loaded.image.isNull()) {
+    const QImage picture = loadPicture(path);
+    if (picture.isNull()) {
         m_dialogs.message(this, QStringLiteral("Unsupported File Type"), QStringLiteral("This file type is not supported."),
                           kit::MessageButtons::Ok, kit::MessageIcon::Information);
         return;
     }
-    setTabPicture(intTab, loaded.image);
+    setTabPicture(intTab, picture);
     hidePreview();
-    if (!hasWindowSize(loaded.image)) {
-        const QString size = QStringLiteral("Your image is only %1 x %2.").arg(loaded.image.width()).arg(loaded.image.height());
+    if (!hasWindowSize(picture)) {
+        const QString size = QStringLiteral("Your image is only %1 x %2.").arg(picture.width()).arg(picture.height());
         m_dialogs.message(this, kWrongSizeTitle, size + QLatin1Char('\r') + kWrongSizeText, kit::MessageButtons::Ok,
                           kit::MessageIcon::Critical);
     }

@@ -52,15 +52,13 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
                             .arg(QString::fromUtf8(version::kLegalCopyright.data(),
                                                    static_cast<qsizetype>(version::kLegalCopyright.size()))));
 
-    // Counting must not stop the start: a counter file that cannot be written only
-    // means that the next start counts from the old number again.
-    const RunCount run = countThisStart(counterDirectory);
+    const int count = countThisStart(counterDirectory);
     lblTimes = new QLabel(frame);
     lblTimes->setObjectName(QStringLiteral("lblTimes"));
     lblTimes->setGeometry(12, 126, 353, 28);
     lblTimes->setFont(QFont(QStringLiteral("Verdana"), 10));
     lblTimes->setAlignment(Qt::AlignCenter);
-    lblTimes->setText(QString::fromStdString(timesSentence(run.count)));
+    lblTimes->setText(QString::fromStdString(timesSentence(count)));
 
     cmdOK = new QPushButton(QStringLiteral("Start the Program NOW"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
