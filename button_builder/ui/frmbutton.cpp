@@ -240,10 +240,13 @@ void frmButton::updateCommandStates()
     const CommandStates states = commandStates(sizes, intTab, m_previewShown);
 
     mnuFileClose->setEnabled(states.closeEnabled);
+    mnuPopupClose->setEnabled(states.closeEnabled);
     mnuFileCloseAll->setEnabled(states.closeAllEnabled);
     mnuFileSave->setEnabled(states.saveEnabled);
+    mnuPopupSave->setEnabled(states.saveEnabled);
     cmdSave->setEnabled(states.saveEnabled);
     mnuEditCopy->setEnabled(states.copyEnabled);
+    mnuPopupCopy->setEnabled(states.copyEnabled);
     for (size_t tab = 0; tab < m_tabs.size(); ++tab) {
         QAction* menu = m_tabs[tab].elementMenu->menuAction();
         menu->setVisible(states.elementMenuVisible[tab]);
