@@ -32,12 +32,8 @@ frmAbout::frmAbout(QWidget* parent)
     tabAbout->setObjectName(QStringLiteral("tabAbout"));
     tabAbout->setGeometry(8, 8, 384, 240);
 
-    tabAbout->addTab(createTab(0, QStringLiteral("%1 %2.%3%4\n\nThe button-sheet builder for player skins.\n\n%5")
-                                      .arg(product)
-                                      .arg(version::kMajor)
-                                      .arg(version::kMinor)
-                                      .arg(version::kRevision)
-                                      .arg(fromView(version::kLegalCopyright))),
+    tabAbout->addTab(createTab(0, QStringLiteral("%1\n\nThe button-sheet builder for player skins.\n\n%2")
+                                      .arg(QString::fromStdString(version::caption()), fromView(version::kLegalCopyright))),
                      product);
     QWidget* credits = createTab(1, QStringLiteral("This Logo was created by\n%1\n%2\n\nRetouched by %3")
                                         .arg(kLogoArtist, kLogoArtistMail, kAuthor));

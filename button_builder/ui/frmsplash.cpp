@@ -45,11 +45,9 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     lblProduct->setGeometry(128, 60, 240, 52);
     lblProduct->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProduct->setWordWrap(true);
-    lblProduct->setText(QStringLiteral("Version %1.%2%3\n%4")
-                            .arg(version::kMajor)
-                            .arg(version::kMinor)
-                            .arg(version::kRevision)
-                            .arg(QString::fromUtf8(version::kLegalCopyright.data(),
+    lblProduct->setText(QStringLiteral("Version %1\n%2")
+                            .arg(QString::fromStdString(version::versionText()),
+                                 QString::fromUtf8(version::kLegalCopyright.data(),
                                                    static_cast<qsizetype>(version::kLegalCopyright.size()))));
 
     const int count = countThisStart(counterDirectory);
