@@ -23,7 +23,7 @@ bool hasWindowSize(const QImage& picture)
 
 QImage cutElement(const QImage& picture, const ElementRect& cut)
 {
-    return picture.copy(cut.intX, cut.intY, cut.intWidth, cut.intHeight);
+    return picture.copy(toQRect(cut));
 }
 
 } // namespace knapro

@@ -3,6 +3,7 @@
 #include "elementtable.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 namespace knapro {
@@ -11,6 +12,9 @@ namespace knapro {
 // other file, or one that cannot be decoded, gives a null image. The picture comes
 // back as 32-bit ARGB, whatever its size.
 QImage loadPicture(const QString& path);
+
+// The same rectangle in Qt's terms.
+inline QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }
 
 // Whether `picture` has the size of a player window, 275 x 116.
 bool hasWindowSize(const QImage& picture);

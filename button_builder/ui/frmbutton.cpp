@@ -34,8 +34,6 @@ const QString kWrongSizeText = QStringLiteral("Please make sure that the image i
 
 QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
-QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }
-
 } // namespace
 
 const QString frmButton::kOpenFilter = QStringLiteral(
