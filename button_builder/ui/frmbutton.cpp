@@ -10,6 +10,7 @@
 #include "overlay.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,8 +33,6 @@ constexpr int kClientHeight = 392;
 const QString kWrongSizeTitle = QStringLiteral("Wrong Size");
 const QString kWrongSizeText = QStringLiteral("Please make sure that the image is 275 x 116 pixels.");
 
-QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
-
 } // namespace
 
 const QString frmButton::kOpenFilter = QStringLiteral(
@@ -49,7 +48,7 @@ frmButton::frmButton(kit::Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("frmButton"));
     strDefaultExt = QStringLiteral("*.bmp");
     strFilter = kBitmapFilter;
-    setWindowTitle(QString::fromStdString(version::caption()));
+    setWindowTitle(toQString(version::caption()));
     setWindowIcon(logoPicture(64));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -122,8 +121,8 @@ void frmButton::createMenus()
 QMenu* frmButton::createElementMenu(int tab)
 {
     const TabDescriptor& descriptor = tabDescriptors()[static_cast<size_t>(tab)];
-    QMenu* menu = menuBar()->addMenu(text(descriptor.menuCaption));
-    menu->setObjectName(text(descriptor.menuName));
+    QMenu* menu = menuBar()->addMenu(toQString(descriptor.menuCaption));
+    menu->setObjectName(toQString(descriptor.menuName));
 
     // parents[d] is the menu that takes the items of depth d.
     std::vector<QMenu*> parents {menu};
@@ -135,14 +134,14 @@ QMenu* frmButton::createElementMenu(int tab)
             parentMenu->addSeparator();
             break;
         case MenuItem::Kind::Submenu: {
-            QMenu* submenu = parentMenu->addMenu(text(item.caption));
-            submenu->setObjectName(text(item.name));
+            QMenu* submenu = parentMenu->addMenu(toQString(item.caption));
+            submenu->setObjectName(toQString(item.name));
             parents.push_back(submenu);
             break;
         }
         case MenuItem::Kind::Command: {
-            QAction* command = parentMenu->addAction(text(item.caption));
-            command->setObjectName(text(item.name));
+            QAction* command = parentMenu->addAction(toQString(item.caption));
+            command->setObjectName(toQString(item.name));
             const std::string_view name = item.name;
             connect(command, &QAction::triggered, this, [this, name] { elementCommand_Click(name); });
             break;
@@ -162,7 +161,7 @@ void frmButton::createControls()
     tabButton->setObjectName(QStringLiteral("tabButton"));
     tabButton->setGeometry(8, 8, 313, 377);
     for (const TabDescriptor& descriptor : tabDescriptors())
-        tabButton->addTab(new QWidget, text(descriptor.caption));
+        tabButton->addTab(new QWidget, toQString(descriptor.caption));
     for (int tab = 0; tab < kTabCount; ++tab)
         createTabControls(tab);
     connect(tabButton, &QTabWidget::currentChanged, this, &frmButton::tabButton_Click);
@@ -217,9 +216,9 @@ void frmButton::createTabControls(int tab)
 
     for (const ClickableArea& area : clickableAreas(tab)) {
         auto* box = new PictureBox(controls.imgCover);
-        box->setObjectName(QString::fromStdString(controlDisplayName(area)));
+        box->setObjectName(toQString(controlDisplayName(area)));
         box->setGeometry(toQRect(area.area));
-        box->setToolTip(text(area.label));
+        box->setToolTip(toQString(area.label));
         box->setCursor(Qt::PointingHandCursor);
         if (area.action == AreaAction::RandomColourFile)
             connect(box, &PictureBox::clicked, this, &frmButton::mnuFileRanVis_Click);
@@ -277,7 +276,7 @@ QString frmButton::OpenFileName()
     kit::FileRequest request;
     request.title = QStringLiteral("Open File");
     request.directory = QDir::currentPath();
-    request.fileName = text(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
+    request.fileName = toQString(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
     request.filter = kOpenFilter;
     request.filterIndex = 0;
     request.defaultExtension = QStringLiteral("*.bmp");
@@ -328,13 +327,13 @@ void frmButton::Buttons(const ElementRect& cut, const QString& strTool, int intM
 
 void frmButton::elementArea_MouseDown(const ClickableArea& area, int button)
 {
-    Buttons(area.cut, text(area.label), button);
+    Buttons(area.cut, toQString(area.label), button);
 }
 
 void frmButton::elementCommand_Click(std::string_view command)
 {
     if (const std::optional<Element> element = elementForCommand(command))
-        Buttons(element->cut, text(element->label));
+        Buttons(element->cut, toQString(element->label));
 }
 
 void frmButton::imgCover_MouseDown(int index, int button)

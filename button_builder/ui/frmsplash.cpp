@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "knapro_version.h"
 #include "runcounter.h"
+#include "text.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(389, 206);
-    setWindowTitle(QString::fromUtf8(version::kProductName.data(), static_cast<qsizetype>(version::kProductName.size())));
+    setWindowTitle(toQString(version::kProductName));
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -46,9 +47,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     lblProduct->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProduct->setWordWrap(true);
     lblProduct->setText(QStringLiteral("Version %1\n%2")
-                            .arg(QString::fromStdString(version::versionText()),
-                                 QString::fromUtf8(version::kLegalCopyright.data(),
-                                                   static_cast<qsizetype>(version::kLegalCopyright.size()))));
+                            .arg(toQString(version::versionText()), toQString(version::kLegalCopyright)));
 
     const int count = countThisStart(counterDirectory);
     lblTimes = new QLabel(frame);
@@ -56,7 +55,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     lblTimes->setGeometry(12, 126, 353, 28);
     lblTimes->setFont(QFont(QStringLiteral("Verdana"), 10));
     lblTimes->setAlignment(Qt::AlignCenter);
-    lblTimes->setText(QString::fromStdString(timesSentence(count)));
+    lblTimes->setText(toQString(timesSentence(count)));
 
     cmdOK = new QPushButton(QStringLiteral("Start the Program NOW"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
