@@ -33,21 +33,22 @@ constexpr int kClientHeight = 392;
 const QString kWrongSizeTitle = QStringLiteral("Wrong Size");
 const QString kWrongSizeText = QStringLiteral("Please make sure that the image is 275 x 116 pixels.");
 
-} // namespace
-
-const QString frmButton::kOpenFilter = QStringLiteral(
+// Five pairs of caption and pattern.
+const QString kOpenFilter = QStringLiteral(
     "All supported types|*.bmp;*.jpg;*.jpeg;*.gif|Bitmap Files (*.bmp)|*.bmp|"
     "JPEG Files (*.jpg, *.jpeg)|*.jpg; *.jpeg|GIF Files (*.gif)|*.gif|All Files (*.*)|*.*");
-const QString frmButton::kBitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
-const QString frmButton::kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
+const QString kBitmapExtension = QStringLiteral("*.bmp");
+const QString kBitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
+const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
+
+} // namespace
 
 frmButton::frmButton(kit::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmButton"));
-    strDefaultExt = QStringLiteral("*.bmp");
-    strFilter = kBitmapFilter;
+    useBitmapSaveSettings();
     setWindowTitle(toQString(version::caption()));
     setWindowIcon(logoPicture(64));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -279,7 +280,7 @@ QString frmButton::OpenFileName()
     request.fileName = toQString(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
     request.filter = kOpenFilter;
     request.filterIndex = 0;
-    request.defaultExtension = QStringLiteral("*.bmp");
+    request.defaultExtension = kBitmapExtension;
     return m_dialogs.openFile(this, request);
 }
 
@@ -394,11 +395,18 @@ void frmButton::SaveFileAs()
         writeFileReportingFailure(path, bmpFileBytes(picButton->picture()));
 }
 
-void frmButton::mnuFileSave_Click()
+// The save dialog offers bitmaps under an empty name, except while the colour file
+// generator has just borrowed it for a text file.
+void frmButton::useBitmapSaveSettings()
 {
-    strDefaultExt = QStringLiteral("*.bmp");
+    strDefaultExt = kBitmapExtension;
     strFilter = kBitmapFilter;
     m_saveDialogFileName.clear();
+}
+
+void frmButton::mnuFileSave_Click()
+{
+    useBitmapSaveSettings();
     SaveFileAs();
 }
 
@@ -437,9 +445,7 @@ void frmButton::RandomColourFile()
     if (path.isEmpty())
         return;
     writeFileReportingFailure(path, randomColourFileBytes([this] { return m_generator.Random(); }));
-    strDefaultExt = QStringLiteral("*.bmp");
-    strFilter = kBitmapFilter;
-    m_saveDialogFileName.clear();
+    useBitmapSaveSettings();
 }
 
 void frmButton::mnuHelpAbout_Click()

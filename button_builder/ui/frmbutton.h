@@ -30,11 +30,6 @@ class frmButton : public QMainWindow
 public:
     explicit frmButton(kit::Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // The filter of the open dialog, five caption and pattern pairs.
-    static const QString kOpenFilter;
-    static const QString kBitmapFilter;
-    static const QString kTextFilter;
-
     int currentTab() const { return intTab; }
     // The picture that elements are cut from: the current tab's, or a null image.
     const QImage& currentPicture() const;
@@ -79,6 +74,7 @@ private:
     void RandomColourFile();
     void showWrongSize();
     void hidePreview();
+    void useBitmapSaveSettings();
     void setTabPicture(int tab, const QImage& picture);
     bool writeFileReportingFailure(const QString& path, const std::string& bytes);
 
