@@ -193,8 +193,10 @@ void frmButton::createTabControls(int tab)
     TabControls& controls = m_tabs[static_cast<size_t>(tab)];
     const QString suffix = QStringLiteral("(%1)").arg(tab);
 
-    // The tab's controls sit on the tab control itself, placed from its top-left
-    // corner, and are shown only while their tab is the current one.
+    // The window's layout measures each tab's pictures from the tab control's outer
+    // corner, while QTabWidget puts its own pages wherever the style draws the tab
+    // bar and frame. Parenting the controls to the tab control keeps every style's
+    // positions exact; in return tabButton_Click has to show the current tab's set.
     controls.page = new QWidget(tabButton);
     controls.page->setGeometry(16, 40, kPictureWidth, 128 + kPictureHeight);
     controls.page->setVisible(tab == tabButton->currentIndex());
