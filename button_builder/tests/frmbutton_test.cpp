@@ -152,17 +152,33 @@ TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
     expectMessage(onlyMessage(), "Wrong Size", "Your image is only 100 x 50.\r" + kShortWrongSize, MessageIcon::Critical);
 }
 
-TEST_F(Builder, AFileThatIsNoPictureIsRefusedAndWhatWasLoadedStays)
+TEST_F(Builder, ACancelledOpenOrAFileThatIsNoPictureLeavesThePictureAndTheCut)
 {
     open(elementFile(0));
     press("imgEject");
+    const QImage picture = window->currentPicture();
+    const QImage cut = preview()->picture();
+    const auto expectAsBefore = [&] {
+        EXPECT_TRUE(window->currentPicture() == picture);
+        EXPECT_TRUE(child<PictureBox>("picBack(0)")->picture() == picture);
+        EXPECT_TRUE(child<PictureBox>("imgBack(0)")->picture() == picture);
+        EXPECT_TRUE(previewShown());
+        EXPECT_TRUE(preview()->picture() == cut);
+        EXPECT_TRUE(elementMenu("mnuMain")->isVisible() && elementMenu("mnuMain")->isEnabled());
+        expectEnabled(kSaveAndCopy + kClose + QStringList {"mnuFileCloseAll"}, true);
+    };
+
+    dialogs.cancelPath();
+    window->OpenFile();
+    EXPECT_TRUE(dialogs.messages().empty());
+    expectAsBefore();
+
     QFile notes(path("notes.bmp"));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("Notes, not a picture.\r\n") > 0);
     notes.close();
     open(notes.fileName());
     expectMessage(onlyMessage(), "Unsupported File Type", "This file type is not supported.", MessageIcon::Information);
-    EXPECT_EQ(window->currentPicture().pixel(16, 88), elementColour(14));
-    EXPECT_TRUE(previewShown());
+    expectAsBefore();
 }
 
 TEST_F(Builder, JpegAndGifPicturesOpenLikeBitmaps)
