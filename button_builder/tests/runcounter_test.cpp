@@ -58,15 +58,6 @@ TEST_F(RunCounterFile, AMissingFileStartsAtOneAndEachStartAddsOne)
     EXPECT_EQ(knapro::countThisStart(dir), 1);
 }
 
-TEST_F(RunCounterFile, AnEmptyOrWordyFileCountsAsMissing)
-{
-    ASSERT_EQ(kit::replaceFile(dir / "knapro.dat", ""), "");
-    EXPECT_EQ(knapro::countThisStart(dir), 1);
-    ASSERT_EQ(kit::replaceFile(dir / "knapro.dat", "not a number\r\n"), "");
-    EXPECT_EQ(knapro::countThisStart(dir), 1);
-    EXPECT_EQ(counterText(), "1\r\n");
-}
-
 TEST_F(RunCounterFile, TheCountStopsAt32767)
 {
     ASSERT_EQ(kit::replaceFile(dir / "knapro.dat", "32766\r\n"), "");
