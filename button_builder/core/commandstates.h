@@ -15,7 +15,7 @@ struct CommandStates
     bool closeEnabled = false;    // File > Close and the preview's Close
     bool closeAllEnabled = false;
     bool saveEnabled = false;     // the Save button, File > Save As and the preview's Save
-    bool copyEnabled = false;
+    bool copyEnabled = false;     // Edit > Copy and the preview's Copy to Clipboard
     std::array<bool, kTabCount> elementMenuVisible {};
     std::array<bool, kTabCount> elementMenuEnabled {};
 

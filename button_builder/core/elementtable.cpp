@@ -15,24 +15,25 @@ constexpr ElementRect rect(int x, int y, int width, int height)
 }
 
 constexpr std::array<TabDescriptor, kTabCount> kTabs {{
-    {MainWindowTab, "Main Window", "main.bmp", "mnuMain", "&Main"},
-    {EqualizerTab, "Equalizer", "eq.bmp", "mnuEq", "E&Q"},
-    {PlaylistTab, "Playlist Editor", "pl.bmp", "mnuPl", "&PL"},
+    {"Main Window", "main.bmp", "mnuMain", "&Main"},
+    {"Equalizer", "eq.bmp", "mnuEq", "E&Q"},
+    {"Playlist Editor", "pl.bmp", "mnuPl", "&PL"},
 }};
 
 // The equalizer's ten band sliders: each band cuts the same 14 x 63 strip 18 pixels
 // further right, while the areas over them were placed by hand.
 constexpr std::array<int, 10> kBandAreaX {77, 96, 112, 130, 149, 168, 184, 203, 221, 240};
-constexpr ElementRect bandCut(int band) { return rect(78 + 18 * band, 38, 14, 63); }
+constexpr ElementRect EqBand(int band) { return rect(78 + 18 * band, 38, 14, 63); }
 constexpr ElementRect bandArea(int band) { return rect(kBandAreaX[static_cast<size_t>(band)], 40, band < 2 ? 16 : 17, 61); }
 
 // The playlist title bar: both fillers, left and right of the title, cut the same piece.
-constexpr ElementRect titlebarCut(int x, int width) { return rect(x, 0, width, 20); }
-constexpr ElementRect fillerCut = titlebarCut(37, 25);
+constexpr ElementRect PlTitle(int x, int width) { return rect(x, 0, width, 20); }
+constexpr ElementRect fillerCut = PlTitle(37, 25);
 
 // The playlist menu buttons and the strip at their left edge, which is the same for all five.
 constexpr std::array<int, 5> kMenuButtonAreaX {15, 43, 72, 101, 233};
 constexpr std::array<int, 5> kMenuButtonCutX {14, 43, 72, 101, 231};
+constexpr ElementRect PlButton(int index) { return rect(kMenuButtonCutX[static_cast<size_t>(index)], 85, 22, 18); }
 constexpr std::array<int, 5> kMenuSideAreaX {8, 36, 64, 94, 226};
 constexpr ElementRect menuSideCut = rect(11, 86, 3, 18);
 constexpr std::array<std::string_view, 5> kMenuButtonLabels {"+ File Menu", "- File Menu", "Sel All Menu",
@@ -70,16 +71,16 @@ std::vector<ClickableArea> buildAreas()
         {EqualizerTab, "imgEqPreamp", -1, rect(19, 37, 17, 65), rect(21, 37, 14, 63), "Preamp Slide Bar"},
     };
     for (int band = 0; band < 10; ++band)
-        areas.push_back({EqualizerTab, "imgEqControl", band, bandArea(band), bandCut(band), "EQ Control Bar"});
+        areas.push_back({EqualizerTab, "imgEqControl", band, bandArea(band), EqBand(band), "EQ Control Bar"});
 
     // Later areas lie on top: the window buttons on the title bar, the menu buttons
     // on the bottom part.
     const ClickableArea playlist[] = {
-        {PlaylistTab, "imgPlTitlebar", 0, rect(0, 0, 25, 21), titlebarCut(0, 25), "Top Left Corner"},
+        {PlaylistTab, "imgPlTitlebar", 0, rect(0, 0, 25, 21), PlTitle(0, 25), "Top Left Corner"},
         {PlaylistTab, "imgPlTitlebar", 1, rect(24, 0, 62, 21), fillerCut, ""},
-        {PlaylistTab, "imgPlTitlebar", 2, rect(85, 0, 103, 21), titlebarCut(87, 100), "Title"},
+        {PlaylistTab, "imgPlTitlebar", 2, rect(85, 0, 103, 21), PlTitle(87, 100), "Title"},
         {PlaylistTab, "imgPlTitlebar", 3, rect(187, 0, 62, 21), fillerCut, ""},
-        {PlaylistTab, "imgPlTitlebar", 4, rect(248, 0, 27, 21), titlebarCut(250, 25), "Top Right Corner"},
+        {PlaylistTab, "imgPlTitlebar", 4, rect(248, 0, 27, 21), PlTitle(250, 25), "Top Right Corner"},
         {PlaylistTab, "imgPlWin", 0, rect(251, 1, 12, 12), rect(254, 3, 10, 9), "Minimize Window"},
         {PlaylistTab, "imgPlWin", 1, rect(263, 1, 12, 12), rect(263, 3, 10, 9), "Close Window"},
         {PlaylistTab, "imgPlSide", 0, rect(0, 19, 13, 59), rect(0, 26, 25, 29), "Left Side"},
@@ -89,8 +90,8 @@ std::vector<ClickableArea> buildAreas()
     areas.insert(areas.end(), std::begin(playlist), std::end(playlist));
     for (int i = 0; i < 5; ++i) {
         const auto n = static_cast<size_t>(i);
-        areas.push_back({PlaylistTab, "imgPlButton", i, rect(kMenuButtonAreaX[n], 85, 20, 20),
-                         rect(kMenuButtonCutX[n], 85, 22, 18), kMenuButtonLabels[n]});
+        areas.push_back(
+            {PlaylistTab, "imgPlButton", i, rect(kMenuButtonAreaX[n], 85, 20, 20), PlButton(i), kMenuButtonLabels[n]});
     }
     for (int i = 0; i < 5; ++i)
         areas.push_back({PlaylistTab, "imgPlMenuSide", i, rect(kMenuSideAreaX[static_cast<size_t>(i)], 85, 8, 20),
@@ -181,7 +182,7 @@ std::vector<CommandSource> buildCommands()
         return names;
     }();
     for (int band = 0; band < 10; ++band)
-        commands.push_back({bandCommands[static_cast<size_t>(band)], "imgEqControl", 1, bandCut(band)});
+        commands.push_back({bandCommands[static_cast<size_t>(band)], "imgEqControl", 1, EqBand(band)});
     return commands;
 }
 

@@ -30,7 +30,6 @@ struct ElementRect
 // A tab of the main window: which player window it holds and its element menu.
 struct TabDescriptor
 {
-    int index;
     std::string_view caption;         // "Main Window"
     std::string_view defaultFileName; // offered by the open dialog: "main.bmp"
     std::string_view menuName;        // "mnuMain"

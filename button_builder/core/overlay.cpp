@@ -1,6 +1,7 @@
 #include "overlay.h"
 
 #include "elementtable.h"
+#include "picture.h"
 
 #include <QFont>
 #include <QPainter>
@@ -12,8 +13,6 @@ namespace {
 
 const QColor kSampleText {0x7c, 0xd9, 0x7c};
 const QColor kSampleDim {0x4b, 0x57, 0x6e};
-
-QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }
 
 void useSmallFont(QPainter& painter, int pixelSize)
 {

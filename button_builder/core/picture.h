@@ -3,20 +3,18 @@
 #include "elementtable.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 namespace knapro {
 
-struct LoadedPicture
-{
-    QImage image;  // null when the file could not be loaded
-    QString error; // the decoder's reason; empty on success
-};
-
 // Loads a BMP, JPEG or GIF file, told apart by its contents, not by its name. Any
-// other file, or one that cannot be decoded, gives a null image and a reason. The
-// picture comes back as 32-bit ARGB, whatever its size.
-LoadedPicture loadPicture(const QString& path);
+// other file, or one that cannot be decoded, gives a null image. The picture comes
+// back as 32-bit ARGB, whatever its size.
+QImage loadPicture(const QString& path);
+
+// The same rectangle in Qt's terms.
+inline QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }
 
 // Whether `picture` has the size of a player window, 275 x 116.
 bool hasWindowSize(const QImage& picture);

@@ -42,7 +42,7 @@ ClockMixedRandom::ClockMixedRandom(TimeOfDay timeOfDay, std::uint64_t initialSta
 {
 }
 
-std::int16_t ClockMixedRandom::next()
+std::int16_t ClockMixedRandom::Random()
 {
     // Mixing the clock into the state, rather than seeding anew from it, keeps the
     // sequence moving even when the clock has not changed since the last draw.
@@ -57,9 +57,9 @@ std::string randomColourFileBytes(const std::function<std::int16_t()>& random)
 {
     std::string text = "0,0,0\r\n0,0,0\r\n";
     for (int line = 0; line < 22; ++line) {
-        const int red = random();
-        const int green = random();
-        const int blue = random();
+        const std::int16_t red = random();
+        const std::int16_t green = random();
+        const std::int16_t blue = random();
         text += std::to_string(red) + "," + std::to_string(green) + "," + std::to_string(blue) + "\r\n";
     }
     return text;

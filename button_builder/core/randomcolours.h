@@ -21,7 +21,7 @@ public:
     ClockMixedRandom(TimeOfDay timeOfDay, std::uint64_t initialState);
 
     // One number from 0 to 254; 255 never comes.
-    std::int16_t next();
+    std::int16_t Random();
 
 private:
     TimeOfDay m_timeOfDay;
@@ -29,8 +29,8 @@ private:
 };
 
 // The text of a visualization colour file with random colours: two lines "0,0,0",
-// then 22 lines "red,green,blue" whose numbers are drawn from `random` in the order
-// red, green, blue, line after line. Every line ends in CR LF; nothing else.
+// then 22 lines "red,green,blue" whose 16-bit components are drawn from `random` in
+// the order red, green, blue, line after line. Every line ends in CR LF; nothing else.
 std::string randomColourFileBytes(const std::function<std::int16_t()>& random);
 
 } // namespace knapro

@@ -46,15 +46,16 @@ std::string timesSentence(int count)
     return "For the record, this is your " + std::to_string(count) + ordinalSuffix(count) + " time.";
 }
 
-RunCount countThisStart(const std::filesystem::path& directory)
+std::int16_t countThisStart(const std::filesystem::path& directory)
 {
     const std::filesystem::path file = directory / kRunCounterFileName;
     std::string text;
     const std::int16_t previous = kit::readWholeFile(file, text).empty() ? parseRunCount(text) : 0;
-    RunCount result;
-    result.count = nextRunCount(previous);
-    result.writeError = kit::replaceFile(file, runCountFileText(result.count));
-    return result;
+    const std::int16_t count = nextRunCount(previous);
+    // Counting must not stop the start, nor hold it up with a message: a counter
+    // that cannot be written only means that the next start counts this one again.
+    static_cast<void>(kit::replaceFile(file, runCountFileText(count)));
+    return count;
 }
 
 } // namespace knapro

@@ -31,15 +31,10 @@ std::string ordinalSuffix(int count);
 // "For the record, this is your 2nd time."
 std::string timesSentence(int count);
 
-struct RunCount
-{
-    std::int16_t count = 0;
-    std::string writeError; // the system's reason when the file could not be written
-};
-
-// Counts this start: reads "knapro.dat" in `directory` (a missing or unreadable
-// file counts as 0), adds one and writes the new count back whole. A failed write
-// is only reported in the result; the count is still the new one.
-RunCount countThisStart(const std::filesystem::path& directory);
+// Counts this start and returns the new count: reads "knapro.dat" in `directory` (a
+// missing or unreadable file counts as 0), adds one and writes the new count back
+// whole. A file that cannot be written is left as it was and goes unmentioned: the
+// count is still the new one.
+std::int16_t countThisStart(const std::filesystem::path& directory);
 
 } // namespace knapro

@@ -1,5 +1,7 @@
 #include "fixtures.h"
 
+#include "picture.h"
+
 #include <QFile>
 #include <QPainter>
 
@@ -20,8 +22,7 @@ QImage elementPicture(int tab)
     QPainter painter(&picture);
     int number = 0;
     for (const ClickableArea& area : clickableAreas(tab)) {
-        const ElementRect& c = area.cut;
-        painter.fillRect(c.intX, c.intY, c.intWidth, c.intHeight, QColor(elementColour(number++)));
+        painter.fillRect(toQRect(area.cut), QColor(elementColour(number++)));
     }
     return picture;
 }

@@ -32,6 +32,8 @@ using namespace knapro::testing;
 namespace {
 
 const QString kShortWrongSize = "Please make sure that the image is 275 x 116 pixels.";
+const QStringList kSaveAndCopy {"cmdSave", "mnuFileSave", "mnuPopupSave", "mnuEditCopy", "mnuPopupCopy"};
+const QStringList kClose {"mnuFileClose", "mnuPopupClose"};
 
 class Builder : public ::testing::Test
 {
@@ -64,6 +66,11 @@ protected:
         return found;
     }
     QAction* action(const QString& name) const { return child<QAction>(name); }
+    void expectEnabled(const QStringList& commands, bool enabled) const
+    {
+        for (const QString& name : commands)
+            EXPECT_EQ(child<QObject>(name)->property("enabled").toBool(), enabled) << name.toStdString();
+    }
     QAction* elementMenu(const QString& name) const { return child<QMenu>(name)->menuAction(); }
     PictureBox* preview() const { return child<PictureBox>("picButton"); }
     bool previewShown() const { return !preview()->isHidden(); }
@@ -145,17 +152,33 @@ TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
     expectMessage(onlyMessage(), "Wrong Size", "Your image is only 100 x 50.\r" + kShortWrongSize, MessageIcon::Critical);
 }
 
-TEST_F(Builder, AFileThatIsNoPictureIsRefusedAndWhatWasLoadedStays)
+TEST_F(Builder, ACancelledOpenOrAFileThatIsNoPictureLeavesThePictureAndTheCut)
 {
     open(elementFile(0));
     press("imgEject");
+    const QImage picture = window->currentPicture();
+    const QImage cut = preview()->picture();
+    const auto expectAsBefore = [&] {
+        EXPECT_TRUE(window->currentPicture() == picture);
+        EXPECT_TRUE(child<PictureBox>("picBack(0)")->picture() == picture);
+        EXPECT_TRUE(child<PictureBox>("imgBack(0)")->picture() == picture);
+        EXPECT_TRUE(previewShown());
+        EXPECT_TRUE(preview()->picture() == cut);
+        EXPECT_TRUE(elementMenu("mnuMain")->isVisible() && elementMenu("mnuMain")->isEnabled());
+        expectEnabled(kSaveAndCopy + kClose + QStringList {"mnuFileCloseAll"}, true);
+    };
+
+    dialogs.cancelPath();
+    window->OpenFile();
+    EXPECT_TRUE(dialogs.messages().empty());
+    expectAsBefore();
+
     QFile notes(path("notes.bmp"));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("Notes, not a picture.\r\n") > 0);
     notes.close();
     open(notes.fileName());
     expectMessage(onlyMessage(), "Unsupported File Type", "This file type is not supported.", MessageIcon::Information);
-    EXPECT_EQ(window->currentPicture().pixel(16, 88), elementColour(14));
-    EXPECT_TRUE(previewShown());
+    expectAsBefore();
 }
 
 TEST_F(Builder, JpegAndGifPicturesOpenLikeBitmaps)
@@ -200,7 +223,6 @@ TEST_F(Builder, TheCutIsSavedAsABitmapOfExactlyTheElementsPixels)
     ASSERT_TRUE(previewShown());
     EXPECT_EQ(preview()->toolTip(), "Control buttons");
     EXPECT_EQ(preview()->size(), QSize(114, 18));
-    EXPECT_TRUE(action("mnuEditCopy")->isEnabled());
 
     dialogs.choosePath(path("control.bmp"));
     child<QPushButton>("cmdSave")->click();
@@ -254,9 +276,7 @@ TEST_F(Builder, ElementMenusAndCommandsFollowTheTabsThatHoldPictures)
     const auto expectOnlyOpening = [this] {
         for (const char* name : {"mnuMain", "mnuEq", "mnuPl"})
             EXPECT_FALSE(elementMenu(name)->isVisible()) << name;
-        for (const char* name : {"mnuFileClose", "mnuFileCloseAll", "mnuFileSave", "mnuEditCopy"})
-            EXPECT_FALSE(action(name)->isEnabled()) << name;
-        EXPECT_FALSE(child<QPushButton>("cmdSave")->isEnabled());
+        expectEnabled(kSaveAndCopy + kClose + QStringList {"mnuFileCloseAll"}, false);
     };
     expectOnlyOpening();
 
@@ -264,9 +284,11 @@ TEST_F(Builder, ElementMenusAndCommandsFollowTheTabsThatHoldPictures)
     press("imgTitle");
     EXPECT_TRUE(elementMenu("mnuMain")->isVisible());
     EXPECT_TRUE(elementMenu("mnuMain")->isEnabled());
+    expectEnabled(kSaveAndCopy + kClose, true);
 
     setTab(1);
-    EXPECT_FALSE(previewShown() || action("mnuFileSave")->isEnabled() || action("mnuFileClose")->isEnabled());
+    EXPECT_FALSE(previewShown());
+    expectEnabled(kSaveAndCopy + kClose, false);
     EXPECT_TRUE(action("mnuFileCloseAll")->isEnabled());
     EXPECT_TRUE(elementMenu("mnuMain")->isVisible());
     EXPECT_FALSE(elementMenu("mnuMain")->isEnabled());
@@ -278,7 +300,8 @@ TEST_F(Builder, ElementMenusAndCommandsFollowTheTabsThatHoldPictures)
 
     setTab(0);
     EXPECT_FALSE(previewShown()); // the last cut does not come back
-    EXPECT_TRUE(action("mnuFileClose")->isEnabled());
+    expectEnabled(kSaveAndCopy, false);
+    expectEnabled(kClose, true);
     EXPECT_TRUE(elementMenu("mnuMain")->isEnabled());
     EXPECT_FALSE(elementMenu("mnuEq")->isEnabled());
 
@@ -289,7 +312,7 @@ TEST_F(Builder, ElementMenusAndCommandsFollowTheTabsThatHoldPictures)
     EXPECT_TRUE(elementMenu("mnuEq")->isVisible());
     EXPECT_TRUE(child<PictureBox>("picBack(0)")->picture().isNull());
     EXPECT_FALSE(child<PictureBox>("imgBack(1)")->picture().isNull());
-    EXPECT_FALSE(action("mnuFileClose")->isEnabled());
+    expectEnabled(kSaveAndCopy + kClose, false);
     EXPECT_TRUE(action("mnuFileCloseAll")->isEnabled());
     EXPECT_EQ(window->focusWidget(), child<QPushButton>("cmdOpen"));
 

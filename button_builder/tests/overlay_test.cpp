@@ -1,7 +1,6 @@
 #include "elementtable.h"
 #include "overlay.h"
-
-#include <QRect>
+#include "picture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@ namespace {
 bool insideSomeCut(int tab, int x, int y)
 {
     for (const knapro::ElementRect& c : knapro::cutRectangles(tab))
-        if (QRect(c.intX, c.intY, c.intWidth, c.intHeight).contains(x, y))
+        if (knapro::toQRect(c).contains(x, y))
             return true;
     return false;
 }

@@ -9,10 +9,10 @@ TEST(RandomColours, DrawsWithinOneClockTickDifferAndCoverZeroTo254)
     knapro::ClockMixedRandom random([] { return std::uint64_t {45296}; }, 7);
     std::set<int> seen;
     for (int draw = 0; draw < 66; ++draw)
-        seen.insert(random.next());
+        seen.insert(random.Random());
     EXPECT_GT(seen.size(), 30u);
     for (int draw = 0; draw < 20000; ++draw)
-        seen.insert(random.next());
+        seen.insert(random.Random());
     EXPECT_EQ(seen.size(), 255u);
     EXPECT_EQ(*seen.begin(), 0);
     EXPECT_EQ(*seen.rbegin(), 254);

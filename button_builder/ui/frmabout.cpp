@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "knapro_version.h"
+#include "text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +11,6 @@
 
 namespace knapro {
 namespace {
-
-QString fromView(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
 const QString kAuthor = QStringLiteral("Robin Example");
 const QString kLogoArtist = QStringLiteral("Sam Placeholder");
@@ -24,7 +23,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    const QString product = fromView(version::kProductName);
+    const QString product = toQString(version::kProductName);
     setWindowTitle(QStringLiteral("About ") + product);
     setFixedSize(400, 318);
 
@@ -32,12 +31,8 @@ frmAbout::frmAbout(QWidget* parent)
     tabAbout->setObjectName(QStringLiteral("tabAbout"));
     tabAbout->setGeometry(8, 8, 384, 240);
 
-    tabAbout->addTab(createTab(0, QStringLiteral("%1 %2.%3%4\n\nThe button-sheet builder for player skins.\n\n%5")
-                                      .arg(product)
-                                      .arg(version::kMajor)
-                                      .arg(version::kMinor)
-                                      .arg(version::kRevision)
-                                      .arg(fromView(version::kLegalCopyright))),
+    tabAbout->addTab(createTab(0, QStringLiteral("%1\n\nThe button-sheet builder for player skins.\n\n%2")
+                                      .arg(toQString(version::caption()), toQString(version::kLegalCopyright))),
                      product);
     QWidget* credits = createTab(1, QStringLiteral("This Logo was created by\n%1\n%2\n\nRetouched by %3")
                                         .arg(kLogoArtist, kLogoArtistMail, kAuthor));

@@ -10,6 +10,7 @@
 #include "overlay.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,26 +33,23 @@ constexpr int kClientHeight = 392;
 const QString kWrongSizeTitle = QStringLiteral("Wrong Size");
 const QString kWrongSizeText = QStringLiteral("Please make sure that the image is 275 x 116 pixels.");
 
-QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
-
-QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }
-
-} // namespace
-
-const QString frmButton::kOpenFilter = QStringLiteral(
+// Five pairs of caption and pattern.
+const QString kOpenFilter = QStringLiteral(
     "All supported types|*.bmp;*.jpg;*.jpeg;*.gif|Bitmap Files (*.bmp)|*.bmp|"
     "JPEG Files (*.jpg, *.jpeg)|*.jpg; *.jpeg|GIF Files (*.gif)|*.gif|All Files (*.*)|*.*");
-const QString frmButton::kBitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
-const QString frmButton::kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
+const QString kBitmapExtension = QStringLiteral("*.bmp");
+const QString kBitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
+const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
+
+} // namespace
 
 frmButton::frmButton(kit::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmButton"));
-    strDefaultExt = QStringLiteral("*.bmp");
-    strFilter = kBitmapFilter;
-    setWindowTitle(QString::fromStdString(version::caption()));
+    useBitmapSaveSettings();
+    setWindowTitle(toQString(version::caption()));
     setWindowIcon(logoPicture(64));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -124,8 +122,8 @@ void frmButton::createMenus()
 QMenu* frmButton::createElementMenu(int tab)
 {
     const TabDescriptor& descriptor = tabDescriptors()[static_cast<size_t>(tab)];
-    QMenu* menu = menuBar()->addMenu(text(descriptor.menuCaption));
-    menu->setObjectName(text(descriptor.menuName));
+    QMenu* menu = menuBar()->addMenu(toQString(descriptor.menuCaption));
+    menu->setObjectName(toQString(descriptor.menuName));
 
     // parents[d] is the menu that takes the items of depth d.
     std::vector<QMenu*> parents {menu};
@@ -137,14 +135,14 @@ QMenu* frmButton::createElementMenu(int tab)
             parentMenu->addSeparator();
             break;
         case MenuItem::Kind::Submenu: {
-            QMenu* submenu = parentMenu->addMenu(text(item.caption));
-            submenu->setObjectName(text(item.name));
+            QMenu* submenu = parentMenu->addMenu(toQString(item.caption));
+            submenu->setObjectName(toQString(item.name));
             parents.push_back(submenu);
             break;
         }
         case MenuItem::Kind::Command: {
-            QAction* command = parentMenu->addAction(text(item.caption));
-            command->setObjectName(text(item.name));
+            QAction* command = parentMenu->addAction(toQString(item.caption));
+            command->setObjectName(toQString(item.name));
             const std::string_view name = item.name;
             connect(command, &QAction::triggered, this, [this, name] { elementCommand_Click(name); });
             break;
@@ -164,7 +162,7 @@ void frmButton::createControls()
     tabButton->setObjectName(QStringLiteral("tabButton"));
     tabButton->setGeometry(8, 8, 313, 377);
     for (const TabDescriptor& descriptor : tabDescriptors())
-        tabButton->addTab(new QWidget, text(descriptor.caption));
+        tabButton->addTab(new QWidget, toQString(descriptor.caption));
     for (int tab = 0; tab < kTabCount; ++tab)
         createTabControls(tab);
     connect(tabButton, &QTabWidget::currentChanged, this, &frmButton::tabButton_Click);
@@ -195,8 +193,10 @@ void frmButton::createTabControls(int tab)
     TabControls& controls = m_tabs[static_cast<size_t>(tab)];
     const QString suffix = QStringLiteral("(%1)").arg(tab);
 
-    // The tab's controls sit on the tab control itself, placed from its top-left
-    // corner, and are shown only while their tab is the current one.
+    // The window's layout measures each tab's pictures from the tab control's outer
+    // corner, while QTabWidget puts its own pages wherever the style draws the tab
+    // bar and frame. Parenting the controls to the tab control keeps every style's
+    // positions exact; in return tabButton_Click has to show the current tab's set.
     controls.page = new QWidget(tabButton);
     controls.page->setGeometry(16, 40, kPictureWidth, 128 + kPictureHeight);
     controls.page->setVisible(tab == tabButton->currentIndex());
@@ -219,9 +219,9 @@ void frmButton::createTabControls(int tab)
 
     for (const ClickableArea& area : clickableAreas(tab)) {
         auto* box = new PictureBox(controls.imgCover);
-        box->setObjectName(QString::fromStdString(controlDisplayName(area)));
+        box->setObjectName(toQString(controlDisplayName(area)));
         box->setGeometry(toQRect(area.area));
-        box->setToolTip(text(area.label));
+        box->setToolTip(toQString(area.label));
         box->setCursor(Qt::PointingHandCursor);
         if (area.action == AreaAction::RandomColourFile)
             connect(box, &PictureBox::clicked, this, &frmButton::mnuFileRanVis_Click);
@@ -240,10 +240,13 @@ void frmButton::updateCommandStates()
     const CommandStates states = commandStates(sizes, intTab, m_previewShown);
 
     mnuFileClose->setEnabled(states.closeEnabled);
+    mnuPopupClose->setEnabled(states.closeEnabled);
     mnuFileCloseAll->setEnabled(states.closeAllEnabled);
     mnuFileSave->setEnabled(states.saveEnabled);
+    mnuPopupSave->setEnabled(states.saveEnabled);
     cmdSave->setEnabled(states.saveEnabled);
     mnuEditCopy->setEnabled(states.copyEnabled);
+    mnuPopupCopy->setEnabled(states.copyEnabled);
     for (size_t tab = 0; tab < m_tabs.size(); ++tab) {
         QAction* menu = m_tabs[tab].elementMenu->menuAction();
         menu->setVisible(states.elementMenuVisible[tab]);
@@ -276,10 +279,10 @@ QString frmButton::OpenFileName()
     kit::FileRequest request;
     request.title = QStringLiteral("Open File");
     request.directory = QDir::currentPath();
-    request.fileName = text(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
+    request.fileName = toQString(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
     request.filter = kOpenFilter;
     request.filterIndex = 0;
-    request.defaultExtension = QStringLiteral("*.bmp");
+    request.defaultExtension = kBitmapExtension;
     return m_dialogs.openFile(this, request);
 }
 
@@ -290,16 +293,16 @@ void frmButton::OpenFile()
     if (path.isEmpty())
         return;
 
-    const LoadedPicture loaded = loadPicture(path);
-    if (loaded.image.isNull()) {
+    const QImage picture = loadPicture(path);
+    if (picture.isNull()) {
         m_dialogs.message(this, QStringLiteral("Unsupported File Type"), QStringLiteral("This file type is not supported."),
                           kit::MessageButtons::Ok, kit::MessageIcon::Information);
         return;
     }
-    setTabPicture(intTab, loaded.image);
+    setTabPicture(intTab, picture);
     hidePreview();
-    if (!hasWindowSize(loaded.image)) {
-        const QString size = QStringLiteral("Your image is only %1 x %2.").arg(loaded.image.width()).arg(loaded.image.height());
+    if (!hasWindowSize(picture)) {
+        const QString size = QStringLiteral("Your image is only %1 x %2.").arg(picture.width()).arg(picture.height());
         m_dialogs.message(this, kWrongSizeTitle, size + QLatin1Char('\r') + kWrongSizeText, kit::MessageButtons::Ok,
                           kit::MessageIcon::Critical);
     }
@@ -327,13 +330,13 @@ void frmButton::Buttons(const ElementRect& cut, const QString& strTool, int intM
 
 void frmButton::elementArea_MouseDown(const ClickableArea& area, int button)
 {
-    Buttons(area.cut, text(area.label), button);
+    Buttons(area.cut, toQString(area.label), button);
 }
 
 void frmButton::elementCommand_Click(std::string_view command)
 {
     if (const std::optional<Element> element = elementForCommand(command))
-        Buttons(element->cut, text(element->label));
+        Buttons(element->cut, toQString(element->label));
 }
 
 void frmButton::imgCover_MouseDown(int index, int button)
@@ -394,11 +397,18 @@ void frmButton::SaveFileAs()
         writeFileReportingFailure(path, bmpFileBytes(picButton->picture()));
 }
 
-void frmButton::mnuFileSave_Click()
+// The save dialog offers bitmaps under an empty name, except while the colour file
+// generator has just borrowed it for a text file.
+void frmButton::useBitmapSaveSettings()
 {
-    strDefaultExt = QStringLiteral("*.bmp");
+    strDefaultExt = kBitmapExtension;
     strFilter = kBitmapFilter;
     m_saveDialogFileName.clear();
+}
+
+void frmButton::mnuFileSave_Click()
+{
+    useBitmapSaveSettings();
     SaveFileAs();
 }
 
@@ -436,10 +446,8 @@ void frmButton::RandomColourFile()
     const QString path = SaveFileName();
     if (path.isEmpty())
         return;
-    writeFileReportingFailure(path, randomColourFileBytes([this] { return m_random.next(); }));
-    strDefaultExt = QStringLiteral("*.bmp");
-    strFilter = kBitmapFilter;
-    m_saveDialogFileName.clear();
+    writeFileReportingFailure(path, randomColourFileBytes([this] { return m_generator.Random(); }));
+    useBitmapSaveSettings();
 }
 
 void frmButton::mnuHelpAbout_Click()

@@ -30,11 +30,6 @@ class frmButton : public QMainWindow
 public:
     explicit frmButton(kit::Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // The filter of the open dialog, five caption and pattern pairs.
-    static const QString kOpenFilter;
-    static const QString kBitmapFilter;
-    static const QString kTextFilter;
-
     int currentTab() const { return intTab; }
     // The picture that elements are cut from: the current tab's, or a null image.
     const QImage& currentPicture() const;
@@ -79,11 +74,12 @@ private:
     void RandomColourFile();
     void showWrongSize();
     void hidePreview();
+    void useBitmapSaveSettings();
     void setTabPicture(int tab, const QImage& picture);
     bool writeFileReportingFailure(const QString& path, const std::string& bytes);
 
     kit::Dialogs& m_dialogs;
-    ClockMixedRandom m_random;
+    ClockMixedRandom m_generator;
 
     int intTab = 0;
     QString strDefaultExt;

@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "knapro_version.h"
 #include "runcounter.h"
+#include "text.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(389, 206);
-    setWindowTitle(QString::fromUtf8(version::kProductName.data(), static_cast<qsizetype>(version::kProductName.size())));
+    setWindowTitle(toQString(version::kProductName));
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -38,29 +39,23 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     titleFont.setPixelSize(32);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblTitle->setText(windowTitle());
+    lblTitle->setText(windowTitle() + QLatin1Char('\r'));
 
     lblProduct = new QLabel(frame);
     lblProduct->setObjectName(QStringLiteral("lblProduct"));
     lblProduct->setGeometry(128, 60, 240, 52);
     lblProduct->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProduct->setWordWrap(true);
-    lblProduct->setText(QStringLiteral("Version %1.%2%3\n%4")
-                            .arg(version::kMajor)
-                            .arg(version::kMinor)
-                            .arg(version::kRevision)
-                            .arg(QString::fromUtf8(version::kLegalCopyright.data(),
-                                                   static_cast<qsizetype>(version::kLegalCopyright.size()))));
+    lblProduct->setText(QStringLiteral("Version %1\n%2")
+                            .arg(toQString(version::versionText()), toQString(version::kLegalCopyright)));
 
-    // Counting must not stop the start: a counter file that cannot be written only
-    // means that the next start counts from the old number again.
-    const RunCount run = countThisStart(counterDirectory);
+    const int count = countThisStart(counterDirectory);
     lblTimes = new QLabel(frame);
     lblTimes->setObjectName(QStringLiteral("lblTimes"));
     lblTimes->setGeometry(12, 126, 353, 28);
     lblTimes->setFont(QFont(QStringLiteral("Verdana"), 10));
     lblTimes->setAlignment(Qt::AlignCenter);
-    lblTimes->setText(QString::fromStdString(timesSentence(run.count)));
+    lblTimes->setText(toQString(timesSentence(count)));
 
     cmdOK = new QPushButton(QStringLiteral("Start the Program NOW"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
