@@ -46,7 +46,10 @@ struct HostState {
     DWORD visThreadId = 0;
     bool visRunning = false;
     int exitCode = 0;
-    VisModule* volatile module = nullptr; // while the plug-in runs, for Config
+    // The running module, for Config. Config holds the lock while it runs, so the
+    // visualization thread cannot end the plug-in and unload it underneath.
+    VisModule* module = nullptr;
+    SRWLOCK moduleLock = SRWLOCK_INIT;
     HANDLE configDone = nullptr;
     volatile LONG configPending = 0;
 };
@@ -438,6 +441,18 @@ void runVisLoop(VisModule* module, SpectrumFeed& feed)
     }
 }
 
+void setRunningModule(VisModule* module)
+{
+    while (!TryAcquireSRWLockExclusive(&app.moduleLock)) {
+        // A Config in progress may need this thread's meter window to answer.
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+    }
+    app.module = module;
+    ReleaseSRWLockExclusive(&app.moduleLock);
+}
+
 DWORD WINAPI visThread(void*)
 {
     const HostOptions& options = app.options;
@@ -479,9 +494,9 @@ DWORD WINAPI visThread(void*)
     if (options.initTwice)
         report("init %d", module->Init(module));
     if (started == 0) {
-        app.module = module;
+        setRunningModule(module);
         runVisLoop(module, feed);
-        app.module = nullptr;
+        setRunningModule(nullptr);
         module->Quit(module);
         report("quit");
     }
@@ -513,8 +528,10 @@ DWORD WINAPI visThread(void*)
 
 void configurePlugin()
 {
-    if (VisModule* module = app.module)
-        module->Config(module);
+    AcquireSRWLockExclusive(&app.moduleLock);
+    if (app.module)
+        app.module->Config(app.module);
+    ReleaseSRWLockExclusive(&app.moduleLock);
 }
 
 void paintHost(HWND window)
