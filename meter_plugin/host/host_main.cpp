@@ -9,7 +9,7 @@
 // whether the library leaves anything behind once it is unloaded.
 #include "host_options.h"
 #include "scoped_win.h"
-#include "spectrum.h"
+#include "sound_analysis.h"
 #include "vis_interface.h"
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "spectrum.h"
+#include "sound_analysis.h"
 
 #include <gtest/gtest.h>
 
