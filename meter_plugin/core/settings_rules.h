@@ -1,0 +1,46 @@
+#pragma once
+
+#include "meter_values.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The rules of the meter's settings file, "plugin.ini" beside the plug-in: one
+// section named after the module, four keys read and written in a fixed order,
+// values written as plain decimal numbers. The file access itself belongs to the
+// platform's profile functions.
+namespace dovrik {
+
+inline constexpr std::string_view kSettingsSection = "Duruzo am-Meter";
+inline constexpr std::wstring_view kSettingsFileName = L"plugin.ini";
+
+inline constexpr int kDefaultModelId = 101;
+inline constexpr int kDefaultDelay = 63;
+inline constexpr int kDefaultVULimit = 3072;
+
+// Keys in the order they are read and written: modelId, nDelay, nVULimit, AutoSet.
+inline constexpr std::array<std::string_view, 4> kSettingKeys = {"Bitmap ID", "nDelay", "nVULimit", "AutoSet"};
+
+using SettingValues = std::array<int, kSettingKeys.size()>;
+
+// The settings of `values` in key order, AutoSet as 0 or 1.
+SettingValues currentSettings(const MeterValues& values);
+
+// Stores settings read in key order: any AutoSet but 0 means on, and a 0 in
+// modelId, nDelay or nVULimit is replaced by its default (101, 63, 3072). No other
+// value is checked against a range.
+void applySettings(MeterValues& values, const SettingValues& read);
+
+// The integer a setting's text starts with: optional blanks, an optional sign,
+// then digits. A text without one reads as 0; numbers beyond int are clamped.
+int leadingInteger(std::string_view text);
+
+// A setting as it is written: decimal, with a minus sign when negative.
+std::string settingText(int value);
+
+// "plugin.ini" in the directory of `libraryPath` (everything up to and including
+// its last backslash), or "plugin.ini" alone when the path has no backslash.
+std::wstring settingsPathBeside(std::wstring_view libraryPath);
+
+} // namespace dovrik

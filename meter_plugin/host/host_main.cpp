@@ -1,0 +1,652 @@
+// A stand-in for the player that loads visualization plug-ins: a main window of
+// 275 x 116 client pixels (or any size asked for), a visualization thread that
+// loads the plug-in, starts its module, feeds it spectrum data every delayMs and
+// shuts it down again, and the plug-in's Config on the window's thread.
+//
+// A test run (--frames N) also reports on standard output what a test needs to
+// see: the records the plug-in hands out, its start result, the meter window's
+// place, the pixels of the meter, every dialog box (which it answers), and
+// whether the library leaves anything behind once it is unloaded.
+#include "host_options.h"
+#include "scoped_win.h"
+#include "sound_analysis.h"
+#include "vis_interface.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace dovrik;
+using namespace dovrik::host;
+
+constexpr UINT kConfigRequest = WM_APP + 1;
+constexpr UINT kVisEnded = WM_APP + 2;
+constexpr UINT kConfigureCommand = 1;
+constexpr UINT kCloseCommand = 2;
+constexpr char kHostClassName[] = "DovrikHostStandIn";
+constexpr char kMeterClassName[] = "Dovrik";
+constexpr DWORD kTestRunLimitMs = 20000;
+constexpr DWORD kAfterUnloadMs = 300;
+
+struct HostState {
+    HostOptions options;
+    bool testRun = false;
+    HWND window = nullptr;
+    DWORD visThreadId = 0;
+    bool visRunning = false;
+    int exitCode = 0;
+    // The running module, for Config. Config holds the lock while it runs, so the
+    // visualization thread cannot end the plug-in and unload it underneath.
+    VisModule* module = nullptr;
+    SRWLOCK moduleLock = SRWLOCK_INIT;
+    HANDLE configDone = nullptr;
+    volatile LONG configPending = 0;
+};
+
+HostState app;
+
+void report(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::putchar('\n');
+    std::fflush(stdout);
+}
+
+std::string utf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(std::max(size, 1)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+std::wstring wide(const std::string& text)
+{
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(std::max(size, 1)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), size);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int threadsOfThisProcess()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        count += entry.th32OwnerProcessID == GetCurrentProcessId();
+    CloseHandle(snapshot);
+    return count;
+}
+
+void setClientSize(HWND window, int width, int height)
+{
+    RECT rect{0, 0, width, height};
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    SetWindowPos(window, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// ---- What a test run reports -------------------------------------------------
+
+void reportRecords(const VisHeader* header, HMODULE library)
+{
+    report("header version=0x%x description=%s", header->version, header->description);
+    const VisModule* module = header->getModule(0);
+    report("module 0 description=%s latency=%d delay=%d spectrum=%d waveform=%d", module->description,
+           module->latencyMs, module->delayMs, module->spectrumNch, module->waveformNch);
+    report("module 1 %s", header->getModule(1) ? "present" : "null");
+
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(library, path, MAX_PATH);
+    DWORD ignored = 0;
+    std::vector<unsigned char> version(GetFileVersionInfoSizeW(path, &ignored));
+    if (version.empty() || !GetFileVersionInfoW(path, 0, static_cast<DWORD>(version.size()), version.data())) {
+        report("version none");
+        return;
+    }
+    auto value = [&](const wchar_t* name) {
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\040404b0\\") + name;
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueW(version.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
+            return std::string("(none)");
+        return utf8(text);
+    };
+    report("version FileVersion=%s ProductVersion=%s", value(L"FileVersion").c_str(), value(L"ProductVersion").c_str());
+}
+
+void reportMeterPlacement(HWND meter)
+{
+    if (!IsWindow(meter)) {
+        report("meter none");
+        return;
+    }
+    RECT rect{};
+    GetWindowRect(meter, &rect);
+    MapWindowPoints(nullptr, app.window, reinterpret_cast<POINT*>(&rect), 2);
+    report("meter %ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// Writes what the meter window shows as a 24-bit bottom-up BMP file.
+void dumpMeter(HWND meter, const std::string& path)
+{
+    RECT client{};
+    GetClientRect(meter, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    if (width <= 0 || height <= 0) {
+        report("dump empty");
+        return;
+    }
+    UpdateWindow(meter); // let a pending repaint land first, as it would on screen
+    WindowDC screen(meter);
+    GdiObject bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        MemoryDC memory(screen.get());
+        Selection selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    std::vector<char> pixels(static_cast<std::size_t>(rowBytes) * height);
+    GetDIBits(screen.get(), static_cast<HBITMAP>(bitmap.get()), 0, static_cast<UINT>(height), pixels.data(), &info,
+              DIB_RGB_COLORS);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(pixels.size());
+    std::ofstream out(wide(path).c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    report(out ? "dump %dx%d" : "dump failed", width, height);
+}
+
+// ---- Dialog boxes in a test run ----------------------------------------------
+
+BOOL CALLBACK collectChildText(HWND child, LPARAM collected)
+{
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof className);
+    // A picture's text is only the number of its resource.
+    const auto staticType = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)) & SS_TYPEMASK;
+    const bool picture = lstrcmpiA(className, "Static") == 0 && (staticType == SS_BITMAP || staticType == SS_ICON);
+    std::wstring text = windowText(child);
+    if (text.empty() || picture)
+        return TRUE;
+    if (lstrcmpiA(className, "Button") == 0 && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        text = L"(*) " + text;
+    *reinterpret_cast<std::wstring*>(collected) += L" | " + text;
+    return TRUE;
+}
+
+// Prints a dialog box's title and texts, checked buttons marked "(*)", clicks
+// the radio button a test asked for, and presses OK (or Cancel).
+void answerDialog(HWND dialog)
+{
+    std::wstring texts;
+    EnumChildWindows(dialog, collectChildText, reinterpret_cast<LPARAM>(&texts));
+    report("dialog \"%s\"%s", utf8(windowText(dialog)).c_str(), utf8(texts).c_str());
+    if (app.options.chooseFace != 0) {
+        if (HWND choice = GetDlgItem(dialog, app.options.chooseFace))
+            SendMessageW(choice, BM_CLICK, 0, 0);
+    }
+    const int answer = app.options.cancelDialogs ? IDCANCEL : IDOK;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+}
+
+BOOL CALLBACK findDialog(HWND window, LPARAM searchParameter)
+{
+    auto* answered = reinterpret_cast<std::vector<HWND>*>(searchParameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (process != GetCurrentProcessId() || std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)
+        || std::find(answered->begin(), answered->end(), window) != answered->end())
+        return TRUE;
+    answered->push_back(window);
+    answerDialog(window);
+    return TRUE;
+}
+
+DWORD WINAPI watchDialogs(void*)
+{
+    std::vector<HWND> answered;
+    for (;;) {
+        EnumWindows(findDialog, reinterpret_cast<LPARAM>(&answered));
+        Sleep(20);
+    }
+}
+
+DWORD WINAPI endHungTestRun(void*)
+{
+    Sleep(kTestRunLimitMs);
+    report("host: the test run did not end within %lu ms", kTestRunLimitMs);
+    ExitProcess(3);
+}
+
+// ---- The visualization thread ------------------------------------------------
+
+// Calls Render on a thread of its own, one call per request.
+class RenderThread {
+public:
+    explicit RenderThread(VisModule* module)
+        : module_(module), request_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          done_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          thread_(CreateThread(nullptr, 0, &RenderThread::run, this, 0, nullptr))
+    {
+    }
+    ~RenderThread()
+    {
+        stopping_ = true;
+        SetEvent(request_);
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        CloseHandle(done_);
+        CloseHandle(request_);
+    }
+    RenderThread(const RenderThread&) = delete;
+    RenderThread& operator=(const RenderThread&) = delete;
+
+    void render()
+    {
+        SetEvent(request_);
+        WaitForSingleObject(done_, INFINITE);
+    }
+
+private:
+    static DWORD WINAPI run(void* self)
+    {
+        auto* thread = static_cast<RenderThread*>(self);
+        for (;;) {
+            WaitForSingleObject(thread->request_, INFINITE);
+            if (thread->stopping_)
+                return 0;
+            thread->module_->Render(thread->module_);
+            SetEvent(thread->done_);
+        }
+    }
+
+    VisModule* module_;
+    HANDLE request_;
+    HANDLE done_;
+    HANDLE thread_;
+    volatile bool stopping_ = false;
+};
+
+class SpectrumFeed {
+public:
+    explicit SpectrumFeed(const HostOptions& options) : options_(options)
+    {
+        if (options.signal == SignalKind::Demo) {
+            sound_ = std::make_unique<DemoSound>();
+        } else if (options.signal == SignalKind::Wav) {
+            auto wav = std::make_unique<WavSound>();
+            std::ifstream file(wide(options.wavPath).c_str(), std::ios::binary);
+            const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+            problem_ = file ? wav->load(bytes) : "cannot read " + options.wavPath;
+            sound_ = std::move(wav);
+        }
+    }
+
+    const std::string& problem() const { return problem_; }
+
+    void fill(VisModule& module, int delayMs)
+    {
+        for (int channel = 0; channel < 2; ++channel) {
+            ChannelSpectrumBytes bytes{};
+            switch (options_.signal) {
+            case SignalKind::Silence:
+                break;
+            case SignalKind::Sum:
+                bytes = spectrumWithSum(options_.sum);
+                break;
+            case SignalKind::Loud:
+                bytes.fill(255);
+                break;
+            case SignalKind::Demo:
+            case SignalKind::Wav:
+                bytes = spectrumOf(windowBefore(*sound_, channel, position_));
+                break;
+            }
+            std::memcpy(module.spectrumData[channel], bytes.data(), bytes.size());
+        }
+        if (sound_) {
+            // Whole samples per frame, carrying the fraction over.
+            const std::int64_t total = std::int64_t{sound_->sampleRate()} * delayMs + remainder_;
+            position_ += total / 1000;
+            remainder_ = total % 1000;
+        }
+    }
+
+private:
+    const HostOptions& options_;
+    std::unique_ptr<SoundSource> sound_;
+    std::string problem_;
+    std::int64_t position_ = kWindowSamples;
+    std::int64_t remainder_ = 0;
+};
+
+void afterFrame(int frame, HWND meter)
+{
+    const HostOptions& options = app.options;
+    if (options.resize && options.resize->frame == frame) {
+        setClientSize(app.window, options.resize->width, options.resize->height);
+        report("resized %dx%d", options.resize->width, options.resize->height);
+    }
+    if (options.configAt && *options.configAt == frame) {
+        InterlockedExchange(&app.configPending, 1);
+        PostMessageA(app.window, kConfigRequest, 0, 0);
+    }
+    if (options.keyAt && options.keyAt->frame == frame)
+        PostMessageA(meter, WM_KEYDOWN, static_cast<WPARAM>(options.keyAt->width), 1);
+}
+
+void finishTestRun(HWND meter)
+{
+    reportMeterPlacement(meter);
+    if (!app.options.dumpPath.empty() && IsWindow(meter))
+        dumpMeter(meter, app.options.dumpPath);
+}
+
+// Handles one pending message per pass and calls Render every delayMs, until
+// the thread's quit message arrives.
+void runVisLoop(VisModule* module, SpectrumFeed& feed)
+{
+    const HostOptions& options = app.options;
+    HWND meter = FindWindowExA(app.window, nullptr, kMeterClassName, nullptr);
+    std::unique_ptr<RenderThread> renderThread;
+    if (options.renderElsewhere)
+        renderThread = std::make_unique<RenderThread>(module);
+
+    const DWORD delay = static_cast<DWORD>(std::max(module->delayMs, 1));
+    DWORD nextFrame = GetTickCount();
+    int frame = 0;
+    int ticksAfterFrames = 0;
+    bool finished = false;
+    for (;;) {
+        MSG message;
+        const bool handled = PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+        if (handled) {
+            if (message.message == WM_QUIT)
+                break;
+            const bool meterTick = message.message == WM_TIMER && message.hwnd == meter;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            if (meterTick && options.frames && frame >= *options.frames)
+                ++ticksAfterFrames;
+        }
+
+        const bool rendering = !options.frames || frame < *options.frames;
+        DWORD wait = INFINITE;
+        if (rendering) {
+            const auto untilFrame = static_cast<LONG>(nextFrame - GetTickCount());
+            if (untilFrame <= 0) {
+                feed.fill(*module, static_cast<int>(delay));
+                if (renderThread)
+                    renderThread->render();
+                else
+                    module->Render(module);
+                ++frame;
+                nextFrame += delay;
+                afterFrame(frame, meter);
+                continue;
+            }
+            wait = static_cast<DWORD>(untilFrame);
+        } else if (!finished && !app.configPending && ticksAfterFrames >= options.thenTicks) {
+            finishTestRun(meter);
+            finished = true;
+            PostQuitMessage(0);
+            continue;
+        }
+        if (!handled)
+            MsgWaitForMultipleObjects(1, &app.configDone, FALSE, wait, QS_ALLINPUT);
+    }
+}
+
+void setRunningModule(VisModule* module)
+{
+    while (!TryAcquireSRWLockExclusive(&app.moduleLock)) {
+        // A Config in progress may need this thread's meter window to answer.
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+    }
+    app.module = module;
+    ReleaseSRWLockExclusive(&app.moduleLock);
+}
+
+DWORD WINAPI visThread(void*)
+{
+    const HostOptions& options = app.options;
+    const int threadsBefore = threadsOfThisProcess();
+    const std::wstring dllPath = wide(options.dllPath);
+    HMODULE library = LoadLibraryW(dllPath.c_str());
+    if (!library) {
+        report("load failed: error %lu", GetLastError());
+        app.exitCode = 1;
+        PostMessageA(app.window, kVisEnded, 0, 0);
+        return 1;
+    }
+    const auto getHeader = reinterpret_cast<VisHeaderGetter>(
+        reinterpret_cast<void*>(GetProcAddress(library, kVisHeaderGetterName)));
+    VisHeader* header = getHeader ? getHeader() : nullptr;
+    VisModule* module = header ? header->getModule(0) : nullptr;
+    SpectrumFeed feed(options);
+    if (!module || !feed.problem().empty()) {
+        if (module)
+            report("signal: %s", feed.problem().c_str());
+        else
+            report("the library is no visualization plug-in");
+        FreeLibrary(library);
+        app.exitCode = 1;
+        PostMessageA(app.window, kVisEnded, 0, 0);
+        return 1;
+    }
+    if (app.testRun)
+        reportRecords(header, library);
+
+    module->hwndParent = app.window;
+    module->hDllInstance = library;
+    module->sRate = 44100;
+    module->nCh = 2;
+    const int started = module->Init(module);
+    report("init %d", started);
+    if (app.testRun)
+        reportMeterPlacement(FindWindowExA(app.window, nullptr, kMeterClassName, nullptr));
+    if (options.initTwice)
+        report("init %d", module->Init(module));
+    if (started == 0) {
+        setRunningModule(module);
+        runVisLoop(module, feed);
+        setRunningModule(nullptr);
+        module->Quit(module);
+        report("quit");
+    }
+
+    if (app.testRun) {
+        WNDCLASSA meterClass{};
+        report("class %s", GetClassInfoA(library, kMeterClassName, &meterClass) ? "registered" : "gone");
+        report("window %s", FindWindowExA(app.window, nullptr, kMeterClassName, nullptr) ? "left" : "gone");
+    }
+    const BOOL freed = FreeLibrary(library);
+    report("freelibrary %s, %s", freed ? "ok" : "failed", GetModuleHandleW(dllPath.c_str()) ? "still loaded" : "unloaded");
+    if (app.testRun) {
+        // Anything the library left running (a timer, a window) would now call
+        // into unloaded code.
+        const DWORD until = GetTickCount() + kAfterUnloadMs;
+        MSG message;
+        while (static_cast<LONG>(until - GetTickCount()) > 0) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        }
+        report("threads before=%d after=%d", threadsBefore, threadsOfThisProcess());
+    }
+    PostMessageA(app.window, kVisEnded, 0, 0);
+    return 0;
+}
+
+// ---- The host window ---------------------------------------------------------
+
+void configurePlugin()
+{
+    AcquireSRWLockExclusive(&app.moduleLock);
+    if (app.module)
+        app.module->Config(app.module);
+    ReleaseSRWLockExclusive(&app.moduleLock);
+}
+
+void paintHost(HWND window)
+{
+    PaintDC paint(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    GdiObject background(CreateSolidBrush(RGB(36, 38, 46)));
+    FillRect(paint.get(), &client, static_cast<HBRUSH>(background.get()));
+    SetBkMode(paint.get(), TRANSPARENT);
+    SetTextColor(paint.get(), RGB(150, 156, 170));
+    const char title[] = "vis_Dovrik host stand-in";
+    TextOutA(paint.get(), 6, 4, title, static_cast<int>(std::strlen(title)));
+    const char hint[] = "right-click: configure";
+    TextOutA(paint.get(), 6, client.bottom - 20, hint, static_cast<int>(std::strlen(hint)));
+}
+
+LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        paintHost(window);
+        return 0;
+    case WM_SIZE:
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
+    case WM_KEYDOWN:
+        if (app.testRun)
+            report("host key down 0x%02X lparam 0x%08lX", static_cast<unsigned>(wParam), static_cast<unsigned long>(lParam));
+        return 0;
+    case WM_CONTEXTMENU: {
+        HMENU menu = CreatePopupMenu();
+        AppendMenuA(menu, MF_STRING, kConfigureCommand, "&Configure vis_Dovrik...");
+        AppendMenuA(menu, MF_STRING, kCloseCommand, "C&lose");
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
+        DestroyMenu(menu);
+        if (command == kConfigureCommand)
+            configurePlugin();
+        else if (command == kCloseCommand)
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    case kConfigRequest:
+        configurePlugin();
+        InterlockedExchange(&app.configPending, 0);
+        SetEvent(app.configDone);
+        return 0;
+    case WM_CLOSE:
+        // The plug-in ends first, on its own thread; the window follows.
+        if (app.visRunning)
+            PostThreadMessageA(app.visThreadId, WM_QUIT, 0, 0);
+        else
+            DestroyWindow(window);
+        return 0;
+    case kVisEnded:
+        app.visRunning = false;
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(app.exitCode);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+std::string besideThisProgram(const char* name)
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring directory = path;
+    directory.resize(directory.rfind(L'\\') + 1);
+    return utf8(directory) + name;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string problem;
+    const auto options = parseHostOptions(std::vector<std::string>(argv + 1, argv + argc), problem);
+    if (!options) {
+        std::fprintf(stderr, "dovrik_host: %s\n%s", problem.c_str(), kHostUsage);
+        return 2;
+    }
+    app.options = *options;
+    if (app.options.dllPath.empty())
+        app.options.dllPath = besideThisProgram("vis_Dovrik.dll");
+    app.testRun = app.options.frames.has_value();
+    app.configDone = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (app.testRun) {
+        CloseHandle(CreateThread(nullptr, 0, endHungTestRun, nullptr, 0, nullptr));
+        CloseHandle(CreateThread(nullptr, 0, watchDialogs, nullptr, 0, nullptr));
+    }
+
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = hostWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // the arrow
+    windowClass.lpszClassName = kHostClassName;
+    RegisterClassA(&windowClass);
+    app.window = CreateWindowExA(0, kHostClassName, "vis_Dovrik host stand-in", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 400, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    setClientSize(app.window, app.options.clientWidth, app.options.clientHeight);
+    ShowWindow(app.window, SW_SHOWNORMAL);
+    UpdateWindow(app.window);
+
+    app.visRunning = true;
+    CloseHandle(CreateThread(nullptr, 0, visThread, nullptr, 0, &app.visThreadId));
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

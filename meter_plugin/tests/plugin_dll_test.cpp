@@ -1,0 +1,339 @@
+// The real vis_Dovrik.dll: its file, and how it behaves when the host stand-in
+// loads it under Wine with the null display driver.
+#include "wine_run.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+namespace dovrik::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlack{0, 0, 0};
+// Colours of the face pictures.
+constexpr Rgb kQuorvelPanel{22, 26, 34};
+constexpr Rgb kQuorvelDot{58, 66, 82};
+constexpr Rgb kQuorvelDivider{104, 108, 116};
+constexpr Rgb kQuorvelBarStart{250, 222, 40};
+constexpr Rgb kQuorvelHump{150, 154, 160};
+constexpr Rgb kQuorvelLetter{84, 204, 96};
+constexpr Rgb kMcIntoshPanel{204, 214, 198};
+constexpr Rgb kMcIntoshEdge{236, 134, 36};
+constexpr Rgb kMcIntoshHiddenColumn{150, 78, 22};
+
+const char* const kDefaultsFile = "[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=63\r\nnVULimit=3072\r\nAutoSet=0\r\n";
+
+ProgramRun objdump(const std::string& option)
+{
+    return runCommand(METER_OBJDUMP, {option, std::string(METER_WIN32_DIR) + "/vis_Dovrik.dll"});
+}
+
+// The lines that tell the host saw the plug-in end cleanly and unload.
+void expectCleanEnd(const ProgramRun& run)
+{
+    EXPECT_EQ(run.exitCode, 0) << run.text();
+    EXPECT_TRUE(run.has("quit")) << run.text();
+    EXPECT_TRUE(run.has("freelibrary ok, unloaded")) << run.text();
+}
+
+TEST(PluginFile, ExportsOnlyTheHeaderGetterUndecorated)
+{
+    const ProgramRun run = objdump("-p");
+    ASSERT_EQ(run.exitCode, 0) << run.text();
+    std::vector<std::string> exported;
+    bool inNameTable = false;
+    const std::regex entry(R"(^\s*\[\s*\d+\] (\S+)$)");
+    for (const std::string& line : run.lines) {
+        if (line.find("[Ordinal/Name Pointer] Table") != std::string::npos) {
+            inNameTable = true;
+            continue;
+        }
+        std::smatch match;
+        if (inNameTable && std::regex_match(line, match, entry))
+            exported.push_back(match[1]);
+        else if (inNameTable && !line.empty())
+            inNameTable = false;
+    }
+    EXPECT_THAT(exported, ElementsAre("winampVisGetHeader"));
+    EXPECT_THAT(run.text(), ::testing::ContainsRegex("Export Address Table\\s+00000001"));
+}
+
+TEST(PluginFile, IsA32BitDllThatNeedsOnlySystemLibraries)
+{
+    const ProgramRun headers = objdump("-p");
+    EXPECT_THAT(headers.text(), HasSubstr("file format pei-i386"));
+    EXPECT_THAT(headers.text(), ::testing::ContainsRegex("Magic\\s+010b\\s+\\(PE32\\)"));
+    EXPECT_TRUE(headers.has("\tDLL"));
+
+    const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
+                                          "shell32.dll",  "version.dll", "msvcrt.dll"};
+    int imports = 0;
+    for (const std::string& line : headers.startingWith("\tDLL Name: ")) {
+        std::string name = line.substr(11);
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(system.contains(name)) << "imports " << name;
+        ++imports;
+    }
+    EXPECT_GT(imports, 0);
+}
+
+TEST(PluginModule, HandsOutOneModuleWithItsRecordAndVersion)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "0"});
+    EXPECT_TRUE(run.has("header version=0x101 description=Dovrik Duruzo Ammeter v2.2")) << run.text();
+    EXPECT_TRUE(run.has("module 0 description=Duruzo am-Meter latency=25 delay=25 spectrum=2 waveform=0"));
+    EXPECT_TRUE(run.has("module 1 null"));
+    EXPECT_TRUE(run.has("version FileVersion=2, 2, 0, 2 ProductVersion=2, 0, 0, 2"));
+    EXPECT_TRUE(run.has("init 0"));
+    expectCleanEnd(run);
+}
+
+TEST(PluginModule, QuitThenFreeLibraryLeavesNothingRunning)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "8", "--signal", "demo"});
+    expectCleanEnd(run);
+    EXPECT_TRUE(run.has("class gone")) << run.text();
+    EXPECT_TRUE(run.has("window gone"));
+    const auto threads = run.startingWith("threads ");
+    ASSERT_EQ(threads.size(), 1u) << run.text();
+    std::smatch counts;
+    ASSERT_TRUE(std::regex_match(threads[0], counts, std::regex(R"(threads before=(\d+) after=(\d+))")));
+    EXPECT_EQ(counts[1], counts[2]);
+}
+
+TEST(PluginModule, SecondInitWithoutQuitFailsWithTheRegistrationMessage)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "2", "--init-twice"});
+    EXPECT_THAT(run.startingWith("init "), ElementsAre("init 0", "init 1"));
+    const auto dialogs = run.startingWith("dialog ");
+    ASSERT_EQ(dialogs.size(), 1u) << run.text();
+    EXPECT_THAT(dialogs[0], HasSubstr("dialog \"blah\""));
+    EXPECT_THAT(dialogs[0], HasSubstr("| Error registering window class"));
+    EXPECT_THAT(dialogs[0], HasSubstr("| OK"));
+    // The meter that did start keeps running and ends as usual.
+    expectCleanEnd(run);
+    EXPECT_TRUE(run.has("class gone"));
+}
+
+TEST(MeterPlacement, SitsOnTheHostGridAtOneAndTwoTimesTheSize)
+{
+    PluginFolder folder;
+    const ProgramRun single = folder.runHost({"--size", "275x116", "--frames", "3", "--signal", "sum:1536"});
+    EXPECT_THAT(single.startingWith("meter "), ElementsAre("meter 22 42 81 22", "meter 22 42 81 22")) << single.text();
+
+    const ProgramRun doubled = folder.runHost({"--size", "550x232", "--frames", "3", "--signal", "sum:1536"});
+    EXPECT_THAT(doubled.startingWith("meter "), ElementsAre("meter 44 84 162 44", "meter 44 84 162 44"));
+    const Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 162);
+    ASSERT_EQ(meter.height, 44);
+    // Both needles stand straight up from the pivots at x = 121 and x = 40.
+    EXPECT_EQ(meter.at(121, 10), kWhite);
+    EXPECT_EQ(meter.at(121, 40), kWhite);
+    EXPECT_EQ(meter.at(40, 10), kWhite);
+    EXPECT_EQ(meter.at(40, 40), kWhite);
+    EXPECT_NE(meter.at(122, 10), kWhite);
+    // Every face pixel became a 2 x 2 block: the divider is columns 80 and 81.
+    EXPECT_EQ(meter.at(80, 20), kQuorvelDivider);
+    EXPECT_EQ(meter.at(81, 20), kQuorvelDivider);
+    EXPECT_NE(meter.at(82, 20), kQuorvelDivider);
+}
+
+TEST(MeterPlacement, FollowsTheHostWindowWithinOneTick)
+{
+    PluginFolder folder;
+    const ProgramRun grown = folder.runHost(
+        {"--size", "275x116", "--frames", "3", "--signal", "sum:1536", "--resize-at", "3", "550x232", "--then-ticks", "1"});
+    EXPECT_THAT(grown.startingWith("meter "), ElementsAre("meter 22 42 81 22", "meter 44 84 162 44")) << grown.text();
+    const Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 162);
+    EXPECT_EQ(meter.at(121, 10), kWhite);
+    EXPECT_EQ(meter.at(40, 10), kWhite);
+
+    // Off the grid the start and the size check place the meter differently.
+    const ProgramRun offGrid = folder.runHost(
+        {"--size", "300x116", "--frames", "1", "--signal", "silence", "--resize-at", "1", "300x117", "--then-ticks", "1"});
+    EXPECT_THAT(offGrid.startingWith("meter "), ElementsAre("meter 24 42 81 22", "meter 22 42 81 22")) << offGrid.text();
+
+    // Narrower than the grid the meter has no size, and grows back with the host.
+    const ProgramRun narrow = folder.runHost(
+        {"--size", "200x116", "--frames", "2", "--signal", "demo", "--resize-at", "2", "275x116", "--then-ticks", "1"});
+    EXPECT_THAT(narrow.startingWith("meter "), ElementsAre("meter 16 42 0 0", "meter 22 42 81 22")) << narrow.text();
+    expectCleanEnd(narrow);
+}
+
+TEST(MeterFace, QuorvelNeedlesAtRestAtHalfScaleAndFallingBack)
+{
+    PluginFolder folder;
+    // Without Render the first timer tick lays the needles to rest at -63.
+    ASSERT_EQ(folder.runHost({"--frames", "0", "--then-ticks", "2"}).exitCode, 0);
+    Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 81);
+    ASSERT_EQ(meter.height, 22);
+    EXPECT_EQ(meter.at(43, 17), kWhite); // tip of needle 0
+    EXPECT_EQ(meter.at(3, 17), kWhite);  // tip of needle 1
+    EXPECT_EQ(meter.at(60, 5), kQuorvelPanel);
+    EXPECT_EQ(meter.at(30, 10), kQuorvelPanel);
+    EXPECT_EQ(meter.at(30, 9), kQuorvelDot);
+    EXPECT_EQ(meter.at(40, 10), kQuorvelDivider);
+    EXPECT_EQ(meter.at(5, 2), kQuorvelBarStart);
+    EXPECT_EQ(meter.at(22, 20), kQuorvelHump);
+
+    // An odd number of frames at a steady sum of 1536 leaves the level there.
+    ASSERT_EQ(folder.runHost({"--frames", "3", "--signal", "sum:1536"}).exitCode, 0);
+    meter = Picture::read(folder.dumpFile());
+    EXPECT_EQ(meter.at(60, 5), kWhite);
+    EXPECT_EQ(meter.at(60, 12), kWhite);
+    EXPECT_EQ(meter.at(59, 20), kWhite); // the wedge's second line
+    EXPECT_EQ(meter.at(60, 4), kQuorvelPanel);
+    EXPECT_EQ(meter.at(20, 5), kWhite);
+    EXPECT_EQ(meter.at(43, 17), kQuorvelLetter);
+
+    // Once Render stops, the timer lets the needles fall back to rest.
+    ASSERT_EQ(folder.runHost({"--frames", "3", "--signal", "sum:1536", "--then-ticks", "14"}).exitCode, 0);
+    meter = Picture::read(folder.dumpFile());
+    EXPECT_EQ(meter.at(43, 17), kWhite);
+    EXPECT_EQ(meter.at(60, 5), kQuorvelPanel);
+    EXPECT_EQ(folder.settingsText(), "(none)"); // nothing asked for a write
+}
+
+TEST(MeterFace, RenderFromAnotherThreadDrawsTheSameFrame)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "3", "--signal", "sum:1536", "--render-elsewhere"});
+    expectCleanEnd(run);
+    const Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 81);
+    EXPECT_EQ(meter.at(60, 5), kWhite);
+    EXPECT_EQ(meter.at(20, 5), kWhite);
+    EXPECT_EQ(meter.at(43, 17), kQuorvelLetter);
+}
+
+TEST(MeterFace, McIntoshIsShownWithoutItsLastColumn)
+{
+    PluginFolder folder;
+    folder.writeSettings("[Duruzo am-Meter]\r\nBitmap ID=100\r\n");
+    for (const char* size : {"275x116", "550x232"}) {
+        ASSERT_EQ(folder.runHost({"--size", size, "--frames", "0", "--then-ticks", "2"}).exitCode, 0);
+        const Picture meter = Picture::read(folder.dumpFile());
+        ASSERT_GT(meter.width, 0) << size;
+        const int scale = meter.width / 81;
+        EXPECT_EQ(meter.at(30 * scale, 1), kMcIntoshPanel) << size;
+        for (int x = 80 * scale; x < meter.width; ++x)
+            EXPECT_EQ(meter.at(x, 5 * scale), kMcIntoshEdge) << size << " column " << x;
+        for (const Rgb& pixel : meter.pixels)
+            ASSERT_NE(pixel, kMcIntoshHiddenColumn) << size;
+    }
+}
+
+TEST(MeterSettings, UnknownBitmapIdRunsWithABlankFaceAndNoNeedles)
+{
+    // 5 names no face; 70000 and -3 cannot even name a resource.
+    for (const char* id : {"5", "70000", "-3"}) {
+        PluginFolder folder;
+        const std::string settings = std::string("[Duruzo am-Meter]\r\nBitmap ID=") + id + "\r\n";
+        folder.writeSettings(settings);
+        const ProgramRun run = folder.runHost({"--frames", "3", "--signal", "sum:1536"});
+        EXPECT_TRUE(run.has("init 0")) << id << "\n" << run.text();
+        expectCleanEnd(run);
+        const Picture meter = Picture::read(folder.dumpFile());
+        ASSERT_EQ(meter.width, 81) << id;
+        for (const Rgb& pixel : meter.pixels)
+            ASSERT_EQ(pixel, kBlack) << id;
+        EXPECT_EQ(folder.settingsText(), settings) << id;
+    }
+}
+
+TEST(MeterSettings, AutomaticRangingIsSavedAtQuit)
+{
+    PluginFolder folder;
+    folder.writeSettings("[Duruzo am-Meter]\r\nAutoSet=7\r\n");
+    expectCleanEnd(folder.runHost({"--frames", "10", "--signal", "loud"}));
+    // Ten loud frames raise the limit from 3072 by 10 each; the fall step follows.
+    EXPECT_EQ(folder.settingsText(), "[Duruzo am-Meter]\r\nAutoSet=1\r\nBitmap ID=101\r\nnDelay=65\r\nnVULimit=3172\r\n");
+}
+
+TEST(MeterSettings, FirstWriteCreatesTheFileWithTheDefaultsText)
+{
+    PluginFolder folder;
+    const ProgramRun write = runUnderWine("settings_probe.exe", {"write", windowsPath(folder.path()), "101", "63", "3072", "0"});
+    ASSERT_EQ(write.exitCode, 0) << write.text();
+    EXPECT_EQ(folder.settingsText(), kDefaultsFile);
+}
+
+TEST(MeterSettings, ReadingAndWritingKeepOtherSectionsAndFollowTheRules)
+{
+    PluginFolder folder;
+    folder.writeSettings("[Other]\r\nnDelay=5\r\n[Duruzo am-Meter]\r\nBitmap ID=0\r\nnDelay= 12abc\r\nAutoSet=7\r\n"
+                         "Extra=x\r\n");
+    const std::string directory = windowsPath(folder.path());
+    // Missing nVULimit keeps the current 4000, Bitmap ID 0 becomes 101.
+    const ProgramRun read = runUnderWine("settings_probe.exe", {"read", directory, "102", "99", "4000", "0"});
+    EXPECT_THAT(read.lines, ElementsAre("101 12 4000 1")) << read.text();
+
+    ASSERT_EQ(runUnderWine("settings_probe.exe", {"write", directory, "102", "21", "1024", "1"}).exitCode, 0);
+    EXPECT_EQ(folder.settingsText(), "[Other]\r\nnDelay=5\r\n[Duruzo am-Meter]\r\nBitmap ID=102\r\nnDelay=21\r\n"
+                                     "AutoSet=1\r\nExtra=x\r\nnVULimit=1024\r\n");
+
+    folder.writeSettings("[Duruzo am-Meter]\r\nnDelay=nothing\r\nnVULimit=-20\r\n");
+    const ProgramRun odd = runUnderWine("settings_probe.exe", {"read", directory, "100", "99", "3000", "1"});
+    EXPECT_THAT(odd.lines, ElementsAre("100 63 -20 1")) << odd.text();
+}
+
+TEST(ModelDialog, ChoosingAnotherFaceSwitchesTheRunningMeterAndSavesIt)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "4", "--signal", "silence", "--config-at", "2", "--choose", "100"});
+    expectCleanEnd(run);
+    EXPECT_THAT(run.startingWith("dialog "),
+                ElementsAre("dialog \"Select PrePower Amplifier\" | (*) Quorvel's Lumatic ammeter | McInTosh 7072 | "
+                            "OnKyo M-510 | &Ok"));
+    EXPECT_EQ(folder.settingsText(), "[Duruzo am-Meter]\r\nBitmap ID=100\r\nnDelay=63\r\nnVULimit=3072\r\nAutoSet=0\r\n");
+    const Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 81);
+    EXPECT_EQ(meter.at(30, 1), kMcIntoshPanel);
+
+    // The next start reads the choice back and marks it.
+    const ProgramRun again = folder.runHost({"--frames", "1", "--config-at", "1", "--cancel"});
+    EXPECT_THAT(again.startingWith("dialog "),
+                ElementsAre(HasSubstr("| (*) McInTosh 7072 |")));
+}
+
+TEST(ModelDialog, CancelAndTheSameFaceChangeNothing)
+{
+    PluginFolder folder;
+    expectCleanEnd(folder.runHost({"--frames", "3", "--config-at", "1", "--choose", "102", "--cancel"}));
+    expectCleanEnd(folder.runHost({"--frames", "3", "--config-at", "1", "--choose", "101"}));
+    EXPECT_EQ(folder.settingsText(), "(none)");
+    EXPECT_EQ(Picture::read(folder.dumpFile()).at(30, 10), kQuorvelPanel);
+}
+
+TEST(ModelDialog, SpeaksChineseOnlyForTaiwan)
+{
+    PluginFolder folder;
+    const ProgramRun taiwan = folder.runHost({"--frames", "1", "--config-at", "1", "--cancel"}, {"LC_ALL=zh_TW.UTF-8"});
+    EXPECT_THAT(taiwan.startingWith("dialog "),
+                ElementsAre("dialog \"選擇前級擴大機\" | (*) Quorvel製作 | McInTosh 7072 | Onkyo M-510 | (&O)確定"))
+        << taiwan.text();
+    const ProgramRun mainland = folder.runHost({"--frames", "1", "--config-at", "1", "--cancel"}, {"LC_ALL=zh_CN.UTF-8"});
+    EXPECT_THAT(mainland.startingWith("dialog "), ElementsAre(HasSubstr("dialog \"Select PrePower Amplifier\"")));
+}
+
+TEST(MeterWindow, PassesKeysOnToTheHostWindow)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "2", "--key-at", "1", "41"});
+    EXPECT_TRUE(run.has("host key down 0x41 lparam 0x00000001")) << run.text();
+}
+
+} // namespace
+} // namespace dovrik::testing

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "meter_state.h"
+#include "vis_interface.h"
+
+#include <windows.h>
+
+// The meter's child window over the host's main window: its class, its
+// messages, and the drawing and surface work shared with Render and Init.
+namespace dovrik {
+
+inline constexpr char kMeterClassName[] = "Dovrik";
+inline constexpr UINT_PTR kMeterTimerId = 1;
+inline constexpr UINT kMeterTimerMs = 100;
+
+LRESULT CALLBACK meterWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The module record the meter window was created for (its user value).
+VisModule* moduleOfMeterWindow(HWND window);
+
+// The face bitmap numbered `modelId` from the library, or null when there is
+// none. Numbers that cannot name a resource (a settings file can hold any) load
+// nothing rather than being taken for a resource name's address.
+HBITMAP loadFace(HINSTANCE library, int modelId);
+
+// The functions below expect the caller to hold state.lock.
+
+// Whether the meter is up: its window exists and it has surfaces to draw on.
+bool meterRunning(const MeterState& state);
+
+// A new back surface compatible with `reference`, meterWidth x meterHeight.
+void createBackSurface(MeterState& state, HDC reference);
+
+// Lays out the needles for the current face and size, and puts the pen that
+// needlePen names into the back surface.
+void setUpNeedleGeometry(MeterState& state);
+
+// Stretches the shown 81 x 22 of the face over the whole back surface.
+void drawFace(MeterState& state);
+
+// Draws both needles into the back surface and copies it to `target`.
+void drawNeedlesAndShow(MeterState& state, HDC target);
+
+// Changes to the face modelId names: both surfaces made anew, the settings
+// written, the face loaded from the library, needles laid out, window repainted.
+void switchFace(MeterState& state);
+
+} // namespace dovrik

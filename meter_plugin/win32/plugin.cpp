@@ -1,0 +1,141 @@
+// The plug-in as the host sees it: the exported header getter, the header and
+// module records, and the module's Init, Render, Config and Quit.
+#include "layout.h"
+#include "meter_state.h"
+#include "meter_window.h"
+#include "model_dialog.h"
+#include "needles.h"
+#include "settings_file.h"
+#include "vis_interface.h"
+
+namespace dovrik {
+
+constinit MeterState meterState;
+
+namespace {
+
+constexpr char kMeterFailureCaption[] = "blah";
+
+int initMeter(VisModule* module);
+int renderMeter(VisModule* module);
+void quitMeter(VisModule* module);
+
+VisModule meterModule = {
+    "Duruzo am-Meter", nullptr, nullptr, 0, 0,
+    25, // latency in ms
+    25, // ms between Render calls
+    2,  // spectrum channels
+    0,  // waveform channels
+    {}, {}, configureMeter, initMeter, renderMeter, quitMeter, nullptr,
+};
+
+VisModule* moduleAt(int index)
+{
+    return index == 0 ? &meterModule : nullptr;
+}
+
+VisHeader header = {kVisInterfaceVersion, "Dovrik Duruzo Ammeter v2.2", moduleAt};
+
+int initMeter(VisModule* module)
+{
+    MeterState& state = meterState;
+    RECT rect{};
+    GetClientRect(module->hwndParent, &rect);
+    const ClientRect client{rect.left, rect.top, rect.right, rect.bottom};
+    const MeterPlacement placement = placementAtStart(client);
+    {
+        Locked locked(state.lock);
+        state.hostWindow = module->hwndParent;
+        state.hostClientRect = client;
+        state.meterWidth = placement.width;
+        state.meterHeight = placement.height;
+    }
+
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = meterWindowProc;
+    windowClass.hInstance = module->hDllInstance;
+    windowClass.lpszClassName = kMeterClassName;
+    if (!RegisterClassA(&windowClass)) {
+        MessageBoxA(module->hwndParent, "Error registering window class", kMeterFailureCaption, MB_OK);
+        return 1;
+    }
+    // Creating a child of the host's window talks to the host's thread, so no
+    // lock is held here.
+    HWND window = CreateWindowExA(0, kMeterClassName, module->description, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                  placement.x, placement.y, placement.width, placement.height, module->hwndParent,
+                                  nullptr, module->hDllInstance, nullptr);
+    if (!window) {
+        MessageBoxA(module->hwndParent, "Error creating window", kMeterFailureCaption, MB_OK);
+        return 1;
+    }
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(module));
+
+    {
+        Locked locked(state.lock);
+        state.meterWindow = window;
+        {
+            WindowDC reference(state.hostWindow);
+            createBackSurface(state, reference.get());
+            state.faceSurface.create(reference.get());
+            readSettings(state, settingsPathFor(module->hDllInstance));
+            state.restLevel = {-state.nDelay, -state.nDelay};
+            state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
+        }
+        setUpNeedleGeometry(state);
+    }
+
+    if (GetThreadPriority(GetCurrentThread()) < THREAD_PRIORITY_NORMAL)
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+    ShowWindow(window, SW_SHOWNORMAL);
+    // Keeps the host window from painting over the meter; it stays on for good.
+    SetWindowLongA(module->hwndParent, GWL_STYLE, GetWindowLongA(module->hwndParent, GWL_STYLE) | WS_CLIPCHILDREN);
+    SetTimer(window, kMeterTimerId, kMeterTimerMs, nullptr);
+    return 0;
+}
+
+int renderMeter(VisModule* module)
+{
+    MeterState& state = meterState;
+    Locked locked(state.lock);
+    if (!IsWindowVisible(state.meterWindow))
+        return 0;
+    WindowDC dc(state.meterWindow);
+    drawFace(state);
+    renderLevels(state, module->spectrumData[0], module->spectrumData[1]);
+    drawNeedlesAndShow(state, dc.get());
+    return 0;
+}
+
+void quitMeter(VisModule* module)
+{
+    MeterState& state = meterState;
+    HWND window = nullptr;
+    {
+        Locked locked(state.lock);
+        if (state.AutoSet)
+            writeSettings(state, settingsPathFor(module->hDllInstance)); // keeps what automatic ranging reached
+        window = state.meterWindow;
+    }
+    // The window may be gone already (destroyed by the user); its steps are then skipped.
+    const bool windowAlive = IsWindow(window);
+    if (windowAlive)
+        KillTimer(window, kMeterTimerId);
+    {
+        Locked locked(state.lock);
+        state.backSurface.release();
+        state.faceSurface.release();
+    }
+    if (windowAlive) {
+        SetWindowLongA(window, GWL_STYLE, WS_POPUP);
+        DestroyWindow(window);
+    }
+    UnregisterClassA(kMeterClassName, module->hDllInstance);
+}
+
+} // namespace
+} // namespace dovrik
+
+extern "C" __declspec(dllexport) dovrik::VisHeader* winampVisGetHeader()
+{
+    return &dovrik::header;
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <windows.h>
+
+// Owners for the drawing contexts and GDI objects the meter borrows or makes, so
+// that every GetDC has its ReleaseDC, every BeginPaint its EndPaint and every
+// selection is undone before its context goes away. None of them can be copied.
+namespace dovrik {
+
+class NonCopyable {
+protected:
+    constexpr NonCopyable() = default;
+    ~NonCopyable() = default;
+
+public:
+    NonCopyable(const NonCopyable&) = delete;
+    NonCopyable& operator=(const NonCopyable&) = delete;
+};
+
+// The drawing context of a window, released when the scope ends.
+class WindowDC : NonCopyable {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// One WM_PAINT's drawing context.
+class PaintDC : NonCopyable {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// A memory drawing context for the length of a scope.
+class MemoryDC : NonCopyable {
+public:
+    explicit MemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+    ~MemoryDC()
+    {
+        if (dc_)
+            DeleteDC(dc_);
+    }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_;
+};
+
+// A GDI object this code created, deleted when the scope ends.
+class GdiObject : NonCopyable {
+public:
+    explicit GdiObject(HGDIOBJ object) : object_(object) {}
+    ~GdiObject()
+    {
+        if (object_)
+            DeleteObject(object_);
+    }
+    HGDIOBJ get() const { return object_; }
+    explicit operator bool() const { return object_ != nullptr; }
+
+private:
+    HGDIOBJ object_;
+};
+
+// An object selected into a context for the length of a scope.
+class Selection : NonCopyable {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selection()
+    {
+        if (previous_)
+            SelectObject(dc_, previous_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// An off-screen drawing surface that lives across calls: a memory context, the
+// bitmap it owns and draws on, and a stock pen. It remembers the bitmap and pen
+// the context came with and puts them back before the context is deleted.
+class Surface : NonCopyable {
+public:
+    constexpr Surface() = default;
+    ~Surface() { release(); }
+
+    // A new context compatible with `reference`, releasing any previous one.
+    // Returns false when the platform gives no context.
+    bool create(HDC reference);
+
+    // Selects `bitmap` into the context and takes it over in every case: a
+    // bitmap owned before is deleted, and so is `bitmap` itself when it cannot be
+    // selected. A null bitmap (a resource that does not exist) changes nothing.
+    // Returns whether the surface now draws on `bitmap`.
+    bool adoptBitmap(HBITMAP bitmap);
+
+    // Selects one of the platform's stock pens; stock objects are never deleted.
+    void selectStockPen(int stockPen);
+
+    // Puts the initial bitmap and pen back, deletes the owned bitmap and the
+    // context. Safe to call on a surface that holds nothing.
+    void release();
+
+    HDC dc() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ initialBitmap_ = nullptr;
+    HGDIOBJ initialPen_ = nullptr;
+};
+
+} // namespace dovrik
