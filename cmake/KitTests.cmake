@@ -8,7 +8,7 @@ function(kit_add_test name)
   if(ARG_WIDGETS)
     target_link_libraries(${name} PRIVATE kitcommon_testing ${ARG_LIBRARIES} Qt6::Test GTest::gmock)
   else()
-    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE kitcommon_testsupport ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main)
   endif()
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "${KIT_TEST_ENVIRONMENT}"

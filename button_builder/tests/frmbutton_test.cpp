@@ -1,3 +1,4 @@
+#include "diskfull.h"
 #include "fixtures.h"
 #include "frmbutton.h"
 #include "picturebox.h"
@@ -18,10 +19,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
 #include <set>
-#include <sys/resource.h>
 
 using kit::MessageButtons;
 using kit::MessageIcon;
@@ -370,15 +369,10 @@ TEST_F(Builder, AFailedWriteIsReportedAndKeepsThePreviewAndTheOldFile)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the old picture") > 0);
     old.close();
     dialogs.choosePath(old.fileName());
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous {};
-    ::getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 64;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    action("mnuFileSave")->trigger();
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const kit::testing::FileSizeLimit diskFull(64);
+        action("mnuFileSave")->trigger();
+    }
 
     expectMessage(onlyMessage(), "Save Failed", "Could not save " + old.fileName() + "\rFile too large.",
                   MessageIcon::Critical);

@@ -1,10 +1,9 @@
+#include "diskfull.h"
 #include "fileio.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -66,17 +65,11 @@ TEST_F(FileIo, AWriteThatRunsOutOfRoomLeavesTheOldFileAndNoPartialOne)
     const fs::path target = dir / "cut.bmp";
     ASSERT_EQ(kit::replaceFile(target, "the old picture"), "");
 
-    // A file size limit fails the write the way a full disk does.
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous {};
-    ::getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 64;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string reason = kit::replaceFile(target, std::string(4096, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
+    std::string reason;
+    {
+        const kit::testing::FileSizeLimit diskFull(64);
+        reason = kit::replaceFile(target, std::string(4096, 'x'));
+    }
     EXPECT_EQ(reason, "File too large");
     EXPECT_EQ(contents(target), "the old picture");
     EXPECT_EQ(entries(), 1u);

@@ -178,11 +178,11 @@ void Form1::buildControls(const QString& title)
     };
     for (const auto& [panel, buttons] : panels) {
         const int border = panel->frameWidth();
-        for (const PanelButton& spec : buttons) {
-            auto* button = new kit::PictureButton(iconPixmap(spec.icon), QLatin1String(spec.toolTip), panel);
-            button->setObjectName(QLatin1String(spec.name));
-            button->move(border + kit::twipsToPixels(spec.leftTwips), border + kit::twipsToPixels(spec.topTwips));
-            connect(button, &kit::PictureButton::clicked, this, spec.handler);
+        for (const PanelButton& entry : buttons) {
+            auto* button = new kit::PictureButton(iconPixmap(entry.icon), QLatin1String(entry.toolTip), panel);
+            button->setObjectName(QLatin1String(entry.name));
+            button->move(border + kit::twipsToPixels(entry.leftTwips), border + kit::twipsToPixels(entry.topTwips));
+            connect(button, &kit::PictureButton::clicked, this, entry.handler);
         }
     }
 }
@@ -403,30 +403,28 @@ void Form1::Image17_Click() { Picture3->hide(); }
 
 void Form1::Image15_Click()
 {
-    if (!magnifyDouble(m_layout)) {
-        m_dialogs.message(this, QStringLiteral("Magnify X2"), QStringLiteral("you cant go any larger"),
-                          kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
-        setStatus(QStringLiteral("Error"));
-        return;
-    }
-    hidePanels();
-    applyLayout();
-    ProgressSweep();
-    setStatus(QStringLiteral("Magnify * 2 sucsesfull"));
+    magnify(magnifyDouble, QStringLiteral("Magnify X2"), QStringLiteral("you cant go any larger"),
+            QStringLiteral("Magnify * 2 sucsesfull"));
 }
 
 void Form1::Image16_Click()
 {
-    if (!magnifyHalf(m_layout)) {
-        m_dialogs.message(this, QStringLiteral("Magnify 1/2"), QStringLiteral("You can't go smaller"),
-                          kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+    magnify(magnifyHalf, QStringLiteral("Magnify 1/2"), QStringLiteral("You can't go smaller"),
+            QStringLiteral("Magnify * 1/2 sucsesfull"));
+}
+
+void Form1::magnify(bool (*step)(MainLayout&), const QString& refusalTitle, const QString& refusal,
+                    const QString& done)
+{
+    if (!step(m_layout)) {
+        m_dialogs.message(this, refusalTitle, refusal, kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
         setStatus(QStringLiteral("Error"));
         return;
     }
     hidePanels();
     applyLayout();
     ProgressSweep();
-    setStatus(QStringLiteral("Magnify * 1/2 sucsesfull"));
+    setStatus(done);
 }
 
 void Form1::Image10_Click() { Picture4->setVisible(!Picture4->isVisible()); }

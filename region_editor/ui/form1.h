@@ -88,6 +88,9 @@ private:
     void buildControls(const QString& title);
     QFrame* buildPanel(const char* name);
     void applyLayout();
+    // One magnification step; a refused step shows why and leaves the layout alone.
+    void magnify(bool (*step)(MainLayout&), const QString& refusalTitle, const QString& refusal,
+                 const QString& done);
     void hidePanels();
     void hideToolPanels();
     void showNewFileEffects();

@@ -46,13 +46,13 @@ Form4::Form4(Form1& main, kit::Dialogs& dialogs)
         const char* toolTip;
         void (Form4::*handler)();
     };
-    for (const Button& spec : {Button{"Image3", Icon::LetterI, 280, "About Plevo", &Form4::Image3_Click},
+    for (const Button& entry : {Button{"Image3", Icon::LetterI, 280, "About Plevo", &Form4::Image3_Click},
                                Button{"Image2", Icon::QuestionMark, 600, "Help", &Form4::Image2_Click},
                                Button{"Image1", Icon::Cross, 960, "Close", &Form4::Image1_Click}}) {
-        auto* button = new kit::PictureButton(iconPixmap(spec.icon), QLatin1String(spec.toolTip), this);
-        button->setObjectName(QLatin1String(spec.name));
-        button->move(twipsToPixels(spec.left), twipsToPixels(1320));
-        connect(button, &kit::PictureButton::clicked, this, spec.handler);
+        auto* button = new kit::PictureButton(iconPixmap(entry.icon), QLatin1String(entry.toolTip), this);
+        button->setObjectName(QLatin1String(entry.name));
+        button->move(twipsToPixels(entry.left), twipsToPixels(1320));
+        connect(button, &kit::PictureButton::clicked, this, entry.handler);
     }
 }
 

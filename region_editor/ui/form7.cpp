@@ -32,15 +32,15 @@ Form7::Form7(Form1& main, kit::Dialogs& dialogs)
         const char* toolTip;
         void (Form7::*handler)();
     };
-    for (const Button& spec :
+    for (const Button& entry :
          {Button{"Image2", Icon::Floppy, 1440, "Save Region.txt here", &Form7::Image2_Click},
           Button{"Image3", Icon::Lightning, 1760, "Where is the player?", &Form7::Image3_Click},
           Button{"Image4", Icon::QuestionMark, 2040, "Help", &Form7::Image4_Click},
           Button{"Image1", Icon::Cross, 2340, "Close", &Form7::Image1_Click}}) {
-        auto* button = new kit::PictureButton(iconPixmap(spec.icon), QLatin1String(spec.toolTip), m_chooser.Frame1);
-        button->setObjectName(QLatin1String(spec.name));
-        button->move(twipsToPixels(spec.left), twipsToPixels(2400));
-        connect(button, &kit::PictureButton::clicked, this, spec.handler);
+        auto* button = new kit::PictureButton(iconPixmap(entry.icon), QLatin1String(entry.toolTip), m_chooser.Frame1);
+        button->setObjectName(QLatin1String(entry.name));
+        button->move(twipsToPixels(entry.left), twipsToPixels(2400));
+        connect(button, &kit::PictureButton::clicked, this, entry.handler);
     }
 }
 
