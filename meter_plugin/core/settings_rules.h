@@ -40,7 +40,9 @@ int leadingInteger(std::string_view text);
 std::string settingText(int value);
 
 // "plugin.ini" in the directory of `libraryPath` (everything up to and including
-// its last backslash), or "plugin.ini" alone when the path has no backslash.
+// its last backslash), or ".\\plugin.ini" in the current directory when the path
+// has no backslash: the profile functions would take a bare name to mean a file
+// in the Windows directory.
 std::wstring settingsPathBeside(std::wstring_view libraryPath);
 
 } // namespace dovrik
