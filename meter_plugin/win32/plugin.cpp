@@ -78,7 +78,7 @@ int initMeter(VisModule* module)
             createBackSurface(state, reference.get());
             state.faceSurface.create(reference.get());
             readSettings(state, settingsPathFor(module->hDllInstance));
-            state.restLevel = {-state.nDelay, -state.nDelay};
+            state.restLevel = {restingLevel(state.nDelay), restingLevel(state.nDelay)};
             state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
         }
         setUpNeedleGeometry(state);
