@@ -130,17 +130,20 @@ void drawNeedlesAndShow(MeterState& state, HDC target)
     BitBlt(target, 0, 0, state.meterWidth, state.meterHeight, state.backSurface.dc(), 0, 0, SRCCOPY);
 }
 
-void switchFace(MeterState& state)
+void switchFace(MeterState& state, const VisModule& fallbackModule)
 {
+    // Destroying the window takes no lock, so it may be gone by now; the record
+    // is read before anything is released, and the caller's stands in for it.
+    const VisModule* stored = moduleOfMeterWindow(state.meterWindow);
+    const HINSTANCE library = (stored ? *stored : fallbackModule).hDllInstance;
     state.backSurface.release();
     state.faceSurface.release();
-    const VisModule* module = moduleOfMeterWindow(state.meterWindow);
     {
         WindowDC reference(state.hostWindow);
         createBackSurface(state, reference.get());
         state.faceSurface.create(reference.get());
-        writeSettings(state, settingsPathFor(module->hDllInstance));
-        state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
+        writeSettings(state, settingsPathFor(library));
+        state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
     }
     setUpNeedleGeometry(state);
     InvalidateRect(state.meterWindow, nullptr, FALSE);

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kFaceChoices[] = {IDC_MODEL_MCINTOSH, IDC_MODEL_QUORVEL, IDC_MODEL_ONKYO};
 
-void chooseFace(HWND dialog, const VisModule* module)
+void chooseFace(HWND dialog, const VisModule& module)
 {
     int chosen = 0;
     for (int id : kFaceChoices) {
@@ -26,9 +26,9 @@ void chooseFace(HWND dialog, const VisModule* module)
         return;
     state.modelId = chosen;
     if (meterRunning(state))
-        switchFace(state);
+        switchFace(state, module);
     else
-        writeSettings(state, settingsPathFor(module->hDllInstance)); // shown from the next start
+        writeSettings(state, settingsPathFor(module.hDllInstance)); // shown from the next start
 }
 
 INT_PTR CALLBACK modelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -52,7 +52,7 @@ INT_PTR CALLBACK modelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            chooseFace(dialog, reinterpret_cast<const VisModule*>(GetWindowLongPtrW(dialog, DWLP_USER)));
+            chooseFace(dialog, *reinterpret_cast<const VisModule*>(GetWindowLongPtrW(dialog, DWLP_USER)));
             EndDialog(dialog, IDOK);
             return TRUE;
         case IDCANCEL:
