@@ -42,13 +42,16 @@ void onMeterTimer(HWND window)
         placement = placementAfterResize(client);
         state.meterWidth = placement.width;
         state.meterHeight = placement.height;
-        WindowDC reference(state.hostWindow);
-        createBackSurface(state, reference.get());
-        setUpNeedleGeometry(state);
     }
     // Moved outside the lock: moving a child window may make the platform wait
     // for the host window's thread, which may itself be waiting for the lock.
     MoveWindow(window, placement.x, placement.y, placement.width, placement.height, TRUE);
+    {
+        Locked locked(state.lock);
+        WindowDC reference(state.hostWindow);
+        createBackSurface(state, reference.get());
+        setUpNeedleGeometry(state);
+    }
     InvalidateRect(window, nullptr, FALSE);
 }
 
