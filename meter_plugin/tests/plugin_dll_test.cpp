@@ -297,6 +297,8 @@ TEST(ModelDialog, ChoosingAnotherFaceSwitchesTheRunningMeterAndSavesIt)
     EXPECT_THAT(run.startingWith("dialog "),
                 ElementsAre("dialog \"Select PrePower Amplifier\" | (*) Quorvel's Lumatic ammeter | McInTosh 7072 | "
                             "OnKyo M-510 | &Ok"));
+    // Each face picture shows the 81 x 22 that the meter shows, also of face 100.
+    EXPECT_THAT(run.startingWith("pictures "), ElementsAre("pictures 81x22 in 81x22, 81x22 in 81x22, 81x22 in 81x22"));
     EXPECT_EQ(folder.settingsText(), "[Duruzo am-Meter]\r\nBitmap ID=100\r\nnDelay=63\r\nnVULimit=3072\r\nAutoSet=0\r\n");
     const Picture meter = Picture::read(folder.dumpFile());
     ASSERT_EQ(meter.width, 81);
