@@ -12,7 +12,9 @@
 // platform's profile functions.
 namespace dovrik {
 
-inline constexpr std::string_view kSettingsSection = "Duruzo am-Meter";
+// The module's description, as the host lists it; it also names the section.
+inline constexpr char kModuleDescription[] = "Duruzo am-Meter";
+inline constexpr std::string_view kSettingsSection = kModuleDescription;
 inline constexpr std::wstring_view kSettingsFileName = L"plugin.ini";
 
 inline constexpr int kDefaultModelId = 101;

@@ -6,6 +6,7 @@
 #include "model_dialog.h"
 #include "needles.h"
 #include "settings_file.h"
+#include "settings_rules.h"
 #include "vis_interface.h"
 
 namespace dovrik {
@@ -21,7 +22,7 @@ int renderMeter(VisModule* module);
 void quitMeter(VisModule* module);
 
 VisModule meterModule = {
-    "Duruzo am-Meter", nullptr, nullptr, 0, 0,
+    kModuleDescription, nullptr, nullptr, 0, 0,
     25, // latency in ms
     25, // ms between Render calls
     2,  // spectrum channels
