@@ -9,9 +9,14 @@
 #include "settings_rules.h"
 #include "vis_interface.h"
 
+#include <type_traits>
+
 namespace dovrik {
 
 constinit MeterState meterState;
+// The library has no start-up or shutdown code of its own: the state is set up
+// at compile time and has nothing to tear down when the process ends.
+static_assert(std::is_trivially_destructible_v<MeterState>);
 
 namespace {
 
