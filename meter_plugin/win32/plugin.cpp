@@ -130,6 +130,9 @@ void quitMeter(VisModule* module)
         Locked locked(state.lock);
         state.backSurface.release();
         state.faceSurface.release();
+        // Once destroyed, the handle may come to name another window, which a
+        // later Config or Render must not draw on.
+        state.meterWindow = nullptr;
     }
     if (windowAlive) {
         SetWindowLongA(window, GWL_STYLE, WS_POPUP);
