@@ -56,13 +56,17 @@ struct HostState {
 
 HostState app;
 
+// Writes one line in one call: the dialog watcher reports from a thread of its own.
 void report(const char* format, ...)
 {
+    char line[1024];
     va_list args;
     va_start(args, format);
-    std::vprintf(format, args);
+    const int length = std::vsnprintf(line, sizeof line - 1, format, args);
     va_end(args);
-    std::putchar('\n');
+    const auto end = static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof line) - 2));
+    line[end] = '\n';
+    std::fwrite(line, 1, end + 1, stdout);
     std::fflush(stdout);
 }
 
