@@ -31,10 +31,10 @@ int spectrumSum(ChannelSpectrum channel);
 
 // One Render frame's arithmetic. For each channel the needle jumps up to the
 // channel's sum (capped at nVULimit) or else falls by nDelay, bounded only by the
-// range of int;
-// the tips follow. With AutoSet on, nVULimit then steps by 10 toward 3.5 times
-// the louder channel's sum (up only below 8000, down only above 1024) and nDelay
-// becomes nVULimit x 63 / 3072. Finally drawnLevel records the levels.
+// range of int; the tips follow. With AutoSet on, nVULimit then steps by 10
+// toward 3.5 times the louder channel's sum (up only below 8000, down only above
+// 1024) and nDelay becomes nVULimit x 63 / 3072. Finally drawnLevel records the
+// levels.
 void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum channel1);
 
 // The level at which the needles rest for a fall step of `nDelay`: -nDelay, kept
@@ -47,7 +47,8 @@ int restingLevel(int nDelay);
 bool idleFallDue(MeterValues& values);
 
 // One idle fall step: each level drops by 3 x nDelay, within the range of int,
-// but not below restingLevel(nDelay), and the tips follow. drawnLevel is left alone and no ranging happens.
+// but not below restingLevel(nDelay), and the tips follow. drawnLevel is left
+// alone and no ranging happens.
 void fallTowardRest(MeterValues& values);
 
 } // namespace dovrik

@@ -55,10 +55,10 @@ void showOnlyTheShownPartOfFaces(HWND dialog)
 {
     WindowDC screen(dialog);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const auto face = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        if (!isFacePicture(child) || !face)
+        if (!isFacePicture(child))
             continue;
-        HBITMAP shown = CreateCompatibleBitmap(screen.get(), kMeterBaseWidth, kMeterBaseHeight);
+        const auto face = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        HBITMAP shown = face ? CreateCompatibleBitmap(screen.get(), kMeterBaseWidth, kMeterBaseHeight) : nullptr;
         if (!shown)
             continue;
         {
