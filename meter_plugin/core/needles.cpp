@@ -28,6 +28,15 @@ int truncated(double value)
     return static_cast<int>(std::clamp(value, low, high));
 }
 
+// Levels and fall steps can be anything a settings file holds, so the level
+// arithmetic is done wide and a result past int is kept at its end: an absurd
+// fall step pins the needle at a scale end instead of wrapping around.
+int clampedToInt(std::int64_t value)
+{
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 int fallStepFor(int vuLimit)
 {
     return static_cast<int>(std::int64_t{vuLimit} * 63 / 3072);
@@ -98,7 +107,7 @@ void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum
         if (sum > values.level[c])
             values.level[c] = sum;
         else
-            values.level[c] -= values.nDelay;
+            values.level[c] = clampedToInt(std::int64_t{values.level[c]} - values.nDelay);
     }
     updateNeedleTips(values);
 
@@ -112,6 +121,11 @@ void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum
     values.drawnLevel = values.level;
 }
 
+int restingLevel(int nDelay)
+{
+    return clampedToInt(-std::int64_t{nDelay});
+}
+
 bool idleFallDue(MeterValues& values)
 {
     values.tickDrawnBefore = values.tickDrawn;
@@ -123,8 +137,9 @@ bool idleFallDue(MeterValues& values)
 
 void fallTowardRest(MeterValues& values)
 {
+    const int rest = restingLevel(values.nDelay);
     for (int& level : values.level)
-        level = std::max(level - kIdleFallSteps * values.nDelay, -values.nDelay);
+        level = std::max(clampedToInt(level - std::int64_t{kIdleFallSteps} * values.nDelay), rest);
     updateNeedleTips(values);
 }
 

@@ -30,19 +30,25 @@ void updateNeedleTips(MeterValues& values);
 int spectrumSum(ChannelSpectrum channel);
 
 // One Render frame's arithmetic. For each channel the needle jumps up to the
-// channel's sum (capped at nVULimit) or else falls by nDelay, unbounded below;
-// the tips follow. With AutoSet on, nVULimit then steps by 10 toward 3.5 times
-// the louder channel's sum (up only below 8000, down only above 1024) and nDelay
-// becomes nVULimit x 63 / 3072. Finally drawnLevel records the levels.
+// channel's sum (capped at nVULimit) or else falls by nDelay, bounded only by the
+// range of int; the tips follow. With AutoSet on, nVULimit then steps by 10
+// toward 3.5 times the louder channel's sum (up only below 8000, down only above
+// 1024) and nDelay becomes nVULimit x 63 / 3072. Finally drawnLevel records the
+// levels.
 void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum channel1);
+
+// The level at which the needles rest for a fall step of `nDelay`: -nDelay, kept
+// within the range of int.
+int restingLevel(int nDelay);
 
 // The timer's bookkeeping: shifts drawnLevel into the tick snapshots and says
 // whether the needles should fall now, that is, Render drew nothing new since the
 // previous tick and the levels are not at restLevel.
 bool idleFallDue(MeterValues& values);
 
-// One idle fall step: each level drops by 3 x nDelay but not below -nDelay, and
-// the tips follow. drawnLevel is left alone and no ranging happens.
+// One idle fall step: each level drops by 3 x nDelay, within the range of int,
+// but not below restingLevel(nDelay), and the tips follow. drawnLevel is left
+// alone and no ranging happens.
 void fallTowardRest(MeterValues& values);
 
 } // namespace dovrik

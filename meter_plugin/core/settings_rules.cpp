@@ -45,11 +45,9 @@ std::string settingText(int value)
 std::wstring settingsPathBeside(std::wstring_view libraryPath)
 {
     const auto lastBackslash = libraryPath.rfind(L'\\');
-    std::wstring path;
-    if (lastBackslash != std::wstring_view::npos)
-        path = libraryPath.substr(0, lastBackslash + 1);
-    path += kSettingsFileName;
-    return path;
+    const std::wstring_view directory =
+        lastBackslash != std::wstring_view::npos ? libraryPath.substr(0, lastBackslash + 1) : L".\\";
+    return std::wstring(directory) + std::wstring(kSettingsFileName);
 }
 
 } // namespace dovrik

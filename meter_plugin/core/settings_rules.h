@@ -12,7 +12,9 @@
 // platform's profile functions.
 namespace dovrik {
 
-inline constexpr std::string_view kSettingsSection = "Duruzo am-Meter";
+// The module's description, as the host lists it; it also names the section.
+inline constexpr char kModuleDescription[] = "Duruzo am-Meter";
+inline constexpr std::string_view kSettingsSection = kModuleDescription;
 inline constexpr std::wstring_view kSettingsFileName = L"plugin.ini";
 
 inline constexpr int kDefaultModelId = 101;
@@ -40,7 +42,9 @@ int leadingInteger(std::string_view text);
 std::string settingText(int value);
 
 // "plugin.ini" in the directory of `libraryPath` (everything up to and including
-// its last backslash), or "plugin.ini" alone when the path has no backslash.
+// its last backslash), or ".\\plugin.ini" in the current directory when the path
+// has no backslash: the profile functions would take a bare name to mean a file
+// in the Windows directory.
 std::wstring settingsPathBeside(std::wstring_view libraryPath);
 
 } // namespace dovrik

@@ -56,13 +56,17 @@ struct HostState {
 
 HostState app;
 
+// Writes one line in one call: the dialog watcher reports from a thread of its own.
 void report(const char* format, ...)
 {
+    char line[1024];
     va_list args;
     va_start(args, format);
-    std::vprintf(format, args);
+    const int length = std::vsnprintf(line, sizeof line - 1, format, args);
     va_end(args);
-    std::putchar('\n');
+    const auto end = static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof line) - 2));
+    line[end] = '\n';
+    std::fwrite(line, 1, end + 1, stdout);
     std::fflush(stdout);
 }
 
@@ -200,29 +204,48 @@ void dumpMeter(HWND meter, const std::string& path)
 
 // ---- Dialog boxes in a test run ----------------------------------------------
 
+struct DialogContents {
+    std::wstring texts;
+    std::string bitmapSizes;
+};
+
 BOOL CALLBACK collectChildText(HWND child, LPARAM collected)
 {
+    auto& contents = *reinterpret_cast<DialogContents*>(collected);
     char className[16] = {};
     GetClassNameA(child, className, sizeof className);
-    // A picture's text is only the number of its resource.
+    // A picture's text is only the number of its resource; its size is what shows.
     const auto staticType = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)) & SS_TYPEMASK;
     const bool picture = lstrcmpiA(className, "Static") == 0 && (staticType == SS_BITMAP || staticType == SS_ICON);
+    if (picture && staticType == SS_BITMAP) {
+        BITMAP bitmap{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof bitmap, &bitmap);
+        RECT control{};
+        GetClientRect(child, &control);
+        char sizes[64] = {};
+        std::snprintf(sizes, sizeof sizes, "%s%ldx%ld in %ldx%ld", contents.bitmapSizes.empty() ? " " : ", ",
+                      bitmap.bmWidth, bitmap.bmHeight, control.right, control.bottom);
+        contents.bitmapSizes += sizes;
+    }
     std::wstring text = windowText(child);
     if (text.empty() || picture)
         return TRUE;
     if (lstrcmpiA(className, "Button") == 0 && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED)
         text = L"(*) " + text;
-    *reinterpret_cast<std::wstring*>(collected) += L" | " + text;
+    contents.texts += L" | " + text;
     return TRUE;
 }
 
-// Prints a dialog box's title and texts, checked buttons marked "(*)", clicks
-// the radio button a test asked for, and presses OK (or Cancel).
+// Prints a dialog box's title and texts, checked buttons marked "(*)", and the
+// sizes of its bitmap pictures (bitmap in control); clicks the radio button a test asked for, and
+// presses OK (or Cancel).
 void answerDialog(HWND dialog)
 {
-    std::wstring texts;
-    EnumChildWindows(dialog, collectChildText, reinterpret_cast<LPARAM>(&texts));
-    report("dialog \"%s\"%s", utf8(windowText(dialog)).c_str(), utf8(texts).c_str());
+    DialogContents contents;
+    EnumChildWindows(dialog, collectChildText, reinterpret_cast<LPARAM>(&contents));
+    report("dialog \"%s\"%s", utf8(windowText(dialog)).c_str(), utf8(contents.texts).c_str());
+    if (!contents.bitmapSizes.empty())
+        report("pictures%s", contents.bitmapSizes.c_str());
     if (app.options.chooseFace != 0) {
         if (HWND choice = GetDlgItem(dialog, app.options.chooseFace))
             SendMessageW(choice, BM_CLICK, 0, 0);

@@ -74,8 +74,8 @@ TEST(SettingsRules, TextAndPath)
     EXPECT_EQ(settingsPathBeside(L"C:\\Program Files\\Player\\Plugins\\vis_Dovrik.dll"),
               L"C:\\Program Files\\Player\\Plugins\\plugin.ini");
     EXPECT_EQ(settingsPathBeside(L"\\\\server\\share\\vis_Dovrik.dll"), L"\\\\server\\share\\plugin.ini");
-    EXPECT_EQ(settingsPathBeside(L"vis_Dovrik.dll"), L"plugin.ini");
-    EXPECT_EQ(settingsPathBeside(L""), L"plugin.ini");
+    EXPECT_EQ(settingsPathBeside(L"vis_Dovrik.dll"), L".\\plugin.ini");
+    EXPECT_EQ(settingsPathBeside(L""), L".\\plugin.ini");
 }
 
 } // namespace

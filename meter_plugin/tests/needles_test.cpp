@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 
 namespace dovrik {
 namespace {
@@ -146,6 +147,23 @@ TEST(RenderLevels, FallIsNotStoppedAtTheSum)
     EXPECT_EQ(values.level, (Levels{1000, 1000}));
     render(values, 100, 100);
     EXPECT_EQ(values.level, (Levels{-1000, -1000}));
+}
+
+TEST(RenderLevels, FallStepsFromAnySettingsFileStopAtTheEndsOfInt)
+{
+    MeterValues values = runningMeter(101, 81, 22);
+    values.nDelay = 1000000000;
+    render(values, 0, 0);
+    fallTowardRest(values);
+    EXPECT_EQ(values.level, (Levels{-1000000000, -1000000000}));
+
+    values.nDelay = -1000000000; // the needles "fall" upwards
+    for (int frame = 0; frame < 4; ++frame)
+        render(values, 0, 0);
+    EXPECT_EQ(values.level, (Levels{INT_MAX, INT_MAX}));
+    fallTowardRest(values);
+    EXPECT_EQ(values.level, (Levels{INT_MAX, INT_MAX}));
+    EXPECT_EQ(restingLevel(INT_MIN), INT_MAX);
 }
 
 TEST(AutoRanging, LoudMusicRaisesTheLimitBy10PerFrameAndOvershoots8000)

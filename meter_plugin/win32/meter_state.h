@@ -33,7 +33,7 @@ private:
 };
 
 // The plug-in's one state record. Every member is zero when the library is
-// loaded, and Quit resets none of the values.
+// loaded, and Quit resets none of the values; it only forgets the window.
 struct MeterState : MeterValues {
     HWND meterWindow = nullptr;
     HWND hostWindow = nullptr;

@@ -42,13 +42,16 @@ void onMeterTimer(HWND window)
         placement = placementAfterResize(client);
         state.meterWidth = placement.width;
         state.meterHeight = placement.height;
-        WindowDC reference(state.hostWindow);
-        createBackSurface(state, reference.get());
-        setUpNeedleGeometry(state);
     }
     // Moved outside the lock: moving a child window may make the platform wait
     // for the host window's thread, which may itself be waiting for the lock.
     MoveWindow(window, placement.x, placement.y, placement.width, placement.height, TRUE);
+    {
+        Locked locked(state.lock);
+        WindowDC reference(state.hostWindow);
+        createBackSurface(state, reference.get());
+        setUpNeedleGeometry(state);
+    }
     InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -130,17 +133,20 @@ void drawNeedlesAndShow(MeterState& state, HDC target)
     BitBlt(target, 0, 0, state.meterWidth, state.meterHeight, state.backSurface.dc(), 0, 0, SRCCOPY);
 }
 
-void switchFace(MeterState& state)
+void switchFace(MeterState& state, const VisModule& fallbackModule)
 {
+    // Destroying the window takes no lock, so it may be gone by now; the record
+    // is read before anything is released, and the caller's stands in for it.
+    const VisModule* stored = moduleOfMeterWindow(state.meterWindow);
+    const HINSTANCE library = (stored ? *stored : fallbackModule).hDllInstance;
     state.backSurface.release();
     state.faceSurface.release();
-    const VisModule* module = moduleOfMeterWindow(state.meterWindow);
     {
         WindowDC reference(state.hostWindow);
         createBackSurface(state, reference.get());
         state.faceSurface.create(reference.get());
-        writeSettings(state, settingsPathFor(module->hDllInstance));
-        state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
+        writeSettings(state, settingsPathFor(library));
+        state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
     }
     setUpNeedleGeometry(state);
     InvalidateRect(state.meterWindow, nullptr, FALSE);

@@ -43,6 +43,8 @@ void drawNeedlesAndShow(MeterState& state, HDC target);
 
 // Changes to the face modelId names: both surfaces made anew, the settings
 // written, the face loaded from the library, needles laid out, window repainted.
-void switchFace(MeterState& state);
+// The library is the one of the module record stored with the meter window, or
+// of `fallbackModule` when the window has no record (any more).
+void switchFace(MeterState& state, const VisModule& fallbackModule);
 
 } // namespace dovrik

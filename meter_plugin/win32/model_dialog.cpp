@@ -1,6 +1,7 @@
 #include "model_dialog.h"
 
 #include "language.h"
+#include "layout.h"
 #include "meter_state.h"
 #include "meter_window.h"
 #include "resource_ids.h"
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kFaceChoices[] = {IDC_MODEL_MCINTOSH, IDC_MODEL_QUORVEL, IDC_MODEL_ONKYO};
 
-void chooseFace(HWND dialog, const VisModule* module)
+void chooseFace(HWND dialog, const VisModule& module)
 {
     int chosen = 0;
     for (int id : kFaceChoices) {
@@ -26,9 +27,56 @@ void chooseFace(HWND dialog, const VisModule* module)
         return;
     state.modelId = chosen;
     if (meterRunning(state))
-        switchFace(state);
+        switchFace(state, module);
     else
-        writeSettings(state, settingsPathFor(module->hDllInstance)); // shown from the next start
+        writeSettings(state, settingsPathFor(module.hDllInstance)); // shown from the next start
+}
+
+bool isFacePicture(HWND control)
+{
+    wchar_t className[8] = {};
+    GetClassNameW(control, className, 8);
+    const auto staticType = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & SS_TYPEMASK;
+    return lstrcmpiW(className, L"Static") == 0 && staticType == SS_BITMAP;
+}
+
+// Gives `picture` a new bitmap and hands back the one it showed before.
+HBITMAP replacePicture(HWND picture, HBITMAP bitmap)
+{
+    return reinterpret_cast<HBITMAP>(
+        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+}
+
+// A picture shows the whole of its bitmap (sized to it, or squeezed into a
+// smaller control), and face 100 carries a column that the meter never shows.
+// So each picture gets a copy of the part the meter shows instead of the face it
+// loaded; the dialog owns these copies until it closes.
+void showOnlyTheShownPartOfFaces(HWND dialog)
+{
+    WindowDC screen(dialog);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!isFacePicture(child))
+            continue;
+        const auto face = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        HBITMAP shown = face ? CreateCompatibleBitmap(screen.get(), kMeterBaseWidth, kMeterBaseHeight) : nullptr;
+        if (!shown)
+            continue;
+        {
+            MemoryDC source(screen.get());
+            MemoryDC target(screen.get());
+            Selection sourceFace(source.get(), face);
+            Selection targetShown(target.get(), shown);
+            BitBlt(target.get(), 0, 0, kMeterBaseWidth, kMeterBaseHeight, source.get(), 0, 0, SRCCOPY);
+        }
+        DeleteObject(replacePicture(child, shown));
+    }
+}
+
+void releaseFacePictures(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (isFacePicture(child))
+            DeleteObject(replacePicture(child, nullptr));
 }
 
 INT_PTR CALLBACK modelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -37,6 +85,7 @@ INT_PTR CALLBACK modelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: {
         const auto* module = reinterpret_cast<const VisModule*>(lParam);
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        showOnlyTheShownPartOfFaces(dialog);
         int modelId = 0;
         {
             MeterState& state = meterState;
@@ -49,10 +98,13 @@ INT_PTR CALLBACK modelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                 CheckDlgButton(dialog, id, BST_CHECKED);
         return TRUE;
     }
+    case WM_DESTROY:
+        releaseFacePictures(dialog);
+        return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            chooseFace(dialog, reinterpret_cast<const VisModule*>(GetWindowLongPtrW(dialog, DWLP_USER)));
+            chooseFace(dialog, *reinterpret_cast<const VisModule*>(GetWindowLongPtrW(dialog, DWLP_USER)));
             EndDialog(dialog, IDOK);
             return TRUE;
         case IDCANCEL:

@@ -6,11 +6,17 @@
 #include "model_dialog.h"
 #include "needles.h"
 #include "settings_file.h"
+#include "settings_rules.h"
 #include "vis_interface.h"
+
+#include <type_traits>
 
 namespace dovrik {
 
 constinit MeterState meterState;
+// The library has no start-up or shutdown code of its own: the state is set up
+// at compile time and has nothing to tear down when the process ends.
+static_assert(std::is_trivially_destructible_v<MeterState>);
 
 namespace {
 
@@ -21,7 +27,7 @@ int renderMeter(VisModule* module);
 void quitMeter(VisModule* module);
 
 VisModule meterModule = {
-    "Duruzo am-Meter", nullptr, nullptr, 0, 0,
+    kModuleDescription, nullptr, nullptr, 0, 0,
     25, // latency in ms
     25, // ms between Render calls
     2,  // spectrum channels
@@ -78,7 +84,7 @@ int initMeter(VisModule* module)
             createBackSurface(state, reference.get());
             state.faceSurface.create(reference.get());
             readSettings(state, settingsPathFor(module->hDllInstance));
-            state.restLevel = {-state.nDelay, -state.nDelay};
+            state.restLevel = {restingLevel(state.nDelay), restingLevel(state.nDelay)};
             state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
         }
         setUpNeedleGeometry(state);
@@ -124,6 +130,9 @@ void quitMeter(VisModule* module)
         Locked locked(state.lock);
         state.backSurface.release();
         state.faceSurface.release();
+        // Once destroyed, the handle may come to name another window, which a
+        // later Config or Render must not draw on.
+        state.meterWindow = nullptr;
     }
     if (windowAlive) {
         SetWindowLongA(window, GWL_STYLE, WS_POPUP);

@@ -2,28 +2,26 @@
 
 namespace dovrik {
 
-bool Surface::create(HDC reference)
+void Surface::create(HDC reference)
 {
     release();
     dc_ = CreateCompatibleDC(reference);
-    return dc_ != nullptr;
 }
 
-bool Surface::adoptBitmap(HBITMAP bitmap)
+void Surface::adoptBitmap(HBITMAP bitmap)
 {
     if (!bitmap)
-        return false;
+        return;
     HGDIOBJ previous = dc_ ? SelectObject(dc_, bitmap) : nullptr;
     if (!previous) {
         DeleteObject(bitmap);
-        return false;
+        return;
     }
     if (bitmap_)
         DeleteObject(bitmap_);
     else
         initialBitmap_ = previous;
     bitmap_ = bitmap;
-    return true;
 }
 
 void Surface::selectStockPen(int stockPen)

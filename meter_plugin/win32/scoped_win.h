@@ -27,7 +27,6 @@ public:
             ReleaseDC(window_, dc_);
     }
     HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
 
 private:
     HWND window_;
@@ -57,7 +56,6 @@ public:
             DeleteDC(dc_);
     }
     HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
 
 private:
     HDC dc_;
@@ -73,7 +71,6 @@ public:
             DeleteObject(object_);
     }
     HGDIOBJ get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
 
 private:
     HGDIOBJ object_;
@@ -97,20 +94,21 @@ private:
 // An off-screen drawing surface that lives across calls: a memory context, the
 // bitmap it owns and draws on, and a stock pen. It remembers the bitmap and pen
 // the context came with and puts them back before the context is deleted.
+// Surfaces live in the plug-in's static state, which must need no code of its
+// own at start-up or shutdown: a surface holds on to everything until
+// release(), which the plug-in's Quit calls, and has no destructor.
 class Surface : NonCopyable {
 public:
     constexpr Surface() = default;
-    ~Surface() { release(); }
 
     // A new context compatible with `reference`, releasing any previous one.
-    // Returns false when the platform gives no context.
-    bool create(HDC reference);
+    // Without a context from the platform the surface holds nothing.
+    void create(HDC reference);
 
     // Selects `bitmap` into the context and takes it over in every case: a
     // bitmap owned before is deleted, and so is `bitmap` itself when it cannot be
     // selected. A null bitmap (a resource that does not exist) changes nothing.
-    // Returns whether the surface now draws on `bitmap`.
-    bool adoptBitmap(HBITMAP bitmap);
+    void adoptBitmap(HBITMAP bitmap);
 
     // Selects one of the platform's stock pens; stock objects are never deleted.
     void selectStockPen(int stockPen);

@@ -9,7 +9,8 @@
 // The settings file through the platform's profile functions.
 namespace dovrik {
 
-// "plugin.ini" beside the library file that `library` was loaded from.
+// "plugin.ini" beside the library file that `library` was loaded from, or in the
+// current directory when the platform gives no path for it.
 std::wstring settingsPathFor(HINSTANCE library);
 
 // Reads the four keys in order, each with the value's current setting as its
