@@ -1,5 +1,8 @@
 #include "artwork.h"
 
+#include "picturebutton.h"
+#include "twips.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -329,6 +332,15 @@ QPixmap iconPixmap(Icon icon)
     QPainter painter(&pixmap);
     paintIcon(painter, icon);
     return pixmap;
+}
+
+kit::PictureButton* placeButton(QWidget* parent, const char* name, Icon icon, const char* toolTip, int leftTwips,
+                                int topTwips)
+{
+    auto* button = new kit::PictureButton(iconPixmap(icon), QLatin1String(toolTip), parent);
+    button->setObjectName(QLatin1String(name));
+    button->move(kit::twipsToPixels(leftTwips), kit::twipsToPixels(topTwips));
+    return button;
 }
 
 QImage builtInSkin()

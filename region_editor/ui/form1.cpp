@@ -112,8 +112,7 @@ void Form1::buildControls(const QString& title)
     };
     kit::PictureButton** bottomSlots[] = {&Image4, &Image18, &Image8, &Image6};
     for (size_t i = 0; i < std::size(bottomRow); ++i) {
-        auto* button = new kit::PictureButton(iconPixmap(bottomRow[i].icon), QLatin1String(bottomRow[i].toolTip), Frame1);
-        button->setObjectName(QLatin1String(bottomRow[i].name));
+        auto* button = placeButton(Frame1, bottomRow[i].name, bottomRow[i].icon, bottomRow[i].toolTip, 0, 0);
         connect(button, &kit::PictureButton::clicked, this, bottomRow[i].handler);
         *bottomSlots[i] = button;
     }
@@ -179,9 +178,8 @@ void Form1::buildControls(const QString& title)
     for (const auto& [panel, buttons] : panels) {
         const int border = panel->frameWidth();
         for (const PanelButton& entry : buttons) {
-            auto* button = new kit::PictureButton(iconPixmap(entry.icon), QLatin1String(entry.toolTip), panel);
-            button->setObjectName(QLatin1String(entry.name));
-            button->move(border + kit::twipsToPixels(entry.leftTwips), border + kit::twipsToPixels(entry.topTwips));
+            auto* button = placeButton(panel, entry.name, entry.icon, entry.toolTip, entry.leftTwips, entry.topTwips);
+            button->move(button->pos() + QPoint(border, border));
             connect(button, &kit::PictureButton::clicked, this, entry.handler);
         }
     }

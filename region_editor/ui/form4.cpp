@@ -49,9 +49,7 @@ Form4::Form4(Form1& main, kit::Dialogs& dialogs)
     for (const Button& entry : {Button{"Image3", Icon::LetterI, 280, "About Plevo", &Form4::Image3_Click},
                                Button{"Image2", Icon::QuestionMark, 600, "Help", &Form4::Image2_Click},
                                Button{"Image1", Icon::Cross, 960, "Close", &Form4::Image1_Click}}) {
-        auto* button = new kit::PictureButton(iconPixmap(entry.icon), QLatin1String(entry.toolTip), this);
-        button->setObjectName(QLatin1String(entry.name));
-        button->move(twipsToPixels(entry.left), twipsToPixels(1320));
+        auto* button = placeButton(this, entry.name, entry.icon, entry.toolTip, entry.left, 1320);
         connect(button, &kit::PictureButton::clicked, this, entry.handler);
     }
 }

@@ -37,9 +37,7 @@ Form7::Form7(Form1& main, kit::Dialogs& dialogs)
           Button{"Image3", Icon::Lightning, 1760, "Where is the player?", &Form7::Image3_Click},
           Button{"Image4", Icon::QuestionMark, 2040, "Help", &Form7::Image4_Click},
           Button{"Image1", Icon::Cross, 2340, "Close", &Form7::Image1_Click}}) {
-        auto* button = new kit::PictureButton(iconPixmap(entry.icon), QLatin1String(entry.toolTip), m_chooser.Frame1);
-        button->setObjectName(QLatin1String(entry.name));
-        button->move(twipsToPixels(entry.left), twipsToPixels(2400));
+        auto* button = placeButton(m_chooser.Frame1, entry.name, entry.icon, entry.toolTip, entry.left, 2400);
         connect(button, &kit::PictureButton::clicked, this, entry.handler);
     }
 }

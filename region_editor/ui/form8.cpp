@@ -23,19 +23,11 @@ Form8::Form8(kit::Dialogs& dialogs, QWidget* owner)
     setFixedSize(twipsToPixels(2640), twipsToPixels(2760));
 
     // The floppy here has no action: the player's directory is only browsed.
-    auto* floppy = new kit::PictureButton(iconPixmap(Icon::Floppy), QStringLiteral("Player directory"), m_chooser.Frame1);
-    floppy->setObjectName(QStringLiteral("Image2"));
-    floppy->move(twipsToPixels(1620), twipsToPixels(2400));
-
-    auto* help = new kit::PictureButton(iconPixmap(Icon::QuestionMark), QStringLiteral("Help"), m_chooser.Frame1);
-    help->setObjectName(QStringLiteral("Image4"));
-    help->move(twipsToPixels(1900), twipsToPixels(2400));
-    connect(help, &kit::PictureButton::clicked, this, &Form8::Image4_Click);
-
-    auto* cross = new kit::PictureButton(iconPixmap(Icon::Cross), QStringLiteral("Close"), m_chooser.Frame1);
-    cross->setObjectName(QStringLiteral("Image1"));
-    cross->move(twipsToPixels(2220), twipsToPixels(2400));
-    connect(cross, &kit::PictureButton::clicked, this, &Form8::Image1_Click);
+    placeButton(m_chooser.Frame1, "Image2", Icon::Floppy, "Player directory", 1620, 2400);
+    connect(placeButton(m_chooser.Frame1, "Image4", Icon::QuestionMark, "Help", 1900, 2400), &kit::PictureButton::clicked,
+            this, &Form8::Image4_Click);
+    connect(placeButton(m_chooser.Frame1, "Image1", Icon::Cross, "Close", 2220, 2400), &kit::PictureButton::clicked, this,
+            &Form8::Image1_Click);
 }
 
 QString Form8::directory() const { return m_chooser.Dir1->path(); }
