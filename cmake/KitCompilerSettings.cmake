@@ -1,0 +1,13 @@
+# The language level and warnings of every C++ target in the kit, native and
+# 32-bit Windows alike. Include it right after project().
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+if(NOT CMAKE_BUILD_TYPE)
+  set(CMAKE_BUILD_TYPE Release)
+endif()
+# Generator expressions keep the flags away from the Windows resource compiler.
+add_compile_options(
+  $<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>
+  $<$<COMPILE_LANGUAGE:CXX>:-Wpedantic> $<$<COMPILE_LANGUAGE:CXX>:-Wshadow>
+  $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor>)
