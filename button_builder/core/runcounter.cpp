@@ -50,7 +50,7 @@ std::int16_t countThisStart(const std::filesystem::path& directory)
 {
     const std::filesystem::path file = directory / kRunCounterFileName;
     std::string text;
-    const std::int16_t previous = kit::readWholeFile(file, text).empty() ? parseRunCount(text) : 0;
+    const std::int16_t previous = kit::readWholeFile(file, text, kRunCounterFileSizeLimit).empty() ? parseRunCount(text) : 0;
     const std::int16_t count = nextRunCount(previous);
     // Counting must not stop the start, nor hold it up with a message: a counter
     // that cannot be written only means that the next start counts this one again.

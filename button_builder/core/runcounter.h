@@ -11,6 +11,8 @@ namespace knapro {
 
 inline constexpr std::string_view kRunCounterFileName = "knapro.dat";
 inline constexpr std::int16_t kHighestRunCount = 32767;
+// The counter is one short number; a longer file is not a counter.
+inline constexpr std::uintmax_t kRunCounterFileSizeLimit = 4096;
 
 // The count at the front of the file's text, after any blanks and line breaks.
 // A text without a number there (empty, words, a sign without digits) and a

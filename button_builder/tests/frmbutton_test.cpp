@@ -374,7 +374,7 @@ TEST_F(Builder, AFailedWriteIsReportedAndKeepsThePreviewAndTheOldFile)
         action("mnuFileSave")->trigger();
     }
 
-    expectMessage(onlyMessage(), "Save Failed", "Could not save " + old.fileName() + "\rFile too large.",
+    expectMessage(onlyMessage(), "Save Failed", "Could not save " + old.fileName() + ": File too large.",
                   MessageIcon::Critical);
     EXPECT_TRUE(previewShown());
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));

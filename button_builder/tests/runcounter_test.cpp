@@ -39,7 +39,7 @@ protected:
     std::string counterText() const
     {
         std::string text;
-        EXPECT_EQ(kit::readWholeFile(dir / "knapro.dat", text), "");
+        EXPECT_EQ(kit::readWholeFile(dir / "knapro.dat", text, 4096), "");
         return text;
     }
 

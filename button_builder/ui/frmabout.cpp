@@ -2,7 +2,7 @@
 
 #include "artwork.h"
 #include "knapro_version.h"
-#include "text.h"
+#include "textconversion.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +23,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    const QString product = toQString(version::kProductName);
+    const QString product = kit::toQString(version::kProductName);
     setWindowTitle(QStringLiteral("About ") + product);
     setFixedSize(400, 318);
 
@@ -32,7 +32,7 @@ frmAbout::frmAbout(QWidget* parent)
     tabAbout->setGeometry(8, 8, 384, 240);
 
     tabAbout->addTab(createTab(0, QStringLiteral("%1\n\nThe button-sheet builder for player skins.\n\n%2")
-                                      .arg(toQString(version::caption()), toQString(version::kLegalCopyright))),
+                                      .arg(kit::toQString(version::caption()), kit::toQString(version::kLegalCopyright))),
                      product);
     QWidget* credits = createTab(1, QStringLiteral("This Logo was created by\n%1\n%2\n\nRetouched by %3")
                                         .arg(kLogoArtist, kLogoArtistMail, kAuthor));

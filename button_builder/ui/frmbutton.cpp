@@ -10,7 +10,7 @@
 #include "overlay.h"
 #include "picture.h"
 #include "picturebox.h"
-#include "text.h"
+#include "textconversion.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -49,7 +49,7 @@ frmButton::frmButton(kit::Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmButton"));
     useBitmapSaveSettings();
-    setWindowTitle(toQString(version::caption()));
+    setWindowTitle(kit::toQString(version::caption()));
     setWindowIcon(logoPicture(64));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -122,8 +122,8 @@ void frmButton::createMenus()
 QMenu* frmButton::createElementMenu(int tab)
 {
     const TabDescriptor& descriptor = tabDescriptors()[static_cast<size_t>(tab)];
-    QMenu* menu = menuBar()->addMenu(toQString(descriptor.menuCaption));
-    menu->setObjectName(toQString(descriptor.menuName));
+    QMenu* menu = menuBar()->addMenu(kit::toQString(descriptor.menuCaption));
+    menu->setObjectName(kit::toQString(descriptor.menuName));
 
     // parents[d] is the menu that takes the items of depth d.
     std::vector<QMenu*> parents {menu};
@@ -135,14 +135,14 @@ QMenu* frmButton::createElementMenu(int tab)
             parentMenu->addSeparator();
             break;
         case MenuItem::Kind::Submenu: {
-            QMenu* submenu = parentMenu->addMenu(toQString(item.caption));
-            submenu->setObjectName(toQString(item.name));
+            QMenu* submenu = parentMenu->addMenu(kit::toQString(item.caption));
+            submenu->setObjectName(kit::toQString(item.name));
             parents.push_back(submenu);
             break;
         }
         case MenuItem::Kind::Command: {
-            QAction* command = parentMenu->addAction(toQString(item.caption));
-            command->setObjectName(toQString(item.name));
+            QAction* command = parentMenu->addAction(kit::toQString(item.caption));
+            command->setObjectName(kit::toQString(item.name));
             const std::string_view name = item.name;
             connect(command, &QAction::triggered, this, [this, name] { elementCommand_Click(name); });
             break;
@@ -162,7 +162,7 @@ void frmButton::createControls()
     tabButton->setObjectName(QStringLiteral("tabButton"));
     tabButton->setGeometry(8, 8, 313, 377);
     for (const TabDescriptor& descriptor : tabDescriptors())
-        tabButton->addTab(new QWidget, toQString(descriptor.caption));
+        tabButton->addTab(new QWidget, kit::toQString(descriptor.caption));
     for (int tab = 0; tab < kTabCount; ++tab)
         createTabControls(tab);
     connect(tabButton, &QTabWidget::currentChanged, this, &frmButton::tabButton_Click);
@@ -219,9 +219,9 @@ void frmButton::createTabControls(int tab)
 
     for (const ClickableArea& area : clickableAreas(tab)) {
         auto* box = new PictureBox(controls.imgCover);
-        box->setObjectName(toQString(controlDisplayName(area)));
+        box->setObjectName(kit::toQString(controlDisplayName(area)));
         box->setGeometry(toQRect(area.area));
-        box->setToolTip(toQString(area.label));
+        box->setToolTip(kit::toQString(area.label));
         box->setCursor(Qt::PointingHandCursor);
         if (area.action == AreaAction::RandomColourFile)
             connect(box, &PictureBox::clicked, this, &frmButton::mnuFileRanVis_Click);
@@ -279,7 +279,7 @@ QString frmButton::OpenFileName()
     kit::FileRequest request;
     request.title = QStringLiteral("Open File");
     request.directory = QDir::currentPath();
-    request.fileName = toQString(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
+    request.fileName = kit::toQString(tabDescriptors()[static_cast<size_t>(intTab)].defaultFileName);
     request.filter = kOpenFilter;
     request.filterIndex = 0;
     request.defaultExtension = kBitmapExtension;
@@ -330,13 +330,13 @@ void frmButton::Buttons(const ElementRect& cut, const QString& strTool, int intM
 
 void frmButton::elementArea_MouseDown(const ClickableArea& area, int button)
 {
-    Buttons(area.cut, toQString(area.label), button);
+    Buttons(area.cut, kit::toQString(area.label), button);
 }
 
 void frmButton::elementCommand_Click(std::string_view command)
 {
     if (const std::optional<Element> element = elementForCommand(command))
-        Buttons(element->cut, toQString(element->label));
+        Buttons(element->cut, kit::toQString(element->label));
 }
 
 void frmButton::imgCover_MouseDown(int index, int button)
@@ -380,12 +380,10 @@ QString frmButton::SaveFileName()
 
 bool frmButton::writeFileReportingFailure(const QString& path, const std::string& bytes)
 {
-    const std::string reason = kit::replaceFile(QFile::encodeName(path).toStdString(), bytes);
+    const std::string reason = kit::replaceFile(kit::toPath(path), bytes);
     if (reason.empty())
         return true;
-    m_dialogs.message(this, QStringLiteral("Save Failed"),
-                      QStringLiteral("Could not save %1").arg(path) + QLatin1Char('\r')
-                          + QString::fromLocal8Bit(reason.c_str()) + QLatin1Char('.'),
+    m_dialogs.message(this, QStringLiteral("Save Failed"), kit::couldNotSaveText(path, kit::fromSystemText(reason)),
                       kit::MessageButtons::Ok, kit::MessageIcon::Critical);
     return false;
 }

@@ -3,7 +3,7 @@
 #include "artwork.h"
 #include "knapro_version.h"
 #include "runcounter.h"
-#include "text.h"
+#include "textconversion.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -21,7 +21,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(389, 206);
-    setWindowTitle(toQString(version::kProductName));
+    setWindowTitle(kit::toQString(version::kProductName));
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -47,7 +47,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     lblProduct->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblProduct->setWordWrap(true);
     lblProduct->setText(QStringLiteral("Version %1\n%2")
-                            .arg(toQString(version::versionText()), toQString(version::kLegalCopyright)));
+                            .arg(kit::toQString(version::versionText()), kit::toQString(version::kLegalCopyright)));
 
     const int count = countThisStart(counterDirectory);
     lblTimes = new QLabel(frame);
@@ -55,7 +55,7 @@ frmSplash::frmSplash(const std::filesystem::path& counterDirectory, std::functio
     lblTimes->setGeometry(12, 126, 353, 28);
     lblTimes->setFont(QFont(QStringLiteral("Verdana"), 10));
     lblTimes->setAlignment(Qt::AlignCenter);
-    lblTimes->setText(toQString(timesSentence(count)));
+    lblTimes->setText(kit::toQString(timesSentence(count)));
 
     cmdOK = new QPushButton(QStringLiteral("Start the Program NOW"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -1,6 +1,7 @@
 #include "fileio.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,6 +9,8 @@
 
 namespace kit {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string reasonFor(int error) { return std::strerror(error); }
 
@@ -17,6 +20,31 @@ mode_t modeForNewFile()
     ::umask(mask);
     return 0666 & ~mask;
 }
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return m_fd; }
+    // Closes now, so that a failing close (a delayed write error) can be reported.
+    int close()
+    {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
 
 bool writeAll(int fd, std::string_view bytes)
 {
@@ -32,29 +60,117 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// The file a save really writes: `target`, or the end of the chain of symbolic
+// links that starts there. A dangling link gives the path it points to, so that
+// the save creates the file the link names.
+bool resolveLinks(fs::path path, fs::path& resolved, int& error)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            resolved = path;
+            return true;
+        }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
+        if (length < 0) {
+            error = errno;
+            return false;
+        }
+        link.resize(static_cast<size_t>(length));
+        const fs::path next(link);
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    error = ELOOP;
+    return false;
+}
+
+// A hidden name beside `file` that leaves room for mkstemp's six letters within
+// the longest name the directory takes.
+std::string temporaryPattern(const fs::path& file)
+{
+    const fs::path directory = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    if (nameMax <= 0)
+        nameMax = NAME_MAX;
+    constexpr size_t kAdded = 1 + 7; // "." in front, ".XXXXXX" behind
+    std::string stem = file.filename().string();
+    const size_t room = static_cast<size_t>(nameMax) > kAdded ? static_cast<size_t>(nameMax) - kAdded : 0;
+    if (stem.size() > room) {
+        stem.resize(room);
+        // Never leave half a UTF-8 sequence at the cut.
+        while (!stem.empty() && (static_cast<unsigned char>(stem.back()) & 0xC0) == 0x80)
+            stem.pop_back();
+        if (!stem.empty() && (static_cast<unsigned char>(stem.back()) & 0x80) != 0)
+            stem.pop_back();
+    }
+    return (directory / ("." + stem + ".XXXXXX")).string();
+}
+
+bool markedReadOnly(const fs::path& file, const struct stat& info)
+{
+    return (info.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0;
+}
+
+// Writes into the existing file itself, for a directory that takes no new file.
+std::string writeInPlace(const fs::path& file, std::string_view bytes)
+{
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (fd.get() < 0)
+        return reasonFor(errno);
+    if (!bytes.empty()) {
+        const int reserved = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
+        if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+            return reasonFor(reserved);
+    }
+    int error = 0;
+    if (!writeAll(fd.get(), bytes) || ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0
+        || ::fsync(fd.get()) != 0)
+        error = errno;
+    if (fd.close() != 0 && error == 0)
+        error = errno;
+    return error == 0 ? std::string() : reasonFor(error);
+}
+
 } // namespace
 
-std::string replaceFile(const std::filesystem::path& target, std::string_view bytes)
+std::string replaceFile(const fs::path& target, std::string_view bytes)
 {
-    const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-    std::string hiddenName = ".";
-    hiddenName += target.filename().string();
-    hiddenName += ".XXXXXX";
-    std::string pattern = (directory / hiddenName).string();
-
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return reasonFor(errno);
+    fs::path file;
+    int error = 0;
+    if (!resolveLinks(target, file, error))
+        return reasonFor(error);
 
     struct stat existing {};
-    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : modeForNewFile();
+    const bool exists = ::stat(file.c_str(), &existing) == 0;
+    if (exists) {
+        if (S_ISDIR(existing.st_mode))
+            return reasonFor(EISDIR);
+        if (!S_ISREG(existing.st_mode))
+            return std::string(kNotARegularFile);
+        if (markedReadOnly(file, existing))
+            return reasonFor(EACCES);
+    }
 
-    int error = 0;
-    if (!writeAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
+    std::string pattern = temporaryPattern(file);
+    FileDescriptor fd(::mkstemp(pattern.data()));
+    if (fd.get() < 0) {
+        const int refused = errno;
+        if (exists && (refused == EACCES || refused == EPERM || refused == EROFS))
+            return writeInPlace(file, bytes);
+        return reasonFor(refused);
+    }
+
+    if (!writeAll(fd.get(), bytes) || ::fchmod(fd.get(), exists ? existing.st_mode & 07777 : modeForNewFile()) != 0
+        || ::fsync(fd.get()) != 0)
         error = errno;
-    if (::close(fd) != 0 && error == 0)
+    // Only a privileged process may hand the file back to its owner; for anyone
+    // else the new file is theirs already, as a fresh save would be.
+    if (error == 0 && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()))
+        static_cast<void>(::fchown(fd.get(), existing.st_uid, existing.st_gid));
+    if (fd.close() != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(pattern.c_str(), target.c_str()) != 0)
+    if (error == 0 && ::rename(pattern.c_str(), file.c_str()) != 0)
         error = errno;
 
     if (error != 0) {
@@ -64,30 +180,39 @@ std::string replaceFile(const std::filesystem::path& target, std::string_view by
     return {};
 }
 
-std::string readWholeFile(const std::filesystem::path& path, std::string& bytes)
+std::string readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t sizeLimit)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that never comes.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.get() < 0)
         return reasonFor(errno);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return reasonFor(errno);
+    if (S_ISDIR(info.st_mode))
+        return reasonFor(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return std::string(kNotARegularFile);
+    if (static_cast<std::uintmax_t>(info.st_size) > sizeLimit)
+        return reasonFor(EFBIG);
 
     std::string contents;
+    contents.reserve(static_cast<size_t>(info.st_size));
     char buffer[1 << 14];
-    int error = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            error = errno;
-            break;
+            return reasonFor(errno);
         }
         if (got == 0)
             break;
         contents.append(buffer, static_cast<size_t>(got));
+        // The file may have grown since it was measured.
+        if (contents.size() > sizeLimit)
+            return reasonFor(EFBIG);
     }
-    ::close(fd);
-    if (error != 0)
-        return reasonFor(error);
     bytes = std::move(contents);
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,16 +10,33 @@
 // so that a window can show them to the author as they are.
 namespace kit {
 
-// Replaces `target` with exactly `bytes`. The bytes go to a temporary file in the
-// target's directory first, which is renamed over the target only once it is
-// complete, so a failure (no permission, vanished directory, full disk) leaves an
-// existing target untouched and no partial file behind. A replaced file keeps its
-// permission bits; a new one gets the usual ones for the process's umask.
+// Replaces the file at `target` with exactly `bytes`, the way an author expects a
+// save to behave:
+// - The bytes go to a temporary file beside the file, which is renamed over it only
+//   once it is complete, so a failure (vanished directory, full disk) leaves the
+//   old file untouched and no partial or temporary file behind.
+// - A symbolic link is followed: its final target gets the bytes and the link stays.
+// - A file marked read-only (no write permission bit at all, or none for this user)
+//   is refused with "Permission denied", even for a user who could override the
+//   mark, as root can: the read-only mark skin authors know from Windows.
+// - A replaced file keeps its permission bits (and its owner where the process may
+//   set it); a new one gets the usual bits for the process's umask.
+// - Where the directory refuses a new file but the existing file may be written, the
+//   finished content is written into that file directly; its room is reserved
+//   first, so a full disk still leaves the old content whole.
+// - The temporary name fits the file system whatever the target's name.
 // Returns an empty string on success, otherwise the reason.
 [[nodiscard]] std::string replaceFile(const std::filesystem::path& target, std::string_view bytes);
 
-// Reads the whole of `path` into `bytes`. Returns an empty string on success,
-// otherwise the reason; `bytes` is left unchanged on failure.
-[[nodiscard]] std::string readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// Reads the whole of the regular file `path` into `bytes`, refusing anything else
+// (a directory, a FIFO, a device: "Is a directory", "Not a regular file") without
+// ever waiting on it, and any file longer than `sizeLimit` ("File too large").
+// Returns an empty string on success, otherwise the reason; `bytes` is left
+// unchanged on failure.
+[[nodiscard]] std::string readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                                        std::uintmax_t sizeLimit);
+
+// The reason a non-regular file is refused with.
+inline constexpr std::string_view kNotARegularFile = "Not a regular file";
 
 } // namespace kit

@@ -1,5 +1,6 @@
 #include "diskfull.h"
 #include "fileio.h"
+#include "unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -75,22 +76,105 @@ TEST_F(FileIo, AWriteThatRunsOutOfRoomLeavesTheOldFileAndNoPartialOne)
     EXPECT_EQ(entries(), 1u);
 }
 
-TEST_F(FileIo, ReadsWholeFilesAndLeavesTheBufferAloneOnFailure)
+TEST_F(FileIo, WritesThroughASymbolicLinkAndKeepsTheLink)
+{
+    const fs::path real = dir / "real.txt";
+    ASSERT_EQ(kit::replaceFile(real, "old"), "");
+    fs::create_symlink("real.txt", dir / "first");
+    fs::create_symlink(dir / "first", dir / "second");
+    const fs::path dangling = dir / "dangling";
+    fs::create_symlink("made-by-save.txt", dangling);
+
+    EXPECT_EQ(kit::replaceFile(dir / "second", "new"), "");
+    EXPECT_EQ(kit::replaceFile(dangling, "created"), "");
+
+    EXPECT_TRUE(fs::is_symlink(dir / "second"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(contents(real), "new");
+    EXPECT_EQ(contents(dir / "made-by-save.txt"), "created");
+    EXPECT_EQ(entries(), 5u);
+}
+
+TEST_F(FileIo, RefusesWhatCannotBeSavedOverAndLeavesItAsItWas)
+{
+    const fs::path readOnly = dir / "locked.txt";
+    ASSERT_EQ(kit::replaceFile(readOnly, "keep me"), "");
+    ::chmod(readOnly.c_str(), 0444);
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    fs::create_directory(dir / "folder");
+
+    const struct { fs::path target; std::string reason; } cases[] = {
+        {readOnly, "Permission denied"},           // even for root, who could write it
+        {fifo, "Not a regular file"},              // and without waiting for a reader
+        {dir / "folder", "Is a directory"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kit::replaceFile(c.target, "new"), c.reason) << c.target;
+    EXPECT_EQ(contents(readOnly), "keep me");
+    EXPECT_EQ(entries(), 3u);
+}
+
+TEST_F(FileIo, ADirectoryThatTakesNoNewFileStillLetsItsWritableFileBeSaved)
+{
+    const fs::path file = dir / "Tessel.txt";
+    ASSERT_EQ(kit::replaceFile(file, "a longer old content"), "");
+    ::chown(file.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+    ::chmod(dir.c_str(), 0555);
+
+    std::string inPlace, full, newFile;
+    {
+        const kit::testing::Unprivileged user;
+        inPlace = kit::replaceFile(file, "short");
+        {
+            const kit::testing::FileSizeLimit diskFull(16);
+            full = kit::replaceFile(file, std::string(64, 'x'));
+        }
+        newFile = kit::replaceFile(dir / "new.txt", "x");
+    }
+    ::chmod(dir.c_str(), 0755);
+    EXPECT_EQ(inPlace, "");
+    EXPECT_EQ(full, "File too large");
+    EXPECT_EQ(contents(file), "short");
+    EXPECT_EQ(newFile, "Permission denied");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FileIo, SavesUnderTheLongestNameTheFileSystemTakes)
+{
+    const fs::path target = dir / std::string(255, 'n');
+    EXPECT_EQ(kit::replaceFile(target, "long"), "");
+    EXPECT_EQ(kit::replaceFile(target, "longer"), "");
+    EXPECT_EQ(contents(target), "longer");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FileIo, ReadsWholeRegularFilesWithinTheirLimitAndNothingElse)
 {
     const fs::path path = dir / "data";
     std::string bytes(100000, '\0');
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i * 7);
     ASSERT_EQ(kit::replaceFile(path, bytes), "");
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
 
     std::string read = "previous";
-    EXPECT_EQ(kit::readWholeFile(path, read), "");
+    EXPECT_EQ(kit::readWholeFile(path, read, bytes.size()), "");
     EXPECT_EQ(read, bytes);
 
-    read = "previous";
-    EXPECT_EQ(kit::readWholeFile(dir / "missing", read), "No such file or directory");
-    EXPECT_EQ(kit::readWholeFile(dir, read), "Is a directory");
-    EXPECT_EQ(read, "previous");
+    const struct { fs::path path; std::uintmax_t limit; std::string reason; } refused[] = {
+        {path, bytes.size() - 1, "File too large"},
+        {dir / "missing", 1000, "No such file or directory"},
+        {dir, 1000, "Is a directory"},
+        {fifo, 1000, "Not a regular file"},
+        {"/dev/zero", 1000, "Not a regular file"},
+    };
+    for (const auto& c : refused) {
+        read = "previous";
+        EXPECT_EQ(kit::readWholeFile(c.path, read, c.limit), c.reason) << c.path;
+        EXPECT_EQ(read, "previous");
+    }
 }
 
 } // namespace

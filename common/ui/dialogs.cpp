@@ -112,6 +112,11 @@ QStringList nameFiltersFromPipeList(const QString& filter)
     return result;
 }
 
+QString couldNotSaveText(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Could not save %1: %2.").arg(path, reason);
+}
+
 QString displayText(const QString& text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n\r|\r|\n"));

@@ -62,6 +62,9 @@ public:
 // already show are appended in brackets so that Qt can match them.
 QStringList nameFiltersFromPipeList(const QString& filter);
 
+// What every program says when a save fails: "Could not save <path>: <reason>."
+QString couldNotSaveText(const QString& path, const QString& reason);
+
 // How a message text is put on screen: CR LF, LF CR, a lone CR and a lone LF
 // each become one line break.
 QString displayText(const QString& text);

@@ -161,12 +161,12 @@ SaveResult PointStore::SaveRegionFile(const std::filesystem::path& directory)
     }
 
     std::string count;
-    if (auto problem = problemIf(kit::readWholeFile(countFile(), count), FileRole::CountFile, countFile())) {
+    if (auto problem = problemIf(kit::readWholeFile(countFile(), count, kScratchFileSizeLimit), FileRole::CountFile, countFile())) {
         m_filesInStep = false;
         return {false, problem};
     }
     std::string list;
-    if (auto problem = problemIf(kit::readWholeFile(listFile(), list), FileRole::ListFile, listFile())) {
+    if (auto problem = problemIf(kit::readWholeFile(listFile(), list, kScratchFileSizeLimit), FileRole::ListFile, listFile())) {
         m_filesInStep = false;
         return {false, problem};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +13,8 @@ namespace plevo {
 inline constexpr std::string_view kCountFileName = "~NP~01.tmp";
 inline constexpr std::string_view kListFileName = "~PL~01.tmp";
 inline constexpr std::string_view kRegionFileName = "Region.txt";
+// Far more than anyone clicks: a million points take under 10 MB.
+inline constexpr std::uintmax_t kScratchFileSizeLimit = 64u << 20;
 
 // The running state of the polygon, held as the texts the Point Index window shows.
 struct PointIndex

@@ -124,7 +124,7 @@ std::string WriteColourFile(const std::filesystem::path& path, const ColourTable
 std::string ReadColourFile(const std::filesystem::path& path, ColourTable& table)
 {
     std::string bytes;
-    if (std::string reason = kit::readWholeFile(path, bytes); !reason.empty())
+    if (std::string reason = kit::readWholeFile(path, bytes, kColourFileSizeLimit); !reason.empty())
         return reason;
     table = colourTableFromText(bytes);
     return {};

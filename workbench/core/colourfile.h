@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 namespace tessel {
 
 inline constexpr int kColourEntries = 23;
+// A colour file is 23 short lines and a few notes; anything past this is not one.
+inline constexpr std::uintmax_t kColourFileSizeLimit = 1u << 20;
 
 // Red, green, blue in that order. A component is a real number: values read
 // from a file are kept as read (above 255, negative or fractional) until the

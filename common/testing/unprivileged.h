@@ -1,0 +1,44 @@
+#pragma once
+
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace kit::testing {
+
+// While alive, file permissions hold for this process the way they hold for an
+// ordinary user. CI runs the tests as root, whom a read-only directory or file
+// cannot stop; this scope takes the effective identity of "nobody" for a root
+// process and changes nothing for anyone else. Whatever the scope must reach has
+// to be open to others (QTemporaryDir makes its folder 0700: widen it first).
+class Unprivileged
+{
+public:
+    static constexpr uid_t kNobody = 65534;
+
+    Unprivileged()
+        : m_wasRoot(::geteuid() == 0)
+    {
+        if (m_wasRoot) {
+            static_cast<void>(::setegid(kNobody));
+            static_cast<void>(::seteuid(kNobody));
+        }
+    }
+    ~Unprivileged()
+    {
+        if (m_wasRoot) {
+            static_cast<void>(::seteuid(0));
+            static_cast<void>(::setegid(0));
+        }
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+    // Who the scope acts as: the owner to give a file the scope must write.
+    static uid_t user() { return ::geteuid() == 0 ? kNobody : ::geteuid(); }
+    static gid_t group() { return ::getegid() == 0 ? kNobody : ::getegid(); }
+
+private:
+    bool m_wasRoot;
+};
+
+} // namespace kit::testing
