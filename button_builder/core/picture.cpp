@@ -1,19 +1,18 @@
 #include "picture.h"
 
-#include <QImageReader>
+#include "pictureload.h"
 
 namespace knapro {
 
 QImage loadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
+    const kit::PictureLoad load = kit::loadPicture(path, kPictureFileSizeLimit);
     // The player's skins use only these; other formats Qt could read are refused
     // so that the builder accepts the same files everywhere.
-    if (format != "bmp" && format != "jpeg" && format != "gif")
+    if (load.error != kit::PictureLoad::Error::None
+        || (load.format != "bmp" && load.format != "jpeg" && load.format != "gif"))
         return QImage();
-    return reader.read().convertToFormat(QImage::Format_ARGB32);
+    return load.image.convertToFormat(QImage::Format_ARGB32);
 }
 
 bool hasWindowSize(const QImage& picture)

@@ -6,11 +6,18 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
+
 namespace knapro {
 
+// A player window's picture is about 100 KB; a photo opened by mistake still
+// loads, to be refused for its size, but nothing larger than this is read.
+inline constexpr std::uintmax_t kPictureFileSizeLimit = 64u << 20;
+
 // Loads a BMP, JPEG or GIF file, told apart by its contents, not by its name. Any
-// other file, or one that cannot be decoded, gives a null image. The picture comes
-// back as 32-bit ARGB, whatever its size.
+// other file, one that cannot be read or decoded, and one whose data ends before
+// its own structure says it does, give a null image. The picture comes back as
+// 32-bit ARGB, whatever its size.
 QImage loadPicture(const QString& path);
 
 // The same rectangle in Qt's terms.

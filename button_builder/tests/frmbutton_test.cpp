@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/stat.h>
 #include <set>
 
 using kit::MessageButtons;
@@ -178,6 +179,33 @@ TEST_F(Builder, ACancelledOpenOrAFileThatIsNoPictureLeavesThePictureAndTheCut)
     open(notes.fileName());
     expectMessage(onlyMessage(), "Unsupported File Type", "This file type is not supported.", MessageIcon::Information);
     expectAsBefore();
+}
+
+TEST_F(Builder, APictureWhoseDataEndsEarlyOrThatIsNoFileIsRefused)
+{
+    const QString bmp = elementFile(0);
+    const QString jpeg = picture("main.jpg", plainPicture(275, 116), "JPEG");
+    ASSERT_TRUE(writeStripedGif(path("main.gif"), 275, 116));
+    const auto cut = [this](const QString& from, const QString& name, qint64 keep) {
+        QFile whole(from);
+        EXPECT_TRUE(whole.open(QIODevice::ReadOnly));
+        QFile part(path(name));
+        EXPECT_TRUE(part.open(QIODevice::WriteOnly) && part.write(whole.read(keep)) == keep);
+        return part.fileName();
+    };
+    const qint64 bmpSize = QFileInfo(bmp).size();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.bmp")).constData(), 0644), 0);
+    const QStringList refused {
+        cut(bmp, "100.bmp", 100), cut(bmp, "half.bmp", bmpSize / 2), cut(bmp, "short.bmp", bmpSize - 1),
+        cut(jpeg, "third.jpg", QFileInfo(jpeg).size() / 3), cut(path("main.gif"), "third.gif", QFileInfo(path("main.gif")).size() / 3),
+        path("fifo.bmp"), dir.path(),
+    };
+    for (const QString& file : refused) {
+        dialogs.clear();
+        open(file);
+        expectMessage(onlyMessage(), "Unsupported File Type", "This file type is not supported.", MessageIcon::Information);
+        EXPECT_TRUE(window->currentPicture().isNull()) << file.toStdString();
+    }
 }
 
 TEST_F(Builder, JpegAndGifPicturesOpenLikeBitmaps)

@@ -1,0 +1,245 @@
+#include "picturecheck.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace kit {
+namespace {
+
+std::uint32_t littleEndian(std::string_view bytes, std::size_t at, int width)
+{
+    std::uint32_t value = 0;
+    for (int i = width - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+std::uint32_t bigEndian(std::string_view bytes, std::size_t at, int width)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < width; ++i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    return value;
+}
+
+unsigned char byteAt(std::string_view bytes, std::size_t at) { return static_cast<unsigned char>(bytes[at]); }
+
+// Run-length data ends with the escape 0, 1; escapes 0, 0 (end of line) and
+// 0, 2 (a jump) carry no pixels, and 0, n copies n literal pixels padded to
+// a whole word.
+bool runLengthDataEnds(std::string_view data, bool fourBit)
+{
+    std::size_t at = 0;
+    while (at + 2 <= data.size()) {
+        const unsigned count = byteAt(data, at);
+        const unsigned code = byteAt(data, at + 1);
+        at += 2;
+        if (count != 0)
+            continue;
+        if (code == 1)
+            return true;
+        if (code == 0)
+            continue;
+        if (code == 2) {
+            at += 2;
+            continue;
+        }
+        const std::size_t literalBytes = fourBit ? (code + 1) / 2 : code;
+        at += (literalBytes + 1) / 2 * 2;
+    }
+    return false;
+}
+
+bool bmpIsWhole(std::string_view bytes)
+{
+    constexpr std::size_t kFileHeader = 14;
+    if (bytes.size() < kFileHeader + 12)
+        return false;
+    const std::uint64_t headerSize = littleEndian(bytes, 14, 4);
+    if (headerSize < 12 || kFileHeader + headerSize > bytes.size())
+        return false;
+
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t imageSize = 0;
+    std::uint64_t paletteEntrySize = 4;
+    std::uint64_t colours = 0;
+    if (headerSize == 12) { // the oldest header: 16-bit sizes, three-byte colours
+        width = littleEndian(bytes, 18, 2);
+        height = littleEndian(bytes, 20, 2);
+        bits = littleEndian(bytes, 24, 2);
+        paletteEntrySize = 3;
+    } else {
+        if (headerSize < 16)
+            return false;
+        width = static_cast<std::int32_t>(littleEndian(bytes, 18, 4));
+        height = std::llabs(static_cast<std::int32_t>(littleEndian(bytes, 22, 4)));
+        bits = headerSize >= 16 ? littleEndian(bytes, 28, 2) : 0;
+        compression = headerSize >= 20 ? littleEndian(bytes, 30, 4) : 0;
+        imageSize = headerSize >= 24 ? littleEndian(bytes, 34, 4) : 0;
+        colours = headerSize >= 36 ? littleEndian(bytes, 46, 4) : 0;
+    }
+    if (width <= 0 || height <= 0 || bits == 0)
+        return false;
+
+    const std::uint64_t pixelOffset = littleEndian(bytes, 10, 4);
+    std::uint64_t tableEnd = kFileHeader + headerSize;
+    if (compression == 3 && headerSize == 40)
+        tableEnd += 12; // the three colour masks follow a plain header
+    if (compression == 6 && headerSize == 40)
+        tableEnd += 16;
+    if (bits <= 8) {
+        const std::uint64_t maxColours = 1ull << bits;
+        tableEnd += paletteEntrySize * (colours == 0 || colours > maxColours ? maxColours : colours);
+    }
+    if (tableEnd > bytes.size() || pixelOffset < kFileHeader + headerSize || pixelOffset > bytes.size())
+        return false;
+
+    const std::string_view data = bytes.substr(pixelOffset);
+    switch (compression) {
+    case 0: // plain rows
+    case 3: // rows behind colour masks
+    case 6: {
+        const std::uint64_t rowSize = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+        return rowSize * static_cast<std::uint64_t>(height) <= data.size();
+    }
+    case 1: return bits == 8 && runLengthDataEnds(data, false);
+    case 2: return bits == 4 && runLengthDataEnds(data, true);
+    default: // an embedded JPEG or PNG, or another coding: its size is all the header gives
+        return imageSize > 0 && imageSize <= data.size();
+    }
+}
+
+// Walks the segments of a JPEG file. Each scan's coded data runs until the next
+// marker that is neither a stuffed 0xFF nor a restart marker.
+bool jpegIsWhole(std::string_view bytes)
+{
+    std::size_t at = 2;
+    while (at + 2 <= bytes.size()) {
+        if (byteAt(bytes, at) != 0xFF)
+            return false;
+        const unsigned marker = byteAt(bytes, at + 1);
+        at += 2;
+        if (marker == 0xFF) { // fill bytes before a marker
+            --at;
+            continue;
+        }
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue; // markers without a length
+        if (at + 2 > bytes.size())
+            return false;
+        const std::size_t length = bigEndian(bytes, at, 2);
+        if (length < 2 || at + length > bytes.size())
+            return false;
+        at += length;
+        if (marker != 0xDA)
+            continue;
+        while (at + 1 < bytes.size()) {
+            if (byteAt(bytes, at) == 0xFF) {
+                const unsigned next = byteAt(bytes, at + 1);
+                if (next != 0x00 && !(next >= 0xD0 && next <= 0xD7))
+                    break;
+            }
+            ++at;
+        }
+        if (at + 1 >= bytes.size())
+            return false;
+    }
+    return false;
+}
+
+// Skips a chain of GIF data sub-blocks; false when it runs past the bytes.
+bool skipSubBlocks(std::string_view bytes, std::size_t& at)
+{
+    while (at < bytes.size()) {
+        const std::size_t size = byteAt(bytes, at);
+        ++at;
+        if (size == 0)
+            return true;
+        at += size;
+    }
+    return false;
+}
+
+bool gifIsWhole(std::string_view bytes)
+{
+    constexpr std::size_t kScreenDescriptorEnd = 13;
+    if (bytes.size() < kScreenDescriptorEnd)
+        return false;
+    std::size_t at = kScreenDescriptorEnd;
+    const unsigned screenFlags = byteAt(bytes, 10);
+    if (screenFlags & 0x80)
+        at += 3u << ((screenFlags & 7) + 1);
+    while (at < bytes.size()) {
+        const unsigned block = byteAt(bytes, at++);
+        if (block == 0x3B)
+            return true;
+        if (block == 0x21) {
+            ++at; // the extension's label
+            if (!skipSubBlocks(bytes, at))
+                return false;
+        } else if (block == 0x2C) {
+            if (at + 9 > bytes.size())
+                return false;
+            const unsigned imageFlags = byteAt(bytes, at + 8);
+            at += 9;
+            if (imageFlags & 0x80)
+                at += 3u << ((imageFlags & 7) + 1);
+            ++at; // the smallest code size
+            if (!skipSubBlocks(bytes, at))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool pngIsWhole(std::string_view bytes)
+{
+    std::size_t at = 8;
+    while (at + 12 <= bytes.size()) {
+        const std::uint64_t length = bigEndian(bytes, at, 4);
+        const std::string_view type = bytes.substr(at + 4, 4);
+        const std::uint64_t end = at + 12 + length;
+        if (end > bytes.size())
+            return false;
+        if (type == "IEND")
+            return true;
+        at = static_cast<std::size_t>(end);
+    }
+    return false;
+}
+
+} // namespace
+
+PictureFormat pictureFormatOf(std::string_view bytes)
+{
+    if (bytes.substr(0, 2) == "BM")
+        return PictureFormat::Bmp;
+    if (bytes.size() >= 3 && byteAt(bytes, 0) == 0xFF && byteAt(bytes, 1) == 0xD8 && byteAt(bytes, 2) == 0xFF)
+        return PictureFormat::Jpeg;
+    if (bytes.substr(0, 6) == "GIF87a" || bytes.substr(0, 6) == "GIF89a")
+        return PictureFormat::Gif;
+    if (bytes.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8))
+        return PictureFormat::Png;
+    return PictureFormat::Other;
+}
+
+bool isWholePicture(std::string_view bytes)
+{
+    switch (pictureFormatOf(bytes)) {
+    case PictureFormat::Bmp: return bmpIsWhole(bytes);
+    case PictureFormat::Jpeg: return jpegIsWhole(bytes);
+    case PictureFormat::Gif: return gifIsWhole(bytes);
+    case PictureFormat::Png: return pngIsWhole(bytes);
+    case PictureFormat::Other: break;
+    }
+    return true;
+}
+
+} // namespace kit
