@@ -1,4 +1,5 @@
 #include "diskfull.h"
+#include "unprivileged.h"
 #include "fixtures.h"
 #include "frmbutton.h"
 #include "picturebox.h"
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 #include <set>
@@ -408,4 +410,87 @@ TEST_F(Builder, AFailedWriteIsReportedAndKeepsThePreviewAndTheOldFile)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "the old picture");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("title"), QStringList({"title.bmp"}));
+}
+
+TEST_F(Builder, SavesOverEverySpecialTargetOrSaysWhyNot)
+{
+    // Permissions must bite even for root, so the saves run as an ordinary user
+    // inside a folder that user may enter.
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const auto chmodPath = [](const QString& file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); };
+    const auto giveToUser = [](const QString& file) {
+        ::chown(QFile::encodeName(file).constData(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+    };
+    const auto folder = [&](const QString& name) {
+        QDir(dir.path()).mkdir(name);
+        giveToUser(path(name));
+        return path(name);
+    };
+    const auto oldFile = [&](const QString& file, mode_t mode) {
+        QFile old(file);
+        EXPECT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        giveToUser(file);
+        chmodPath(file, mode);
+        return file;
+    };
+
+    struct Case {
+        const char* what;
+        std::function<QString()> target; // the path the author picks
+        QString reason;                  // empty when the save must succeed
+        QString kept;                    // a file that must still hold "old"
+        QString written;                 // where the picture must land
+    };
+    const Case cases[] = {
+        {"read-only folder", [&] { chmodPath(folder("ro"), 0555); return path("ro/cut.bmp"); }, "Permission denied", {}, {}},
+        {"folder gone", [&] { return path("gone/cut.bmp"); }, "No such file or directory", {}, {}},
+        {"read-only file", [&] { return oldFile(folder("rofile") + "/cut.bmp", 0444); }, "Permission denied",
+         path("rofile/cut.bmp"), {}},
+        {"writable file in a read-only folder",
+         [&] {
+             oldFile(folder("locked") + "/cut.bmp", 0644);
+             chmodPath(path("locked"), 0555);
+             return path("locked/cut.bmp");
+         },
+         {}, {}, path("locked/cut.bmp")},
+        {"symbolic link",
+         [&] {
+             oldFile(folder("linked") + "/real.bmp", 0644);
+             QFile::link("real.bmp", path("linked/cut.bmp"));
+             return path("linked/cut.bmp");
+         },
+         {}, {}, path("linked/real.bmp")},
+    };
+
+    open(elementFile(0));
+    press("imgTitle");
+    const QImage cut = preview()->picture().convertToFormat(QImage::Format_RGB32);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.clear();
+        const QString target = c.target();
+        dialogs.choosePath(target);
+        {
+            const kit::testing::Unprivileged user;
+            action("mnuFileSave")->trigger();
+        }
+        if (c.reason.isEmpty()) {
+            EXPECT_TRUE(dialogs.messages().empty());
+            EXPECT_TRUE(savedPicture(c.written) == cut);
+        } else {
+            expectMessage(onlyMessage(), "Save Failed", kit::couldNotSaveText(target, c.reason), MessageIcon::Critical);
+        }
+        if (!c.kept.isEmpty()) {
+            QFile old(c.kept);
+            EXPECT_TRUE(old.open(QIODevice::ReadOnly));
+            EXPECT_EQ(old.readAll(), "old");
+        }
+        const QDir where = QFileInfo(target).dir();
+        EXPECT_EQ(where.entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\.")), QStringList());
+        EXPECT_TRUE(previewShown());
+    }
+    EXPECT_TRUE(QFileInfo(path("linked/cut.bmp")).isSymLink());
+    chmodPath(path("locked"), 0755);
+    chmodPath(path("ro"), 0755);
 }
