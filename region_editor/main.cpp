@@ -20,7 +20,7 @@ int main(int argc, char** argv)
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.skinkit.plevo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     app.setApplicationName(QStringLiteral("Plevo"));
     // The program ends only through its quit question, never by a window closing.
     app.setQuitOnLastWindowClosed(false);

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.skinkit.tessel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     QApplication::setApplicationName(QStringLiteral("Tessel"));
     kit::SystemDialogs dialogs;
     tessel::Form1 form(dialogs);
