@@ -1,14 +1,27 @@
+#include "commandline.h"
 #include "dialogs.h"
 #include "frmbutton.h"
 #include "frmsplash.h"
+#include "knapro_version.h"
 
 #include <QApplication>
 
 #include <filesystem>
+#include <iostream>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const std::string version = knapro::version::versionText();
+    const kit::ProgramInfo program{"knapro", knapro::version::kProductName, version,
+                                   "Knapro, the button-sheet builder: cut single elements out of a 275 x 116 picture\n"
+                                   "of each player window and save them as bitmaps or copy them.",
+                                   true};
+    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, program.takesFile);
+    if (const auto status = kit::answerCommandLine(commandLine, program, std::cout, std::cerr))
+        return *status;
+    int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
+    QApplication app(qtArgc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     kit::SystemDialogs dialogs;
 
     // The run counter lives in the directory the program was started from.

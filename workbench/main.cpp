@@ -1,11 +1,26 @@
+#include "commandline.h"
 #include "dialogs.h"
 #include "form1.h"
 
 #include <QApplication>
 
+#include <iostream>
+
+namespace {
+constexpr kit::ProgramInfo kTessel{"tessel", "Tessel", "1.0",
+                                   "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
+                                   "(Tessel.txt) with live previews, and preview the skin's main window.",
+                                   true};
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, kTessel.takesFile);
+    if (const auto status = kit::answerCommandLine(commandLine, kTessel, std::cout, std::cerr))
+        return *status;
+    int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
+    QApplication app(qtArgc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     QApplication::setApplicationName(QStringLiteral("Tessel"));
     kit::SystemDialogs dialogs;
     tessel::Form1 form(dialogs);

@@ -1,0 +1,92 @@
+#include "commandline.h"
+
+#include <utility>
+
+namespace kit {
+
+namespace {
+
+CommandLine answer(CommandLine::Action action, std::string error = {})
+{
+    CommandLine result;
+    result.action = action;
+    result.error = std::move(error);
+    return result;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args, bool takesFile)
+{
+    CommandLine result;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+        if (isOption) {
+            if (arg == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            if (arg == "-h" || arg == "--help")
+                return answer(CommandLine::Action::Help);
+            if (arg == "--version")
+                return answer(CommandLine::Action::Version);
+            return answer(CommandLine::Action::Misuse, "unknown option '" + arg + "'");
+        }
+        if (!takesFile || result.file)
+            return answer(CommandLine::Action::Misuse, "unexpected argument '" + arg + "'");
+        result.file = arg;
+    }
+    return result;
+}
+
+CommandLine parseCommandLine(int argc, const char* const* argv, bool takesFile)
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    return parseCommandLine(args, takesFile);
+}
+
+std::string usageText(const ProgramInfo& program)
+{
+    std::string text = "Usage: ";
+    text += program.command;
+    text += " [OPTION]...\n";
+    text += program.summary;
+    text += "\n\nOptions:\n"
+            "  -h, --help     print this help and exit\n"
+            "      --version  print the version and exit\n";
+    return text;
+}
+
+std::string versionText(const ProgramInfo& program)
+{
+    std::string text(program.name);
+    text += ' ';
+    text += program.version;
+    text += "\nCopyright (C) The Skin Kit authors.\n"
+            "Free software under the MIT licence; there is NO WARRANTY.\n";
+    return text;
+}
+
+std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program, std::ostream& out,
+                                     std::ostream& err)
+{
+    switch (commandLine.action) {
+    case CommandLine::Action::Run:
+        return std::nullopt;
+    case CommandLine::Action::Help:
+        out << usageText(program) << std::flush;
+        return out ? 0 : 1;
+    case CommandLine::Action::Version:
+        out << versionText(program) << std::flush;
+        return out ? 0 : 1;
+    case CommandLine::Action::Misuse:
+        err << program.command << ": " << commandLine.error << '\n' << usageText(program) << std::flush;
+        return 2;
+    }
+    return 2;
+}
+
+} // namespace kit

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The command line the three programs share: -h/--help and --version answer
+// and end the program before any window or display is touched; anything else
+// that looks like an option is refused with status 2, the usual status for
+// misuse. The whole command line is the program's own: Qt's options are not
+// taken (its QT_* environment variables do the same work).
+namespace kit {
+
+struct ProgramInfo {
+    std::string_view command; // the installed name, "tessel"
+    std::string_view name;    // "Tessel"
+    std::string_view version; // "1.0"
+    std::string_view summary; // what the program does, in a sentence for --help
+    bool takesFile = false;   // accepts one file operand
+};
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Misuse };
+    Action action = Action::Run;
+    std::optional<std::string> file; // for Run: the file operand, where one was given
+    std::string error;               // for Misuse: the complaint, without the program's name
+};
+
+// Reads the arguments after the program's name, in order: the first of --help,
+// --version or a misuse decides. Options may stand before or after the file;
+// "--" ends the options, and "-" is an operand, as with getopt.
+CommandLine parseCommandLine(const std::vector<std::string>& args, bool takesFile);
+CommandLine parseCommandLine(int argc, const char* const* argv, bool takesFile);
+
+std::string usageText(const ProgramInfo& program);
+std::string versionText(const ProgramInfo& program);
+
+// For main(): prints the help or the version on `out` (status 0), or the
+// complaint and the usage on `err` (status 2), and returns the status the
+// program ends with; a failed write to `out` ends it with 1. Returns nothing
+// when the program is to start.
+std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program, std::ostream& out,
+                                     std::ostream& err);
+
+} // namespace kit
