@@ -10,6 +10,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// A target may prepare itself once, as libFuzzer lets it.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {
 
@@ -25,6 +27,8 @@ void replay(const std::filesystem::path& file, int& count)
 
 int main(int argc, char** argv)
 {
+    if (LLVMFuzzerInitialize)
+        LLVMFuzzerInitialize(&argc, &argv);
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path(argv[i]);

@@ -100,7 +100,8 @@ std::optional<Image> read(std::string_view bytes)
     const std::uint32_t bits = get(bytes, 28, 2);
     const std::uint32_t compression = get(bytes, 30, 4);
     const std::uint64_t pixelOffset = get(bytes, 10, 4);
-    if (headerSize < kInfoHeaderSize || compression != 0 || width <= 0 || storedHeight == 0
+    if (headerSize < kInfoHeaderSize || pixelOffset < kFileHeaderSize + static_cast<std::uint64_t>(headerSize)
+        || compression != 0 || width <= 0 || storedHeight == 0
         || storedHeight == INT32_MIN || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
         return std::nullopt;
 

@@ -1,0 +1,38 @@
+// Any bytes opened as a picture: a file that is not whole is never decoded, a
+// decoded picture is never empty, and a bitmap the kit reads writes back to the
+// same pixels.
+#include "bmp.h"
+#include "picturecheck.h"
+#include "pictureload.h"
+
+#include <QLoggingCategory>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // The decoders' complaints about each broken input would drown the fuzzer's own output.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const kit::PictureLoad load = kit::decodePicture(bytes);
+    if (!kit::isWholePicture(bytes) && load.error != kit::PictureLoad::Error::NotAPicture)
+        std::abort();
+    if (load.error == kit::PictureLoad::Error::None && load.image.isNull())
+        std::abort();
+
+    if (const auto image = kit::bmp::read(bytes)) {
+        if (!kit::isWholePicture(bytes))
+            std::abort();
+        const auto again = kit::bmp::read(kit::bmp::write(*image));
+        if (!again || again->pixels != image->pixels)
+            std::abort();
+    }
+    return 0;
+}
