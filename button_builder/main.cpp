@@ -3,6 +3,7 @@
 #include "frmbutton.h"
 #include "frmsplash.h"
 #include "knapro_version.h"
+#include "textconversion.h"
 
 #include <QApplication>
 
@@ -14,9 +15,10 @@ int main(int argc, char* argv[])
     const std::string version = knapro::version::versionText();
     const kit::ProgramInfo program{"knapro", knapro::version::kProductName, version,
                                    "Knapro, the button-sheet builder: cut single elements out of a 275 x 116 picture\n"
-                                   "of each player window and save them as bitmaps or copy them.",
-                                   true};
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, program.takesFile);
+                                   "of each player window and save them as bitmaps or copy them. A PICTURE given\n"
+                                   "here opens on the main window's tab, as Open would open it.",
+                                   "PICTURE"};
+    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !program.file.empty());
     if (const auto status = kit::answerCommandLine(commandLine, program, std::cout, std::cerr))
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
@@ -25,10 +27,13 @@ int main(int argc, char* argv[])
     kit::SystemDialogs dialogs;
 
     // The run counter lives in the directory the program was started from.
-    auto* splash = new knapro::frmSplash(std::filesystem::current_path(), [&dialogs] {
+    const QString picture = commandLine.file ? kit::fromPath(*commandLine.file) : QString();
+    auto* splash = new knapro::frmSplash(std::filesystem::current_path(), [&dialogs, picture] {
         auto* window = new knapro::frmButton(dialogs);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
+        if (!picture.isEmpty())
+            window->openPicture(0, picture);
     });
     splash->show();
     return app.exec();

@@ -10,12 +10,13 @@
 namespace {
 constexpr kit::ProgramInfo kPlevo{"plevo", "Plevo", "1.0",
                                   "Plevo, the region editor: click the corners of a polygon on a picture of the\n"
-                                  "player's main window and save them as a skin's Region.txt."};
+                                  "player's main window and save them as a skin's Region.txt.",
+                                  ""};
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, kPlevo.takesFile);
+    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, false);
     if (const auto status = kit::answerCommandLine(commandLine, kPlevo, std::cout, std::cerr))
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name

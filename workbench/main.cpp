@@ -10,12 +10,12 @@ namespace {
 constexpr kit::ProgramInfo kTessel{"tessel", "Tessel", "1.0",
                                    "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
                                    "(Tessel.txt) with live previews, and preview the skin's main window.",
-                                   true};
+                                   "COLOURFILE"};
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, kTessel.takesFile);
+    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !kTessel.file.empty());
     if (const auto status = kit::answerCommandLine(commandLine, kTessel, std::cout, std::cerr))
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name

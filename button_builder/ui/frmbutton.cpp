@@ -288,11 +288,14 @@ QString frmButton::OpenFileName()
 
 void frmButton::OpenFile()
 {
-    intTab = tabButton->currentIndex();
     const QString path = OpenFileName();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPicture(tabButton->currentIndex(), path);
+}
 
+void frmButton::openPicture(int tab, const QString& path)
+{
+    intTab = tab;
     const QImage picture = loadPicture(path);
     if (picture.isNull()) {
         m_dialogs.message(this, QStringLiteral("Unsupported File Type"), QStringLiteral("This file type is not supported."),

@@ -37,6 +37,9 @@ public:
 public slots:
     void tabButton_Click();
     void OpenFile();
+    // What Open does once a file is chosen, for the picture of tab `tab`
+    // (0 main window, 1 equalizer, 2 playlist editor).
+    void openPicture(int tab, const QString& path);
     void picButton_MouseDown(int button);
     void imgCover_MouseDown(int index, int button);
     void elementArea_MouseDown(const knapro::ClickableArea& area, int button);

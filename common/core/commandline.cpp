@@ -52,7 +52,13 @@ std::string usageText(const ProgramInfo& program)
 {
     std::string text = "Usage: ";
     text += program.command;
-    text += " [OPTION]...\n";
+    text += " [OPTION]...";
+    if (!program.file.empty()) {
+        text += " [";
+        text += program.file;
+        text += ']';
+    }
+    text += '\n';
     text += program.summary;
     text += "\n\nOptions:\n"
             "  -h, --help     print this help and exit\n"

@@ -18,7 +18,7 @@ struct ProgramInfo {
     std::string_view name;    // "Tessel"
     std::string_view version; // "1.0"
     std::string_view summary; // what the program does, in a sentence for --help
-    bool takesFile = false;   // accepts one file operand
+    std::string_view file;    // the one file operand it takes, as the usage names it ("PICTURE"); empty for none
 };
 
 struct CommandLine {

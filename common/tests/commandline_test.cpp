@@ -8,7 +8,7 @@ namespace {
 
 using Action = kit::CommandLine::Action;
 
-constexpr kit::ProgramInfo kProgram{"tessel", "Tessel", "1.0", "Tessel edits colours.", true};
+constexpr kit::ProgramInfo kProgram{"tessel", "Tessel", "1.0", "Tessel edits colours.", "FILE"};
 
 TEST(CommandLine, ReadsOptionsAndTheFileOperandTheUsualWay)
 {
@@ -59,7 +59,7 @@ TEST(CommandLine, ReadsArgvAfterTheProgramName)
 
 TEST(CommandLine, AnswersOnTheRightStreamWithTheUsualStatus)
 {
-    const std::string usage = "Usage: tessel [OPTION]...\n"
+    const std::string usage = "Usage: tessel [OPTION]... [FILE]\n"
                               "Tessel edits colours.\n"
                               "\n"
                               "Options:\n"
