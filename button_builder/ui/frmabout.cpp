@@ -44,8 +44,9 @@ frmAbout::frmAbout(QWidget* parent)
     roles->setGeometry(264, 12, 108, 190);
     roles->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tabAbout->addTab(credits, QStringLiteral("Credits"));
-    tabAbout->addTab(createTab(2, QStringLiteral("%1 is freeware.\n\nUse it, copy it and give it away as you like; "
-                                                 "no fee is asked and no warranty is given.")
+    tabAbout->addTab(createTab(2, QStringLiteral("%1 is free software under the MIT licence.\n\nUse it, "
+                                                 "copy it, change it and give it away as you like; no fee "
+                                                 "is asked and no warranty is given.")
                                       .arg(product)),
                      QStringLiteral("Freeware"));
 
