@@ -1,4 +1,4 @@
-#include "needle_dialog.h"
+#include "needle_dialog_rules.h"
 
 #include <cmath>
 #include <cstdint>
