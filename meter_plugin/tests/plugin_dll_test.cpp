@@ -121,19 +121,35 @@ TEST(PluginModule, QuitThenFreeLibraryLeavesNothingRunning)
     expectNoThreadLeft(run);
 }
 
-TEST(PluginModule, SecondInitWithoutQuitFailsWithTheRegistrationMessage)
+TEST(PluginModule, SecondInitWithoutQuitFailsAndLeavesTheRunningMeterAlone)
 {
     PluginFolder folder;
-    const ProgramRun run = folder.runHost({"--frames", "2", "--init-twice"});
+    // The second Init gets a host window twice the size of the first.
+    const ProgramRun run = folder.runHost({"--frames", "1", "--signal", "sum:1536", "--init-twice"});
     EXPECT_THAT(run.startingWith("init "), ElementsAre("init 0", "init 1"));
     const auto dialogs = run.startingWith("dialog ");
     ASSERT_EQ(dialogs.size(), 1u) << run.text();
     EXPECT_THAT(dialogs[0], HasSubstr("dialog \"blah\""));
     EXPECT_THAT(dialogs[0], HasSubstr("| Error registering window class"));
     EXPECT_THAT(dialogs[0], HasSubstr("| OK"));
-    // The meter that did start keeps running and ends as usual.
+    // The meter that did start keeps its place and size, draws at them, and ends as usual.
+    EXPECT_THAT(run.startingWith("meter "), ElementsAre("meter 22 42 81 22", "meter 22 42 81 22"));
+    const Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 81);
+    EXPECT_EQ(meter.at(40, 10), kQuorvelDivider);
+    EXPECT_EQ(meter.at(60, 5), kWhite);
     expectCleanEnd(run);
     EXPECT_TRUE(run.has("class gone"));
+}
+
+TEST(PluginModule, AFailedWindowLeavesNoClassBehindSoTheNextLoadStarts)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "1", "--refuse-window", "--loads", "2"});
+    EXPECT_THAT(run.startingWith("init "), ElementsAre("init 1", "init 0")) << run.text();
+    EXPECT_THAT(run.startingWith("dialog "), ElementsAre("dialog \"blah\" | OK | Error creating window"));
+    EXPECT_THAT(run.startingWith("class "), ElementsAre("class gone", "class gone"));
+    EXPECT_THAT(run.startingWith("freelibrary "), ElementsAre("freelibrary ok, unloaded", "freelibrary ok, unloaded"));
 }
 
 TEST(MeterPlacement, SitsOnTheHostGridAtOneAndTwoTimesTheSize)

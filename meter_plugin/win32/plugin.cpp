@@ -34,6 +34,8 @@ VisModule* moduleAt(int index)
 
 VisHeader header = {kVisInterfaceVersion, "Dovrik Duruzo Ammeter v2.2", moduleAt};
 
+// A start that fails leaves the state as it was, so that a meter already running
+// (a second Init without Quit) carries on undisturbed.
 int initMeter(VisModule* module)
 {
     MeterState& state = meterState;
@@ -41,13 +43,6 @@ int initMeter(VisModule* module)
     GetClientRect(module->hwndParent, &rect);
     const ClientRect client{rect.left, rect.top, rect.right, rect.bottom};
     const MeterPlacement placement = placementAtStart(client);
-    {
-        Locked locked(state.lock);
-        state.hostWindow = module->hwndParent;
-        state.hostClientRect = client;
-        state.meterWidth = placement.width;
-        state.meterHeight = placement.height;
-    }
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = meterWindowProc;
@@ -63,6 +58,9 @@ int initMeter(VisModule* module)
                                   placement.x, placement.y, placement.width, placement.height, module->hwndParent,
                                   nullptr, module->hDllInstance, nullptr);
     if (!window) {
+        // Left registered, the class would point into this library once it is
+        // unloaded, and every start after the next load would fail on it.
+        UnregisterClassA(kMeterClassName, module->hDllInstance);
         MessageBoxA(module->hwndParent, "Error creating window", kMeterFailureCaption, MB_OK);
         return 1;
     }
@@ -70,6 +68,10 @@ int initMeter(VisModule* module)
 
     {
         Locked locked(state.lock);
+        state.hostWindow = module->hwndParent;
+        state.hostClientRect = client;
+        state.meterWidth = placement.width;
+        state.meterHeight = placement.height;
         state.meterWindow = window;
         WindowDC reference(state.hostWindow);
         createBackSurface(state, reference.get());
