@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 
 // The platform-free part of the meter's state: everything the level, needle,
 // layout and settings rules read and write. The Win32 shell's MeterState adds
@@ -20,6 +21,35 @@ struct ClientRect {
     int right = 0;
     int bottom = 0;
     friend bool operator==(const ClientRect&, const ClientRect&) = default;
+};
+
+// A value that one thread may change while another reads it: the needle dialog's
+// thread sets the full scale, the fall step and automatic ranging while Render
+// reads them on the meter's thread. Every read and write is whole, and a copy is
+// a snapshot of the value at that moment. Code that uses a value several times in
+// one step reads it once into a local, so that the step sees one value throughout.
+template <class T>
+class SharedValue {
+public:
+    constexpr SharedValue(T value = T{}) noexcept : value_(value) {}
+    SharedValue(const SharedValue& other) noexcept : value_(other.load()) {}
+    SharedValue& operator=(const SharedValue& other) noexcept
+    {
+        store(other.load());
+        return *this;
+    }
+    SharedValue& operator=(T value) noexcept
+    {
+        store(value);
+        return *this;
+    }
+    operator T() const noexcept { return load(); }
+    T load() const noexcept { return value_.load(); }
+    void store(T value) noexcept { value_.store(value); }
+
+private:
+    static_assert(std::atomic<T>::is_always_lock_free);
+    std::atomic<T> value_;
 };
 
 // Zero is black so that a meter which never set up its needles draws them black.
@@ -44,9 +74,12 @@ struct MeterValues {
     // P3, P4, P5 the same for needle 1 (channel 1, left half).
     std::array<Point, 6> needlePoints{};
     Levels level{};
-    int nVULimit = 0;
-    int nDelay = 0;
-    bool AutoSet = false;
+    SharedValue<int> nVULimit;
+    SharedValue<int> nDelay;
+    SharedValue<bool> AutoSet;
+    // The needle dialog's fall per frame in per mille of the full scale, taken
+    // when the dialog opens or a preset is chosen.
+    SharedValue<float> decayPerMille;
     Levels drawnLevel{};
     Levels tickDrawn{};
     Levels tickDrawnBefore{};

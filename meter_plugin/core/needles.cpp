@@ -37,6 +37,13 @@ int clampedToInt(std::int64_t value)
         std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+void setTips(MeterValues& values, int vuLimit)
+{
+    auto& p = values.needlePoints;
+    p[1] = needleTip(p[0], values.needleLength, values.level[0], vuLimit);
+    p[4] = needleTip(p[3], values.needleLength, values.level[1], vuLimit);
+}
+
 int fallStepFor(int vuLimit)
 {
     return static_cast<int>(std::int64_t{vuLimit} * 63 / 3072);
@@ -85,9 +92,7 @@ Point needleTip(Point pivot, int length, int level, int vuLimit)
 
 void updateNeedleTips(MeterValues& values)
 {
-    auto& p = values.needlePoints;
-    p[1] = needleTip(p[0], values.needleLength, values.level[0], values.nVULimit);
-    p[4] = needleTip(p[3], values.needleLength, values.level[1], values.nVULimit);
+    setTips(values, values.nVULimit);
 }
 
 int spectrumSum(ChannelSpectrum channel)
@@ -98,25 +103,28 @@ int spectrumSum(ChannelSpectrum channel)
 
 void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum channel1)
 {
+    int vuLimit = values.nVULimit;
+    const int fallStep = values.nDelay;
     const ChannelSpectrum channels[kChannels] = {channel0, channel1};
     int rangingTarget = 0;
     for (int c = 0; c < kChannels; ++c) {
         int sum = spectrumSum(channels[c]);
         rangingTarget = std::max(rangingTarget, sum * 350 / 100);
-        sum = std::min(sum, values.nVULimit);
+        sum = std::min(sum, vuLimit);
         if (sum > values.level[c])
             values.level[c] = sum;
         else
-            values.level[c] = clampedToInt(std::int64_t{values.level[c]} - values.nDelay);
+            values.level[c] = clampedToInt(std::int64_t{values.level[c]} - fallStep);
     }
-    updateNeedleTips(values);
+    setTips(values, vuLimit);
 
     if (values.AutoSet) {
-        if (values.nVULimit < rangingTarget && values.nVULimit < kRangingCeiling)
-            values.nVULimit += kRangingStep;
-        else if (values.nVULimit > rangingTarget && values.nVULimit > kRangingFloor)
-            values.nVULimit -= kRangingStep;
-        values.nDelay = fallStepFor(values.nVULimit);
+        if (vuLimit < rangingTarget && vuLimit < kRangingCeiling)
+            vuLimit += kRangingStep;
+        else if (vuLimit > rangingTarget && vuLimit > kRangingFloor)
+            vuLimit -= kRangingStep;
+        values.nVULimit = vuLimit;
+        values.nDelay = fallStepFor(vuLimit);
     }
     values.drawnLevel = values.level;
 }
@@ -137,9 +145,10 @@ bool idleFallDue(MeterValues& values)
 
 void fallTowardRest(MeterValues& values)
 {
-    const int rest = restingLevel(values.nDelay);
+    const int fallStep = values.nDelay;
+    const int rest = restingLevel(fallStep);
     for (int& level : values.level)
-        level = std::max(clampedToInt(level - std::int64_t{kIdleFallSteps} * values.nDelay), rest);
+        level = std::max(clampedToInt(level - std::int64_t{kIdleFallSteps} * fallStep), rest);
     updateNeedleTips(values);
 }
 

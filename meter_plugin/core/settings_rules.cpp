@@ -42,12 +42,30 @@ std::string settingText(int value)
     return std::to_string(value);
 }
 
-std::wstring settingsPathBeside(std::wstring_view libraryPath)
+int nextModelId(int modelId)
+{
+    switch (modelId) {
+    case 100:
+        return 101;
+    case 101:
+        return 102;
+    case 102:
+        return 100;
+    default:
+        return modelId;
+    }
+}
+
+std::wstring_view directoryOf(std::wstring_view libraryPath)
 {
     const auto lastBackslash = libraryPath.rfind(L'\\');
-    const std::wstring_view directory =
-        lastBackslash != std::wstring_view::npos ? libraryPath.substr(0, lastBackslash + 1) : L".\\";
-    return std::wstring(directory) + std::wstring(kSettingsFileName);
+    return lastBackslash != std::wstring_view::npos ? libraryPath.substr(0, lastBackslash + 1) : std::wstring_view();
+}
+
+std::wstring settingsPathBeside(std::wstring_view libraryPath)
+{
+    const std::wstring_view directory = directoryOf(libraryPath);
+    return std::wstring(directory.empty() ? L".\\" : directory) + std::wstring(kSettingsFileName);
 }
 
 } // namespace dovrik

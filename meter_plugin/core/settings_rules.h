@@ -41,6 +41,14 @@ int leadingInteger(std::string_view text);
 // A setting as it is written: decimal, with a minus sign when negative.
 std::string settingText(int value);
 
+// The face Change Model turns to: 100, 101, 102 and round again. A number that
+// names no face stays as it is.
+int nextModelId(int modelId);
+
+// The directory of `libraryPath`: everything up to and including its last
+// backslash, or nothing when it has none.
+std::wstring_view directoryOf(std::wstring_view libraryPath);
+
 // "plugin.ini" in the directory of `libraryPath` (everything up to and including
 // its last backslash), or ".\\plugin.ini" in the current directory when the path
 // has no backslash: the profile functions would take a bare name to mean a file

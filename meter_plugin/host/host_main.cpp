@@ -5,18 +5,24 @@
 //
 // A test run (--frames N) also reports on standard output what a test needs to
 // see: the records the plug-in hands out, its start result, the meter window's
-// place, the pixels of the meter, every dialog box (which it answers), and
-// whether the library leaves anything behind once it is unloaded.
+// place, the pixels of the meter, every dialog box (which it answers), what its
+// script of menu commands and needle dialog actions shows, and whether the
+// library leaves anything behind once it is unloaded. In a test run the
+// plug-in's requests to the shell are reported instead of carried out.
 #include "host_options.h"
+#include "host_report.h"
+#include "import_patch.h"
+#include "render_benchmark.h"
 #include "scoped_win.h"
 #include "sound_analysis.h"
+#include "test_script.h"
 #include "vis_interface.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <cstdarg>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -35,7 +41,9 @@ constexpr UINT kVisEnded = WM_APP + 2;
 constexpr UINT kConfigureCommand = 1;
 constexpr UINT kCloseCommand = 2;
 constexpr char kHostClassName[] = "DovrikHostStandIn";
+constexpr char kSecondHostClassName[] = "DovrikSecondHost";
 constexpr char kMeterClassName[] = "Dovrik";
+constexpr int kNeedleFallSliderId = 1009;
 constexpr DWORD kTestRunLimitMs = 20000;
 constexpr DWORD kAfterUnloadMs = 300;
 
@@ -43,57 +51,23 @@ struct HostState {
     HostOptions options;
     bool testRun = false;
     HWND window = nullptr;
-    DWORD visThreadId = 0;
-    bool visRunning = false;
-    int exitCode = 0;
+    std::atomic<bool> visRunning{false};
+    std::atomic<int> exitCode{0};
     // The running module, for Config. Config holds the lock while it runs, so the
     // visualization thread cannot end the plug-in and unload it underneath.
     VisModule* module = nullptr;
     SRWLOCK moduleLock = SRWLOCK_INIT;
-    HANDLE configDone = nullptr;
-    volatile LONG configPending = 0;
+    std::atomic<bool> configPending{false};
+    std::atomic<bool> scriptRunning{false};
+    KernelHandle wake{CreateEventW(nullptr, FALSE, FALSE, nullptr)};        // Config or the script has finished
+    KernelHandle scriptStart{CreateEventW(nullptr, FALSE, FALSE, nullptr)}; // the meter is up
+    KernelHandle menuHandled{CreateEventW(nullptr, FALSE, FALSE, nullptr)}; // the meter has handled a right click
+    std::atomic<bool> closeRequested{false};
+    std::atomic<int> threadsToRefuse{0};
+    ScriptTarget scriptTarget;
 };
 
 HostState app;
-
-// Writes one line in one call: the dialog watcher reports from a thread of its own.
-void report(const char* format, ...)
-{
-    char line[1024];
-    va_list args;
-    va_start(args, format);
-    const int length = std::vsnprintf(line, sizeof line - 1, format, args);
-    va_end(args);
-    const auto end = static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof line) - 2));
-    line[end] = '\n';
-    std::fwrite(line, 1, end + 1, stdout);
-    std::fflush(stdout);
-}
-
-std::string utf8(const std::wstring& text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(std::max(size, 1)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
-    out.resize(out.size() - 1);
-    return out;
-}
-
-std::wstring wide(const std::string& text)
-{
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(std::max(size, 1)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), size);
-    out.resize(out.size() - 1);
-    return out;
-}
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 int threadsOfThisProcess()
 {
@@ -232,6 +206,7 @@ BOOL CALLBACK collectChildText(HWND child, LPARAM collected)
         return TRUE;
     if (lstrcmpiA(className, "Button") == 0 && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED)
         text = L"(*) " + text;
+    std::replace(text.begin(), text.end(), L'\n', L' '); // one report line per dialog
     contents.texts += L" | " + text;
     return TRUE;
 }
@@ -261,8 +236,9 @@ BOOL CALLBACK findDialog(HWND window, LPARAM searchParameter)
     GetWindowThreadProcessId(window, &process);
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
+    // The needle dialog (it has the fall slider) is the script's to work.
     if (process != GetCurrentProcessId() || std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)
-        || std::find(answered->begin(), answered->end(), window) != answered->end())
+        || GetDlgItem(window, kNeedleFallSliderId) || std::find(answered->begin(), answered->end(), window) != answered->end())
         return TRUE;
     answered->push_back(window);
     answerDialog(window);
@@ -290,28 +266,20 @@ DWORD WINAPI endHungTestRun(void*)
 // Calls Render on a thread of its own, one call per request.
 class RenderThread {
 public:
-    explicit RenderThread(VisModule* module)
-        : module_(module), request_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-          done_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-          thread_(CreateThread(nullptr, 0, &RenderThread::run, this, 0, nullptr))
-    {
-    }
+    explicit RenderThread(VisModule* module) : module_(module) { thread_.start(&RenderThread::run, this); }
     ~RenderThread()
     {
         stopping_ = true;
-        SetEvent(request_);
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-        CloseHandle(done_);
-        CloseHandle(request_);
+        SetEvent(request_.get());
+        thread_.join(INFINITE);
     }
     RenderThread(const RenderThread&) = delete;
     RenderThread& operator=(const RenderThread&) = delete;
 
     void render()
     {
-        SetEvent(request_);
-        WaitForSingleObject(done_, INFINITE);
+        SetEvent(request_.get());
+        WaitForSingleObject(done_.get(), INFINITE);
     }
 
 private:
@@ -319,19 +287,19 @@ private:
     {
         auto* thread = static_cast<RenderThread*>(self);
         for (;;) {
-            WaitForSingleObject(thread->request_, INFINITE);
+            WaitForSingleObject(thread->request_.get(), INFINITE);
             if (thread->stopping_)
                 return 0;
             thread->module_->Render(thread->module_);
-            SetEvent(thread->done_);
+            SetEvent(thread->done_.get());
         }
     }
 
     VisModule* module_;
-    HANDLE request_;
-    HANDLE done_;
-    HANDLE thread_;
-    volatile bool stopping_ = false;
+    KernelHandle request_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    KernelHandle done_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    std::atomic<bool> stopping_{false};
+    JoinableThread thread_;
 };
 
 class SpectrumFeed {
@@ -395,7 +363,7 @@ void afterFrame(int frame, HWND meter)
         report("resized %dx%d", options.resize->width, options.resize->height);
     }
     if (options.configAt && *options.configAt == frame) {
-        InterlockedExchange(&app.configPending, 1);
+        app.configPending = true;
         PostMessageA(app.window, kConfigRequest, 0, 0);
     }
     if (options.keyAt && options.keyAt->frame == frame)
@@ -410,7 +378,7 @@ void finishTestRun(HWND meter)
 }
 
 // Handles one pending message per pass and calls Render every delayMs, until
-// the thread's quit message arrives.
+// the thread's quit message arrives. A test run's script starts with the loop.
 void runVisLoop(VisModule* module, SpectrumFeed& feed)
 {
     const HostOptions& options = app.options;
@@ -418,6 +386,11 @@ void runVisLoop(VisModule* module, SpectrumFeed& feed)
     std::unique_ptr<RenderThread> renderThread;
     if (options.renderElsewhere)
         renderThread = std::make_unique<RenderThread>(module);
+    if (!options.script.empty() && !app.scriptTarget.meterWindow) {
+        app.scriptTarget.meterWindow = meter;
+        app.scriptRunning = true;
+        SetEvent(app.scriptStart.get());
+    }
 
     const DWORD delay = static_cast<DWORD>(std::max(module->delayMs, 1));
     DWORD nextFrame = GetTickCount();
@@ -425,16 +398,21 @@ void runVisLoop(VisModule* module, SpectrumFeed& feed)
     int ticksAfterFrames = 0;
     bool finished = false;
     for (;;) {
+        if (app.closeRequested)
+            break;
         MSG message;
         const bool handled = PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
         if (handled) {
             if (message.message == WM_QUIT)
                 break;
             const bool meterTick = message.message == WM_TIMER && message.hwnd == meter;
+            const bool rightClick = message.message == WM_RBUTTONUP && message.hwnd == meter;
             TranslateMessage(&message);
             DispatchMessageA(&message);
             if (meterTick && options.frames && frame >= *options.frames)
                 ++ticksAfterFrames;
+            if (rightClick)
+                SetEvent(app.menuHandled.get());
         }
 
         const bool rendering = !options.frames || frame < *options.frames;
@@ -453,14 +431,16 @@ void runVisLoop(VisModule* module, SpectrumFeed& feed)
                 continue;
             }
             wait = static_cast<DWORD>(untilFrame);
-        } else if (!finished && !app.configPending && ticksAfterFrames >= options.thenTicks) {
+        } else if (!finished && !app.configPending && !app.scriptRunning && ticksAfterFrames >= options.thenTicks) {
             finishTestRun(meter);
             finished = true;
             PostQuitMessage(0);
             continue;
         }
-        if (!handled)
-            MsgWaitForMultipleObjects(1, &app.configDone, FALSE, wait, QS_ALLINPUT);
+        if (!handled) {
+            HANDLE wake = app.wake.get();
+            MsgWaitForMultipleObjects(1, &wake, FALSE, wait, QS_ALLINPUT);
+        }
     }
 }
 
@@ -476,7 +456,75 @@ void setRunningModule(VisModule* module)
     ReleaseSRWLockExclusive(&app.moduleLock);
 }
 
-DWORD WINAPI visThread(void*)
+// ---- Standing in for the platform in a test run -------------------------------
+
+HANDLE WINAPI refusingCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stackSize, LPTHREAD_START_ROUTINE routine,
+                                   void* argument, DWORD flags, DWORD* id)
+{
+    int left = app.threadsToRefuse;
+    while (left > 0 && !app.threadsToRefuse.compare_exchange_weak(left, left - 1)) {
+    }
+    if (left > 0) {
+        report("thread start refused");
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    return CreateThread(security, stackSize, routine, argument, flags, id);
+}
+
+HINSTANCE WINAPI reportingShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
+                                       const wchar_t* directory, int show)
+{
+    auto text = [](const wchar_t* value) { return value ? utf8(value) : std::string("(none)"); };
+    char ownerClass[32] = {};
+    GetClassNameA(owner, ownerClass, sizeof ownerClass);
+    report("shell %s %s in %s, parameters %s, show %d, owner %s", text(verb).c_str(), text(file).c_str(),
+           text(directory).c_str(), text(parameters).c_str(), show, ownerClass);
+    return reinterpret_cast<HINSTANCE>(33); // anything above 32 is success
+}
+
+// A test run never has the shell open anything: the plug-in's requests are
+// reported instead. It can also make the plug-in's thread starts fail.
+void standInForThePlatform(HMODULE library)
+{
+    if (!app.testRun)
+        return;
+    redirectImport(library, "shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(&reportingShellExecute));
+    if (app.options.refusedThreads)
+        redirectImport(library, "kernel32.dll", "CreateThread", reinterpret_cast<void*>(&refusingCreateThread));
+}
+
+LRESULT CALLBACK refuseMeterWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        char className[16] = {};
+        GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
+        if (std::strcmp(className, kMeterClassName) == 0) {
+            report("meter window refused");
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A hidden host window twice the size of the real one, for a second Init
+// without Quit.
+HWND createSecondHostWindow()
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kSecondHostClassName;
+    RegisterClassA(&windowClass);
+    HWND second = CreateWindowExA(0, kSecondHostClassName, "second host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+    setClientSize(second, app.options.clientWidth * 2, app.options.clientHeight * 2);
+    return second;
+}
+
+// One load of the plug-in: load, start, run, end and unload. False when the
+// library cannot be used at all.
+bool runPlugin(int load, SpectrumFeed& feed)
 {
     const HostOptions& options = app.options;
     const int threadsBefore = threadsOfThisProcess();
@@ -484,41 +532,52 @@ DWORD WINAPI visThread(void*)
     HMODULE library = LoadLibraryW(dllPath.c_str());
     if (!library) {
         report("load failed: error %lu", GetLastError());
-        app.exitCode = 1;
-        PostMessageA(app.window, kVisEnded, 0, 0);
-        return 1;
+        return false;
     }
     const auto getHeader = reinterpret_cast<VisHeaderGetter>(
         reinterpret_cast<void*>(GetProcAddress(library, kVisHeaderGetterName)));
     VisHeader* header = getHeader ? getHeader() : nullptr;
     VisModule* module = header ? header->getModule(0) : nullptr;
-    SpectrumFeed feed(options);
     if (!module || !feed.problem().empty()) {
         if (module)
             report("signal: %s", feed.problem().c_str());
         else
             report("the library is no visualization plug-in");
         FreeLibrary(library);
-        app.exitCode = 1;
-        PostMessageA(app.window, kVisEnded, 0, 0);
-        return 1;
+        return false;
     }
     if (app.testRun)
         reportRecords(header, library);
+    standInForThePlatform(library);
 
     module->hwndParent = app.window;
     module->hDllInstance = library;
     module->sRate = 44100;
     module->nCh = 2;
+    HHOOK refusal = options.refuseWindow && load == 1
+        ? SetWindowsHookExW(WH_CBT, refuseMeterWindow, nullptr, GetCurrentThreadId()) : nullptr;
     const int started = module->Init(module);
+    if (refusal)
+        UnhookWindowsHookEx(refusal);
     report("init %d", started);
+    HWND meter = FindWindowExA(app.window, nullptr, kMeterClassName, nullptr);
     if (app.testRun)
-        reportMeterPlacement(FindWindowExA(app.window, nullptr, kMeterClassName, nullptr));
-    if (options.initTwice)
+        reportMeterPlacement(meter);
+    if (options.initTwice) {
+        HWND second = createSecondHostWindow();
+        module->hwndParent = second;
         report("init %d", module->Init(module));
+        module->hwndParent = app.window;
+        DestroyWindow(second);
+    }
     if (started == 0) {
         setRunningModule(module);
-        runVisLoop(module, feed);
+        if (options.benchmarkFrames) {
+            feed.fill(*module, module->delayMs);
+            runRenderBenchmark(*module, meter, options.benchmarkFrames);
+        } else {
+            runVisLoop(module, feed);
+        }
         setRunningModule(nullptr);
         module->Quit(module);
         report("quit");
@@ -543,7 +602,31 @@ DWORD WINAPI visThread(void*)
         }
         report("threads before=%d after=%d", threadsBefore, threadsOfThisProcess());
     }
+    return true;
+}
+
+DWORD WINAPI visThread(void*)
+{
+    SpectrumFeed feed(app.options);
+    for (int load = 1; load <= app.options.loads; ++load) {
+        if (!runPlugin(load, feed)) {
+            app.exitCode = 1;
+            break;
+        }
+    }
     PostMessageA(app.window, kVisEnded, 0, 0);
+    return 0;
+}
+
+// Runs the test run's script once the meter is up, then stays, as the other
+// helper threads of a test run do, so that the count of threads holds still.
+DWORD WINAPI driveScript(void*)
+{
+    WaitForSingleObject(app.scriptStart.get(), INFINITE);
+    runScript(app.options.script, app.scriptTarget);
+    app.scriptRunning = false;
+    SetEvent(app.wake.get());
+    Sleep(INFINITE);
     return 0;
 }
 
@@ -600,15 +683,17 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case kConfigRequest:
         configurePlugin();
-        InterlockedExchange(&app.configPending, 0);
-        SetEvent(app.configDone);
+        app.configPending = false;
+        SetEvent(app.wake.get());
         return 0;
     case WM_CLOSE:
         // The plug-in ends first, on its own thread; the window follows.
-        if (app.visRunning)
-            PostThreadMessageA(app.visThreadId, WM_QUIT, 0, 0);
-        else
+        if (app.visRunning) {
+            app.closeRequested = true;
+            SetEvent(app.wake.get());
+        } else {
             DestroyWindow(window);
+        }
         return 0;
     case kVisEnded:
         app.visRunning = false;
@@ -645,10 +730,10 @@ int main(int argc, char** argv)
     if (app.options.dllPath.empty())
         app.options.dllPath = besideThisProgram("vis_Dovrik.dll");
     app.testRun = app.options.frames.has_value();
-    app.configDone = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    app.threadsToRefuse = app.options.refusedThreads;
     if (app.testRun) {
-        CloseHandle(CreateThread(nullptr, 0, endHungTestRun, nullptr, 0, nullptr));
-        CloseHandle(CreateThread(nullptr, 0, watchDialogs, nullptr, 0, nullptr));
+        KernelHandle(CreateThread(nullptr, 0, endHungTestRun, nullptr, 0, nullptr));
+        KernelHandle(CreateThread(nullptr, 0, watchDialogs, nullptr, 0, nullptr));
     }
 
     WNDCLASSA windowClass{};
@@ -663,13 +748,22 @@ int main(int argc, char** argv)
     ShowWindow(app.window, SW_SHOWNORMAL);
     UpdateWindow(app.window);
 
+    if (!app.options.script.empty()) {
+        std::wstring settingsPath = wide(app.options.dllPath);
+        settingsPath.resize(settingsPath.rfind(L'\\') + 1);
+        app.scriptTarget = {app.window, nullptr, settingsPath + L"plugin.ini", app.menuHandled.get()};
+        KernelHandle(CreateThread(nullptr, 0, driveScript, nullptr, 0, nullptr));
+    }
+
     app.visRunning = true;
-    CloseHandle(CreateThread(nullptr, 0, visThread, nullptr, 0, &app.visThreadId));
+    JoinableThread visualization;
+    visualization.start(visThread, nullptr);
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    visualization.join(INFINITE);
     return static_cast<int>(message.wParam);
 }

@@ -76,6 +76,15 @@ TEST(SettingsRules, TextAndPath)
     EXPECT_EQ(settingsPathBeside(L"\\\\server\\share\\vis_Dovrik.dll"), L"\\\\server\\share\\plugin.ini");
     EXPECT_EQ(settingsPathBeside(L"vis_Dovrik.dll"), L".\\plugin.ini");
     EXPECT_EQ(settingsPathBeside(L""), L".\\plugin.ini");
+    EXPECT_EQ(directoryOf(L"C:\\Player\\Plugins\\vis_Dovrik.dll"), L"C:\\Player\\Plugins\\");
+    EXPECT_EQ(directoryOf(L"vis_Dovrik.dll"), L"");
+}
+
+TEST(SettingsRules, ChangeModelCyclesTheThreeFacesAndKeepsAnyOtherNumber)
+{
+    const std::pair<int, int> turns[] = {{100, 101}, {101, 102}, {102, 100}, {5, 5}, {0, 0}, {-3, -3}};
+    for (auto [from, to] : turns)
+        EXPECT_EQ(nextModelId(from), to) << from;
 }
 
 } // namespace

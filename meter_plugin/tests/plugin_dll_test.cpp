@@ -5,14 +5,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 
 namespace dovrik::testing {
 namespace {
 
+using ::testing::Each;
 using ::testing::ElementsAre;
+using ::testing::Eq;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlack{0, 0, 0};
@@ -40,6 +45,16 @@ void expectCleanEnd(const ProgramRun& run)
     EXPECT_EQ(run.exitCode, 0) << run.text();
     EXPECT_TRUE(run.has("quit")) << run.text();
     EXPECT_TRUE(run.has("freelibrary ok, unloaded")) << run.text();
+}
+
+// The host counted as many threads after unloading the library as before loading it.
+void expectNoThreadLeft(const ProgramRun& run)
+{
+    const auto threads = run.startingWith("threads ");
+    ASSERT_EQ(threads.size(), 1u) << run.text();
+    std::smatch counts;
+    ASSERT_TRUE(std::regex_match(threads[0], counts, std::regex(R"(threads before=(\d+) after=(\d+))")));
+    EXPECT_EQ(counts[1], counts[2]);
 }
 
 TEST(PluginFile, ExportsOnlyTheHeaderGetterUndecorated)
@@ -103,26 +118,38 @@ TEST(PluginModule, QuitThenFreeLibraryLeavesNothingRunning)
     expectCleanEnd(run);
     EXPECT_TRUE(run.has("class gone")) << run.text();
     EXPECT_TRUE(run.has("window gone"));
-    const auto threads = run.startingWith("threads ");
-    ASSERT_EQ(threads.size(), 1u) << run.text();
-    std::smatch counts;
-    ASSERT_TRUE(std::regex_match(threads[0], counts, std::regex(R"(threads before=(\d+) after=(\d+))")));
-    EXPECT_EQ(counts[1], counts[2]);
+    expectNoThreadLeft(run);
 }
 
-TEST(PluginModule, SecondInitWithoutQuitFailsWithTheRegistrationMessage)
+TEST(PluginModule, SecondInitWithoutQuitFailsAndLeavesTheRunningMeterAlone)
 {
     PluginFolder folder;
-    const ProgramRun run = folder.runHost({"--frames", "2", "--init-twice"});
+    // The second Init gets a host window twice the size of the first.
+    const ProgramRun run = folder.runHost({"--frames", "1", "--signal", "sum:1536", "--init-twice"});
     EXPECT_THAT(run.startingWith("init "), ElementsAre("init 0", "init 1"));
     const auto dialogs = run.startingWith("dialog ");
     ASSERT_EQ(dialogs.size(), 1u) << run.text();
     EXPECT_THAT(dialogs[0], HasSubstr("dialog \"blah\""));
     EXPECT_THAT(dialogs[0], HasSubstr("| Error registering window class"));
     EXPECT_THAT(dialogs[0], HasSubstr("| OK"));
-    // The meter that did start keeps running and ends as usual.
+    // The meter that did start keeps its place and size, draws at them, and ends as usual.
+    EXPECT_THAT(run.startingWith("meter "), ElementsAre("meter 22 42 81 22", "meter 22 42 81 22"));
+    const Picture meter = Picture::read(folder.dumpFile());
+    ASSERT_EQ(meter.width, 81);
+    EXPECT_EQ(meter.at(40, 10), kQuorvelDivider);
+    EXPECT_EQ(meter.at(60, 5), kWhite);
     expectCleanEnd(run);
     EXPECT_TRUE(run.has("class gone"));
+}
+
+TEST(PluginModule, AFailedWindowLeavesNoClassBehindSoTheNextLoadStarts)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "1", "--refuse-window", "--loads", "2"});
+    EXPECT_THAT(run.startingWith("init "), ElementsAre("init 1", "init 0")) << run.text();
+    EXPECT_THAT(run.startingWith("dialog "), ElementsAre("dialog \"blah\" | OK | Error creating window"));
+    EXPECT_THAT(run.startingWith("class "), ElementsAre("class gone", "class gone"));
+    EXPECT_THAT(run.startingWith("freelibrary "), ElementsAre("freelibrary ok, unloaded", "freelibrary ok, unloaded"));
 }
 
 TEST(MeterPlacement, SitsOnTheHostGridAtOneAndTwoTimesTheSize)
@@ -341,6 +368,124 @@ TEST(MeterWindow, PassesKeysOnToTheHostWindow)
     PluginFolder folder;
     const ProgramRun run = folder.runHost({"--frames", "2", "--key-at", "1", "41"});
     EXPECT_TRUE(run.has("host key down 0x41 lparam 0x00000001")) << run.text();
+}
+
+std::string settingsLine(int modelId, int nDelay, int nVULimit, int autoSet)
+{
+    return "settings [Duruzo am-Meter] | Bitmap ID=" + std::to_string(modelId) + " | nDelay=" + std::to_string(nDelay)
+        + " | nVULimit=" + std::to_string(nVULimit) + " | AutoSet=" + std::to_string(autoSet);
+}
+
+TEST(MeterMenu, EveryCommandDoesItsWork)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "1", "--menu", "dismiss", "--show-settings",
+                                           "--menu", "1000", "--show-settings", "--menu", "1000", "--show-settings",
+                                           "--menu", "1000", "--show-settings", "--menu", "1002", "--menu", "1004",
+                                           "--menu", "1003", "--menu", "40002", "--needle", "show", "--menu", "1001"});
+    const auto menus = run.startingWith("menu ");
+    ASSERT_EQ(menus.size(), 9u) << run.text();
+    EXPECT_EQ(menus[0], "menu at +5 +0: Set Needle | Change Model | - | Exit PlugIn | Do Nothing | - | "
+                        "Help > [Tell You... | About...]");
+    // Dismissed, nothing is written; each Change Model writes the next face.
+    EXPECT_THAT(run.startingWith("settings "), ElementsAre("settings none", settingsLine(102, 63, 3072, 0),
+                                                           settingsLine(100, 63, 3072, 0), settingsLine(101, 63, 3072, 0)));
+    EXPECT_THAT(run.startingWith("dialog "),
+                ElementsAre(::testing::AllOf(HasSubstr("dialog \"About...\" | Dovrik Duruzo Ammeter"),
+                                             HasSubstr(" | 2, 2, 0, 2 | "), HasSubstr(" | &Understand"))));
+    EXPECT_THAT(run.startingWith("shell "), ElementsAre("shell open vis_dk.htm in " + windowsPath(folder.path())
+                                                        + "\\, parameters (none), show 3, owner Dovrik"));
+    // Exit PlugIn with the needle dialog open: the dialog closes, saving, and the meter ends.
+    EXPECT_THAT(run.startingWith("needle window "), ElementsAre(HasSubstr("normal, 1 open")));
+    expectCleanEnd(run);
+    EXPECT_TRUE(run.has("window gone"));
+    expectNoThreadLeft(run);
+    EXPECT_EQ(folder.settingsText(), kDefaultsFile);
+}
+
+TEST(NeedleDialog, SlidersTheBoxesAndTheSettingsFile)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost(
+        {"--frames", "1", "--menu", "40002", "--needle", "show", "--needle", "slide:1009:30", "--needle",
+         "slide:1010:4096", "--needle", "nudge:1009", "--needle", "type:1016:61", "--needle", "type:1016:0",
+         "--needle", "type:1018:9000", "--needle", "close", "--show-settings"});
+    EXPECT_THAT(run.startingWith("needle "),
+                ElementsAre(HasSubstr("needle window \"Set Needle\""), "needle buttons L<< | | | >>H | auto",
+                            "needle values 20 3072 | sliders 20 3072 | auto off | controls enabled"))
+        << run.text();
+    // 30 per mille of 3072 gives 92; 4096 then keeps the opening's 20.5078125 per mille: 84. Keys on
+    // the slider and numbers out of range change nothing.
+    EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, 84, 4096, 0))) << run.text();
+    expectCleanEnd(run);
+}
+
+TEST(NeedleDialog, ARefusedStartLeavesSetNeedleWorkingAndOneDialogComesBack)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost({"--frames", "1", "--refuse-threads", "1", "--menu", "40002", "--menu",
+                                           "40002", "--needle", "minimize", "--needle", "show", "--menu", "40002",
+                                           "--needle", "show"});
+    EXPECT_THAT(run.startingWith("thread "), ElementsAre("thread start refused"));
+    const auto windows = run.startingWith("needle window ");
+    ASSERT_EQ(windows.size(), 2u) << run.text();
+    EXPECT_THAT(windows[0], HasSubstr("minimized, 1 open"));
+    EXPECT_EQ(windows[1], "needle window \"Set Needle\" at 104 0 normal, 1 open");
+    // Quit with the dialog open closes it, which saves, and waits for its thread.
+    expectCleanEnd(run);
+    expectNoThreadLeft(run);
+    EXPECT_EQ(folder.settingsText(), kDefaultsFile);
+}
+
+TEST(NeedleDialog, MenuDialogsAndHelpSpeakChineseForTaiwanOnly)
+{
+    PluginFolder folder;
+    const ProgramRun taiwan = folder.runHost(
+        {"--frames", "1", "--menu", "1003", "--menu", "1004", "--menu", "40002", "--needle", "click:1014", "--needle",
+         "click:1028", "--needle", "show", "--needle", "close", "--show-settings"},
+        {"LC_ALL=zh_TW.UTF-8"});
+    EXPECT_THAT(taiwan.startingWith("menu "),
+                Each(Eq("menu at +5 +0: 調整指針 | 切換機型 | - | 離開 | 取消 | - | 說明 > [告訴你... | 關於...]")))
+        << taiwan.text();
+    EXPECT_THAT(taiwan.startingWith("shell "), ElementsAre(HasSubstr("shell open cvis_dk.htm in ")));
+    EXPECT_THAT(taiwan.startingWith("dialog "),
+                ElementsAre(::testing::AllOf(HasSubstr("dialog \"關於...\""), HasSubstr(" | 2, 2, 0, 2 | "),
+                                             HasSubstr(" | 了解"))));
+    // The high preset, then automatic ranging, which greys the seven controls.
+    EXPECT_THAT(taiwan.startingWith("needle "),
+                ElementsAre(HasSubstr("needle window \"調整指針\""), "needle buttons 低<< | | | >>H | 自動",
+                            "needle values 20 6000 | sliders 20 6000 | auto on | controls greyed"));
+    EXPECT_THAT(taiwan.startingWith("settings "), ElementsAre(settingsLine(101, 123, 6000, 1)));
+
+    const ProgramRun mainland = folder.runHost({"--frames", "1", "--menu", "dismiss"}, {"LC_ALL=zh_CN.UTF-8"});
+    EXPECT_THAT(mainland.startingWith("menu "), ElementsAre(HasSubstr("menu at +5 +0: Set Needle | ")));
+}
+
+TEST(PluginFile, HelpPagesLieBesideTheLibraryInBothLanguages)
+{
+    struct Page {
+        const char* name;
+        const char* language;
+        std::vector<std::string> mentions;
+    };
+    const Page pages[] = {
+        {"vis_dk.htm", "<html lang=\"en\">",
+         {"Set Needle", "Change Model", "Exit PlugIn", "Do Nothing", "Tell You...", "About...",
+          "Select PrePower Amplifier", "plugin.ini", "[Duruzo am-Meter]", "AutoSet"}},
+        {"cvis_dk.htm", "<html lang=\"zh-Hant-TW\">",
+         {"調整指針", "切換機型", "離開", "取消", "告訴你...", "關於...", "選擇前級擴大機", "plugin.ini",
+          "[Duruzo am-Meter]", "AutoSet"}},
+    };
+    for (const Page& page : pages) {
+        std::ifstream file(std::string(METER_WIN32_DIR) + "/" + page.name, std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
+        ASSERT_FALSE(text.empty()) << page.name;
+        EXPECT_THAT(text, HasSubstr(page.language)) << page.name;
+        EXPECT_THAT(text, HasSubstr("<meta charset=\"utf-8\">")) << page.name;
+        EXPECT_THAT(text, Not(HasSubstr("<script"))) << page.name;
+        for (const std::string& mention : page.mentions)
+            EXPECT_THAT(text, HasSubstr(mention)) << page.name;
+    }
 }
 
 } // namespace

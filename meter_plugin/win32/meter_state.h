@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace dovrik {
 
 // Makes the surfaces, and the values drawn from them, exclusive between the
@@ -12,7 +14,9 @@ namespace dovrik {
 // meter window's paint and timer, and a face switch from the configuration
 // thread. A slim reader/writer lock held exclusively is all zeros when unused,
 // so the state needs no start-up code. It is not recursive: nothing that holds it
-// may call back into code that takes it, nor wait for another thread.
+// may call back into code that takes it, nor wait for another thread, nor touch
+// the settings file, so that a slow disk never stalls Render. The values that
+// the needle dialog's thread changes are atomic and need no lock.
 class MeterLock : NonCopyable {
 public:
     constexpr MeterLock() = default;
@@ -40,8 +44,20 @@ struct MeterState : MeterValues {
     Surface backSurface; // meterWidth x meterHeight, where each frame is put together
     Surface faceSurface; // the face bitmap of modelId at its stored size
     MeterLock lock;
+    // True from Set Needle until the needle dialog has ended; set by the meter's
+    // thread before the dialog's thread starts, so only one dialog ever opens.
+    std::atomic<bool> needleDialogOpen{false};
+    std::atomic<HWND> needleDialog{nullptr};
+    JoinableThread needleThread; // started by Set Needle, joined on the meter's thread
 };
 
 extern MeterState meterState;
+
+// Reads the settings file into the state: the current values are taken under
+// the lock, the file is read outside it, and what was read is applied under it.
+void loadSettings(MeterState& state, HINSTANCE library);
+
+// Writes the state's settings: taken under the lock, written outside it.
+void saveSettings(MeterState& state, HINSTANCE library);
 
 } // namespace dovrik

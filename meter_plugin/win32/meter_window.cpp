@@ -1,8 +1,8 @@
 #include "meter_window.h"
 
 #include "layout.h"
+#include "meter_menu.h"
 #include "needles.h"
-#include "settings_file.h"
 
 namespace dovrik {
 namespace {
@@ -25,8 +25,6 @@ void onMeterTimer(HWND window)
     RECT rect{};
     GetClientRect(state.hostWindow, &rect);
     const ClientRect client{rect.left, rect.top, rect.right, rect.bottom};
-
-    MeterPlacement placement;
     {
         Locked locked(state.lock);
         if (client == state.hostClientRect) {
@@ -38,16 +36,19 @@ void onMeterTimer(HWND window)
             }
             return;
         }
-        state.hostClientRect = client;
-        placement = placementAfterResize(client);
-        state.meterWidth = placement.width;
-        state.meterHeight = placement.height;
     }
+    const MeterPlacement placement = placementAfterResize(client);
     // Moved outside the lock: moving a child window may make the platform wait
     // for the host window's thread, which may itself be waiting for the lock.
+    // Until the size below changes, frames are drawn whole at the old size.
     MoveWindow(window, placement.x, placement.y, placement.width, placement.height, TRUE);
     {
+        // Size, surface and needles change in one hold, so that a Render on
+        // another thread never draws a frame that is half the one, half the other.
         Locked locked(state.lock);
+        state.hostClientRect = client;
+        state.meterWidth = placement.width;
+        state.meterHeight = placement.height;
         WindowDC reference(state.hostWindow);
         createBackSurface(state, reference.get());
         setUpNeedleGeometry(state);
@@ -80,8 +81,9 @@ LRESULT CALLBACK meterWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             onMeterTimer(window);
         return 0;
     case WM_RBUTTONUP:
-        // The meter offers no menu of its own yet; the click must not reach the
-        // host as a context-menu request either.
+        // Answered here, so the click never reaches the host as a request for its
+        // own context menu.
+        showMeterMenu(window, lParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
@@ -135,21 +137,32 @@ void drawNeedlesAndShow(MeterState& state, HDC target)
 
 void switchFace(MeterState& state, const VisModule& fallbackModule)
 {
-    // Destroying the window takes no lock, so it may be gone by now; the record
-    // is read before anything is released, and the caller's stands in for it.
-    const VisModule* stored = moduleOfMeterWindow(state.meterWindow);
-    const HINSTANCE library = (stored ? *stored : fallbackModule).hDllInstance;
-    state.backSurface.release();
-    state.faceSurface.release();
+    HWND window = nullptr;
     {
-        WindowDC reference(state.hostWindow);
-        createBackSurface(state, reference.get());
-        state.faceSurface.create(reference.get());
-        writeSettings(state, settingsPathFor(library));
-        state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
+        Locked locked(state.lock);
+        window = state.meterWindow;
     }
-    setUpNeedleGeometry(state);
-    InvalidateRect(state.meterWindow, nullptr, FALSE);
+    // Destroying the window takes no lock, so it may be gone by now; the caller's
+    // record then stands in for the one it held.
+    const VisModule* stored = moduleOfMeterWindow(window);
+    const HINSTANCE library = (stored ? *stored : fallbackModule).hDllInstance;
+    saveSettings(state, library);
+    {
+        Locked locked(state.lock);
+        if (!meterRunning(state))
+            return; // ended meanwhile: there is nothing left to draw on
+        state.backSurface.release();
+        state.faceSurface.release();
+        {
+            WindowDC reference(state.hostWindow);
+            createBackSurface(state, reference.get());
+            state.faceSurface.create(reference.get());
+            state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
+        }
+        setUpNeedleGeometry(state);
+        window = state.meterWindow;
+    }
+    InvalidateRect(window, nullptr, FALSE);
 }
 
 } // namespace dovrik

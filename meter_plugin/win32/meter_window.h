@@ -23,7 +23,7 @@ VisModule* moduleOfMeterWindow(HWND window);
 // nothing rather than being taken for a resource name's address.
 HBITMAP loadFace(HINSTANCE library, int modelId);
 
-// The functions below expect the caller to hold state.lock.
+// The functions below, but for switchFace(), expect the caller to hold state.lock.
 
 // Whether the meter is up: its window exists and it has surfaces to draw on.
 bool meterRunning(const MeterState& state);
@@ -41,10 +41,12 @@ void drawFace(MeterState& state);
 // Draws both needles into the back surface and copies it to `target`.
 void drawNeedlesAndShow(MeterState& state, HDC target);
 
-// Changes to the face modelId names: both surfaces made anew, the settings
-// written, the face loaded from the library, needles laid out, window repainted.
-// The library is the one of the module record stored with the meter window, or
-// of `fallbackModule` when the window has no record (any more).
+// Changes to the face modelId names: the settings written, then both surfaces
+// made anew, the face loaded from the library and the needles laid out in one
+// hold of the lock, and the window repainted. The library is the one of the
+// module record stored with the meter window, or of `fallbackModule` when the
+// window has no record (any more). Takes the lock itself; a meter that has ended
+// meanwhile only gets its settings written.
 void switchFace(MeterState& state, const VisModule& fallbackModule);
 
 } // namespace dovrik

@@ -5,7 +5,6 @@
 #include "meter_state.h"
 #include "meter_window.h"
 #include "resource_ids.h"
-#include "settings_file.h"
 
 namespace dovrik {
 namespace {
@@ -22,14 +21,18 @@ void chooseFace(HWND dialog, const VisModule& module)
         }
     }
     MeterState& state = meterState;
-    Locked locked(state.lock);
-    if (chosen == 0 || chosen == state.modelId)
-        return;
-    state.modelId = chosen;
-    if (meterRunning(state))
+    bool running = false;
+    {
+        Locked locked(state.lock);
+        if (chosen == 0 || chosen == state.modelId)
+            return;
+        state.modelId = chosen;
+        running = meterRunning(state);
+    }
+    if (running)
         switchFace(state, module);
     else
-        writeSettings(state, settingsPathFor(module.hDllInstance)); // shown from the next start
+        saveSettings(state, module.hDllInstance); // shown from the next start
 }
 
 bool isFacePicture(HWND control)
@@ -86,11 +89,11 @@ INT_PTR CALLBACK modelDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         const auto* module = reinterpret_cast<const VisModule*>(lParam);
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         showOnlyTheShownPartOfFaces(dialog);
+        MeterState& state = meterState;
+        loadSettings(state, module->hDllInstance);
         int modelId = 0;
         {
-            MeterState& state = meterState;
             Locked locked(state.lock);
-            readSettings(state, settingsPathFor(module->hDllInstance));
             modelId = state.modelId;
         }
         for (int id : kFaceChoices)

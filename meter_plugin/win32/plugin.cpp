@@ -4,20 +4,12 @@
 #include "meter_state.h"
 #include "meter_window.h"
 #include "model_dialog.h"
+#include "needle_dialog.h"
 #include "needles.h"
-#include "settings_file.h"
 #include "settings_rules.h"
 #include "vis_interface.h"
 
-#include <type_traits>
-
 namespace dovrik {
-
-constinit MeterState meterState;
-// The library has no start-up or shutdown code of its own: the state is set up
-// at compile time and has nothing to tear down when the process ends.
-static_assert(std::is_trivially_destructible_v<MeterState>);
-
 namespace {
 
 constexpr char kMeterFailureCaption[] = "blah";
@@ -42,6 +34,8 @@ VisModule* moduleAt(int index)
 
 VisHeader header = {kVisInterfaceVersion, "Dovrik Duruzo Ammeter v2.2", moduleAt};
 
+// A start that fails leaves the state as it was, so that a meter already running
+// (a second Init without Quit) carries on undisturbed.
 int initMeter(VisModule* module)
 {
     MeterState& state = meterState;
@@ -49,13 +43,6 @@ int initMeter(VisModule* module)
     GetClientRect(module->hwndParent, &rect);
     const ClientRect client{rect.left, rect.top, rect.right, rect.bottom};
     const MeterPlacement placement = placementAtStart(client);
-    {
-        Locked locked(state.lock);
-        state.hostWindow = module->hwndParent;
-        state.hostClientRect = client;
-        state.meterWidth = placement.width;
-        state.meterHeight = placement.height;
-    }
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = meterWindowProc;
@@ -71,6 +58,9 @@ int initMeter(VisModule* module)
                                   placement.x, placement.y, placement.width, placement.height, module->hwndParent,
                                   nullptr, module->hDllInstance, nullptr);
     if (!window) {
+        // Left registered, the class would point into this library once it is
+        // unloaded, and every start after the next load would fail on it.
+        UnregisterClassA(kMeterClassName, module->hDllInstance);
         MessageBoxA(module->hwndParent, "Error creating window", kMeterFailureCaption, MB_OK);
         return 1;
     }
@@ -78,15 +68,20 @@ int initMeter(VisModule* module)
 
     {
         Locked locked(state.lock);
+        state.hostWindow = module->hwndParent;
+        state.hostClientRect = client;
+        state.meterWidth = placement.width;
+        state.meterHeight = placement.height;
         state.meterWindow = window;
-        {
-            WindowDC reference(state.hostWindow);
-            createBackSurface(state, reference.get());
-            state.faceSurface.create(reference.get());
-            readSettings(state, settingsPathFor(module->hDllInstance));
-            state.restLevel = {restingLevel(state.nDelay), restingLevel(state.nDelay)};
-            state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
-        }
+        WindowDC reference(state.hostWindow);
+        createBackSurface(state, reference.get());
+        state.faceSurface.create(reference.get());
+    }
+    loadSettings(state, module->hDllInstance);
+    {
+        Locked locked(state.lock);
+        state.restLevel = {restingLevel(state.nDelay), restingLevel(state.nDelay)};
+        state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
         setUpNeedleGeometry(state);
     }
 
@@ -115,11 +110,14 @@ int renderMeter(VisModule* module)
 void quitMeter(VisModule* module)
 {
     MeterState& state = meterState;
+    // The dialog's thread runs code of this library, which may be unloaded as soon
+    // as Quit returns.
+    endNeedleDialog();
+    if (state.AutoSet)
+        saveSettings(state, module->hDllInstance); // keeps what automatic ranging reached
     HWND window = nullptr;
     {
         Locked locked(state.lock);
-        if (state.AutoSet)
-            writeSettings(state, settingsPathFor(module->hDllInstance)); // keeps what automatic ranging reached
         window = state.meterWindow;
     }
     // The window may be gone already (destroyed by the user); its steps are then skipped.

@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-// Owners for the drawing contexts and GDI objects the meter borrows or makes, so
-// that every GetDC has its ReleaseDC, every BeginPaint its EndPaint and every
-// selection is undone before its context goes away. None of them can be copied.
+// Owners for the drawing contexts, GDI objects, kernel handles and threads the
+// meter borrows or makes, so that every GetDC has its ReleaseDC, every BeginPaint
+// its EndPaint, every selection is undone before its context goes away, every
+// handle is closed and every thread seen to its end. None of them can be copied.
 namespace dovrik {
 
 class NonCopyable {
@@ -125,6 +126,45 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ initialBitmap_ = nullptr;
     HGDIOBJ initialPen_ = nullptr;
+};
+
+// A kernel object's handle (an event, a thread), closed when the scope ends.
+class KernelHandle : NonCopyable {
+public:
+    explicit KernelHandle(HANDLE handle = nullptr) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    ~KernelHandle()
+    {
+        if (handle_)
+            CloseHandle(handle_);
+    }
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+private:
+    HANDLE handle_;
+};
+
+// A thread this code started and must see end before what the thread runs goes
+// away. Like Surface it may live in the plug-in's static state, so it has no
+// destructor: whoever starts it joins it.
+class JoinableThread : NonCopyable {
+public:
+    constexpr JoinableThread() = default;
+
+    // Starts routine(argument) with the default stack size. False when a thread
+    // is still held or the platform refuses to start one.
+    bool start(LPTHREAD_START_ROUTINE routine, void* argument);
+
+    // Waits up to `timeoutMs` for the thread to end, handling meanwhile the
+    // messages that other threads send to this thread's windows, since the thread
+    // may need an answer from one of them to end. Once it has ended its handle is
+    // closed; true then, and when no thread is held.
+    bool join(DWORD timeoutMs);
+
+    bool joinable() const { return thread_ != nullptr; }
+
+private:
+    HANDLE thread_ = nullptr;
 };
 
 } // namespace dovrik

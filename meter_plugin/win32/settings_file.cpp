@@ -1,7 +1,5 @@
 #include "settings_file.h"
 
-#include "settings_rules.h"
-
 #include <string_view>
 
 namespace dovrik {
@@ -23,20 +21,24 @@ std::string narrowed(std::wstring_view text)
 
 } // namespace
 
-std::wstring settingsPathFor(HINSTANCE library)
+std::wstring libraryPath(HINSTANCE library)
 {
     // Long enough for the longest path the platform hands out, so that a deep
     // plug-in folder never yields a cut-off directory.
     std::wstring path(32768, L'\0');
     const DWORD length = GetModuleFileNameW(library, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length < path.size() ? length : 0);
-    return settingsPathBeside(path);
+    return path;
 }
 
-void readSettings(MeterValues& values, const std::wstring& path)
+std::wstring settingsPathFor(HINSTANCE library)
+{
+    return settingsPathBeside(libraryPath(library));
+}
+
+SettingValues readSettings(const SettingValues& current, const std::wstring& path)
 {
     const std::wstring section = widened(kSettingsSection);
-    const SettingValues current = currentSettings(values);
     SettingValues read{};
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
         wchar_t text[256] = {};
@@ -44,16 +46,15 @@ void readSettings(MeterValues& values, const std::wstring& path)
                                  widened(settingText(current[i])).c_str(), text, 256, path.c_str());
         read[i] = leadingInteger(narrowed(text));
     }
-    applySettings(values, read);
+    return read;
 }
 
-void writeSettings(const MeterValues& values, const std::wstring& path)
+void writeSettings(const SettingValues& settings, const std::wstring& path)
 {
     const std::wstring section = widened(kSettingsSection);
-    const SettingValues current = currentSettings(values);
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i)
         WritePrivateProfileStringW(section.c_str(), widened(kSettingKeys[i]).c_str(),
-                                   widened(settingText(current[i])).c_str(), path.c_str());
+                                   widened(settingText(settings[i])).c_str(), path.c_str());
 }
 
 } // namespace dovrik

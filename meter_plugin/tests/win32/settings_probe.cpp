@@ -32,11 +32,11 @@ int main(int argc, char** argv)
     values.AutoSet = std::atoi(argv[6]) != 0;
 
     if (command == "write") {
-        dovrik::writeSettings(values, path);
+        dovrik::writeSettings(dovrik::currentSettings(values), path);
         return 0;
     }
     if (command == "read") {
-        dovrik::readSettings(values, path);
+        dovrik::applySettings(values, dovrik::readSettings(dovrik::currentSettings(values), path));
         const auto read = dovrik::currentSettings(values);
         std::printf("%d %d %d %d\n", read[0], read[1], read[2], read[3]);
         return 0;

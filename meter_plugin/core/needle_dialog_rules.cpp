@@ -1,0 +1,101 @@
+#include "needle_dialog_rules.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace dovrik {
+namespace {
+
+// Cuts toward zero; a value beyond int (a settings file can hold any full scale
+// and fall step) ends at int's end instead of being undefined.
+int cutToInt(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double low = std::numeric_limits<int>::min();
+    constexpr double high = std::numeric_limits<int>::max();
+    return value <= low ? std::numeric_limits<int>::min()
+         : value >= high ? std::numeric_limits<int>::max()
+                         : static_cast<int>(value);
+}
+
+float perMilleOf(int nDelay, int vuLimit)
+{
+    return static_cast<float>(nDelay * 1000.0 / vuLimit);
+}
+
+int fallAtDecay(int vuLimit, float decayPerMille)
+{
+    return cutToInt(static_cast<float>(vuLimit) * decayPerMille * 0.001);
+}
+
+int fallAtPerMille(int vuLimit, int perMille)
+{
+    return cutToInt(static_cast<double>(std::int64_t{vuLimit} * perMille) * 0.001);
+}
+
+} // namespace
+
+void openNeedleDialog(MeterValues& values)
+{
+    values.decayPerMille = perMilleOf(values.nDelay, values.nVULimit);
+}
+
+NeedleDialogView refreshNeedleDialog(MeterValues& values)
+{
+    const NeedleDialogView view{cutToInt(perMilleOf(values.nDelay, values.nVULimit)), values.nVULimit};
+    perMilleTyped(values, static_cast<unsigned>(view.perMille));
+    vuLimitTyped(values, static_cast<unsigned>(view.vuLimit));
+    return view;
+}
+
+void perMilleDragged(MeterValues& values, int position)
+{
+    values.nDelay = fallAtPerMille(values.nVULimit, position);
+}
+
+void vuLimitDragged(MeterValues& values, int position)
+{
+    values.nVULimit = position;
+    values.nDelay = fallAtDecay(position, values.decayPerMille);
+}
+
+bool perMilleTyped(MeterValues& values, unsigned number)
+{
+    if (number < kPerMilleLowest || number > kPerMilleHighest)
+        return false;
+    perMilleDragged(values, static_cast<int>(number));
+    return true;
+}
+
+bool vuLimitTyped(MeterValues& values, unsigned number)
+{
+    if (number < kVULimitLowest || number > kVULimitHighest)
+        return false;
+    vuLimitDragged(values, static_cast<int>(number));
+    return true;
+}
+
+void applyNeedlePreset(MeterValues& values, NeedlePreset preset)
+{
+    switch (preset) {
+    case NeedlePreset::Low:
+        values.nVULimit = 1024;
+        values.nDelay = 21;
+        values.decayPerMille = 20.5078125f;
+        break;
+    case NeedlePreset::Middle:
+        values.nVULimit = 3072;
+        values.nDelay = 63;
+        values.decayPerMille = 20.5078125f;
+        break;
+    case NeedlePreset::High:
+        values.nVULimit = 6000;
+        values.nDelay = 123;
+        values.decayPerMille = 20.5f;
+        break;
+    }
+}
+
+} // namespace dovrik

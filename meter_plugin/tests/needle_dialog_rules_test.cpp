@@ -1,0 +1,106 @@
+#include "needle_dialog_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace dovrik {
+namespace {
+
+MeterValues settings(int nDelay, int nVULimit)
+{
+    MeterValues values;
+    values.nDelay = nDelay;
+    values.nVULimit = nVULimit;
+    return values;
+}
+
+TEST(NeedleDialog, OpeningShowsThePerMilleAndKeepsTheFallStep)
+{
+    struct Case {
+        int nDelay, nVULimit;
+        float decay;
+        NeedleDialogView shown;
+        int nDelayAfter;
+    };
+    const Case cases[] = {
+        {63, 3072, 20.5078125f, {20, 3072}, 63},
+        {100, 3000, 100000.0f / 3000, {33, 3000}, 100},
+        {1, 8000, 0.125f, {0, 8000}, 1},       // the upper box refuses 0
+        {63, 20000, 3.15f, {3, 20000}, 60},    // the lower box refuses 20000, the upper one took 3
+    };
+    for (const Case& c : cases) {
+        MeterValues values = settings(c.nDelay, c.nVULimit);
+        openNeedleDialog(values);
+        EXPECT_EQ(values.decayPerMille, c.decay) << c.nDelay << "/" << c.nVULimit;
+        EXPECT_EQ(refreshNeedleDialog(values), c.shown) << c.nDelay << "/" << c.nVULimit;
+        EXPECT_EQ(values.nDelay, c.nDelayAfter) << c.nDelay << "/" << c.nVULimit;
+        EXPECT_EQ(values.nVULimit, c.nVULimit);
+    }
+}
+
+TEST(NeedleDialog, SlidersAndBoxesFromTheDefaults)
+{
+    enum Control { UpperSlider, LowerSlider, UpperBox, LowerBox };
+    struct Step {
+        Control control;
+        int number;
+        bool accepted;
+        int nDelay, nVULimit;
+    };
+    // One after the other, from the dialog opened on 63 and 3072.
+    const Step steps[] = {
+        {UpperSlider, 30, true, 92, 3072},
+        {LowerSlider, 4096, true, 84, 4096}, // at the opening's 20.5078125, not at 30
+        {UpperBox, 61, false, 84, 4096},
+        {UpperBox, 0, false, 84, 4096},
+        {LowerBox, 9000, false, 84, 4096},
+        {LowerBox, 1023, false, 84, 4096},
+        {UpperBox, 60, true, 245, 4096},
+        {UpperBox, 1, true, 4, 4096},
+        {LowerBox, 8192, true, 168, 8192},
+        {LowerBox, 1024, true, 21, 1024},
+    };
+    MeterValues values = settings(63, 3072);
+    openNeedleDialog(values);
+    refreshNeedleDialog(values);
+    for (const Step& step : steps) {
+        bool accepted = true;
+        switch (step.control) {
+        case UpperSlider: perMilleDragged(values, step.number); break;
+        case LowerSlider: vuLimitDragged(values, step.number); break;
+        case UpperBox: accepted = perMilleTyped(values, static_cast<unsigned>(step.number)); break;
+        case LowerBox: accepted = vuLimitTyped(values, static_cast<unsigned>(step.number)); break;
+        }
+        const auto where = ::testing::Message() << "control " << step.control << " to " << step.number;
+        EXPECT_EQ(accepted, step.accepted) << where;
+        EXPECT_EQ(values.nDelay, step.nDelay) << where;
+        EXPECT_EQ(values.nVULimit, step.nVULimit) << where;
+    }
+    EXPECT_EQ(values.decayPerMille, 20.5078125f);
+}
+
+TEST(NeedleDialog, PresetsSetAllThreeAndSurviveTheRefresh)
+{
+    struct Case {
+        NeedlePreset preset;
+        int nVULimit, nDelay;
+        float decay;
+        NeedleDialogView shown;
+    };
+    const Case cases[] = {
+        {NeedlePreset::Low, 1024, 21, 20.5078125f, {20, 1024}},
+        {NeedlePreset::Middle, 3072, 63, 20.5078125f, {20, 3072}},
+        {NeedlePreset::High, 6000, 123, 20.5f, {20, 6000}},
+    };
+    for (const Case& c : cases) {
+        MeterValues values = settings(250, 5000); // opened at 50 per mille
+        openNeedleDialog(values);
+        applyNeedlePreset(values, c.preset);
+        EXPECT_EQ(refreshNeedleDialog(values), c.shown) << c.nVULimit;
+        EXPECT_EQ(values.nVULimit, c.nVULimit);
+        EXPECT_EQ(values.nDelay, c.nDelay) << c.nVULimit;
+        EXPECT_EQ(values.decayPerMille, c.decay) << c.nVULimit;
+    }
+}
+
+} // namespace
+} // namespace dovrik
