@@ -31,7 +31,9 @@ int main(int argc, char** argv)
     std::unique_ptr<plevo::Form1> form;
     auto* splash = new plevo::Form2(pacer, [&] {
         form = std::make_unique<plevo::Form1>(dialogs, pacer, cdDevice, scratchBases);
-        QObject::connect(form.get(), &plevo::Form1::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+        // exit() rather than quit(): quit() first asks every window to close, and
+        // these windows answer a close with the quit question or the credits' cross.
+        QObject::connect(form.get(), &plevo::Form1::ended, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         form->show();
     });
     splash->run();

@@ -62,10 +62,8 @@ frmAbout::frmAbout(Pacer& pacer, QWidget* parent)
     lblVersion->adjustSize();
     lblVersion->move(twipsToPixels(2340), twipsToPixels(840));
 
-    lblDescription = new QLabel(QStringLiteral("Plevo draws the region of a player skin: click the corners of the "
-                                               "main window and save them as Region.txt. Written by %1 of the %2. %3")
-                                    .arg(kAuthorName, kMakerName, kLicence),
-                                this);
+    lblDescription = new QLabel(
+        QStringLiteral("The region editor for player skins, by %1, %2. %3").arg(kAuthorName, kMakerName, kLicence), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -72,7 +72,11 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(twipsRect(120, 120, 135, 135));
 
+    // The frames are narrow; their captions take the small type of a tool window.
+    QFont captionFont = font();
+    captionFont.setPixelSize(10);
     auto* frame1 = new QGroupBox(QStringLiteral("Element color"), this);
+    frame1->setFont(captionFont);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(twipsRect(720, 0, 1215, 735));
     connect(placeButton(frame1, "Image5", Icon::ColourWheelPin, "Link color", 280, 280), &PictureButton::clicked, this,
@@ -81,6 +85,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
             &Form3::Image4_Click);
 
     auto* frame2 = new QGroupBox(QStringLiteral("Fill mode"), this);
+    frame2->setFont(captionFont);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setGeometry(twipsRect(120, 840, 975, 735));
     // Two small circles mark the slider's ends: a thin outline, and a thick one.

@@ -38,6 +38,11 @@ Form2::Form2(Pacer& pacer, std::function<void()> showMainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Plevo"));
     setFixedSize(twipsToPixels(6960), twipsToPixels(3480));
+    // The picture is a pixel short of the window at the bottom.
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    setPalette(dark);
+    setAutoFillBackground(true);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -55,8 +60,8 @@ Form2::Form2(Pacer& pacer, std::function<void()> showMainWindow)
     Label2 = placeLabel(this, "Label2", QStringLiteral("Version 1.0"), arialFont(21.75), 3960, 1200);
     Label3 = placeLabel(this, "Label3", QStringLiteral("1998 ") + kMakerName, arialFont(14), 2880, 2160);
     Label4 = placeLabel(this, "Label4", QStringLiteral("\u00AE"), arialFont(10), 5840, 2150);
-    Label5 = placeLabel(this, "Label5", QStringLiteral("Written by %1\n%2").arg(kAuthorName, kMailAddress),
-                        arialFont(8), 4440, 2880);
+    Label5 = placeLabel(this, "Label5", QStringLiteral("By %1\n%2").arg(kAuthorName, kMailAddress), arialFont(8),
+                        4440, 2880);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
