@@ -363,5 +363,22 @@ TEST_F(MainWindow, AScratchFileProblemIsReportedAndNoPointIsLost)
     EXPECT_EQ(dialogs.messages().size(), 2u);
 }
 
+TEST_F(MainWindow, WithNoPlaceForScratchFilesItSaysSoOnceAndKeepsThePointsInMemory)
+{
+    dialogs.clear();
+    const QString missing = QDir(scratch.path()).filePath("missing");
+    Form1 alone(dialogs, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); }, QStringList{missing});
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.lastCall().text, "Plevo could not make its scratch folder in " + missing
+                                           + ": No such file or directory.\nYour points are kept in memory, and "
+                                             "saving works as usual.");
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(alone.scratchFolder(), "");
+
+    QDir(scratch.path()).mkdir("skin");
+    ASSERT_TRUE(alone.SaveRegionFile(QDir(scratch.path()).filePath("skin")).saved);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
 } // namespace
 } // namespace plevo::testing
