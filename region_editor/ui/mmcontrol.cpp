@@ -52,14 +52,14 @@ QPixmap glyph(CdCommand command)
     return pixmap;
 }
 
-struct ButtonSpec
+struct TransportButton
 {
     const char* name;
     CdCommand command;
     const char* toolTip;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr TransportButton kButtons[] = {
     {"Prev", CdCommand::Prev, "Previous track"}, {"Next", CdCommand::Next, "Next track"},
     {"Play", CdCommand::Play, "Play"},           {"Pause", CdCommand::Pause, "Pause"},
     {"Stop", CdCommand::Stop, "Stop"},           {"Eject", CdCommand::Eject, "Eject"},
@@ -72,15 +72,15 @@ MMControl::MMControl(std::unique_ptr<CdDevice> device, QWidget* parent)
     , m_device(std::move(device))
 {
     connect(m_device.get(), &CdDevice::answered, this, &MMControl::answered);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const TransportButton& entry : kButtons) {
         auto* button = new QToolButton(this);
-        button->setObjectName(QLatin1String(spec.name) + QLatin1String("Button"));
-        button->setIcon(QIcon(glyph(spec.command)));
+        button->setObjectName(QLatin1String(entry.name) + QLatin1String("Button"));
+        button->setIcon(QIcon(glyph(entry.command)));
         button->setIconSize(kGlyphSize);
-        button->setToolTip(QLatin1String(spec.toolTip));
-        button->setAccessibleName(QLatin1String(spec.toolTip));
+        button->setToolTip(QLatin1String(entry.toolTip));
+        button->setAccessibleName(QLatin1String(entry.toolTip));
         button->setEnabled(false);
-        connect(button, &QToolButton::clicked, this, [this, command = spec.command] { press(command); });
+        connect(button, &QToolButton::clicked, this, [this, command = entry.command] { press(command); });
         m_buttons.push_back(button);
     }
 }

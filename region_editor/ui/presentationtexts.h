@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pointstore.h"
+#include "textconversion.h"
 
 #include <QFont>
 #include <QString>
@@ -10,8 +11,8 @@ namespace plevo {
 
 inline const QString kMakerName = QStringLiteral("Plevo Project");
 inline const QString kAuthorName = QStringLiteral("the Plevo developers");
-inline const QString kWebPage = QString::fromLatin1(kHomePage.data(), kHomePage.size());
-inline const QString kMailAddress = QString::fromLatin1(kContact.data(), kContact.size());
+inline const QString kWebPage = kit::toQString(kHomePage);
+inline const QString kMailAddress = kit::toQString(kContact);
 inline const QString kLicence = QStringLiteral("Free software under the MIT licence.");
 
 // Arial where the desktop has it, else a sans serif of the same widths.
