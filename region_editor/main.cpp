@@ -1,11 +1,16 @@
+#include "cdiodrive.h"
 #include "commandline.h"
 #include "dialogs.h"
-#include "form1.h"
+#include "mainwindow.h"
+#include "pacer.h"
+#include "qtaudioout.h"
+#include "splashwindow.h"
 
 #include <QApplication>
 #include <QDir>
 
 #include <iostream>
+#include <memory>
 
 namespace {
 constexpr kit::ProgramInfo kPlevo{"plevo", "Plevo", "1.0",
@@ -23,12 +28,28 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
     app.setApplicationName(QStringLiteral("Plevo"));
-    // The program ends only through its quit question, never by a window closing.
+    // The program ends only through its quit question and its credits, never by
+    // a window closing.
     app.setQuitOnLastWindowClosed(false);
 
     kit::SystemDialogs dialogs;
-    plevo::Form1 form(dialogs, QDir::tempPath());
-    QObject::connect(&form, &plevo::Form1::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    form.show();
+    plevo::SystemPacer pacer;
+    const auto cdDevice = [] {
+        return std::make_unique<plevo::ThreadedCdDevice>(
+            [] { return std::make_unique<plevo::CdioDrive>(plevo::CdioDrive::Source::Drive, std::string()); },
+            [] { return std::make_unique<plevo::QtAudioOut>(); });
+    };
+    // QDir::tempPath() is empty when TMPDIR names no directory; /tmp stands in then.
+    const QStringList scratchBases = {QDir::tempPath(), QStringLiteral("/tmp")};
+
+    std::unique_ptr<plevo::Form1> form;
+    auto* splash = new plevo::Form2(pacer, [&] {
+        form = std::make_unique<plevo::Form1>(dialogs, pacer, cdDevice, scratchBases);
+        // exit() rather than quit(): quit() first asks every window to close, and
+        // these windows answer a close with the quit question or the credits' cross.
+        QObject::connect(form.get(), &plevo::Form1::ended, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        form->show();
+    });
+    splash->run();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "mainlayout.h"
 
+#include "twips.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -102,6 +104,11 @@ int readoutScale(float pictureWidthTwips)
 int readoutValue(float positionTwips, int scale)
 {
     return static_cast<int>(std::floor(positionTwips / static_cast<float>(scale))) + 1;
+}
+
+int readoutAtPixel(int pixel, float pictureWidthTwips)
+{
+    return readoutValue(static_cast<float>(pixelsToTwips(pixel)), readoutScale(pictureWidthTwips));
 }
 
 } // namespace plevo

@@ -51,4 +51,8 @@ int readoutScale(float pictureWidthTwips);
 // pixel's number counted from 1, i.e. the coordinate of its lower right corner.
 int readoutValue(float positionTwips, int scale);
 
+// The readout for the screen pixel `pixel`, counted from the edge of a picture
+// `pictureWidthTwips` wide.
+int readoutAtPixel(int pixel, float pictureWidthTwips);
+
 } // namespace plevo

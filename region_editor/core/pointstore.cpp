@@ -13,12 +13,8 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 constexpr int kStarredWidth = 44;
 
-// The project's home page and contact, shown in the file's comment block.
-constexpr std::string_view kHomePage = "https://plevo.example.org";
-constexpr std::string_view kContact = "regions@plevo.example.org";
-
-// Appends without following a symbolic link: the scratch files live in a shared
-// temporary directory, where a planted link must not redirect our writes.
+// Appends without following a symbolic link: nothing but our own two files
+// belongs in the scratch folder, so a link found there is refused.
 std::string appendToFile(const std::filesystem::path& path, std::string_view bytes)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
@@ -40,11 +36,12 @@ std::string appendToFile(const std::filesystem::path& path, std::string_view byt
     return error == 0 ? std::string() : std::strerror(error);
 }
 
-std::optional<FileProblem> problemIf(const std::string& reason, FileRole role, const std::filesystem::path& path)
+std::optional<FileProblem> problemIf(const std::string& reason, FileRole role, FileAction action,
+                                     const std::filesystem::path& path)
 {
     if (reason.empty())
         return std::nullopt;
-    return FileProblem{role, path, reason};
+    return FileProblem{role, action, path, reason};
 }
 
 } // namespace
@@ -113,12 +110,25 @@ std::string PointStore::listFileText() const
 
 std::optional<FileProblem> PointStore::rewriteBothFiles()
 {
-    if (auto problem = problemIf(kit::replaceFile(countFile(), countFileText()), FileRole::CountFile, countFile()))
+    if (!keepsFiles())
+        return std::nullopt;
+    if (auto problem = problemIf(kit::replaceFile(countFile(), countFileText()), FileRole::CountFile,
+                                 FileAction::Write, countFile()))
         return problem;
-    if (auto problem = problemIf(kit::replaceFile(listFile(), listFileText()), FileRole::ListFile, listFile()))
+    if (auto problem = problemIf(kit::replaceFile(listFile(), listFileText()), FileRole::ListFile, FileAction::Write,
+                                 listFile()))
         return problem;
     m_filesInStep = true;
     return std::nullopt;
+}
+
+std::optional<FileProblem> PointStore::readBothFiles(std::string& count, std::string& list)
+{
+    if (auto problem = problemIf(kit::readWholeFile(countFile(), count, kScratchFileSizeLimit), FileRole::CountFile,
+                                 FileAction::Read, countFile()))
+        return problem;
+    return problemIf(kit::readWholeFile(listFile(), list, kScratchFileSizeLimit), FileRole::ListFile, FileAction::Read,
+                     listFile());
 }
 
 std::optional<FileProblem> PointStore::NewFile()
@@ -144,10 +154,11 @@ std::optional<FileProblem> PointStore::UpdateFiles()
         return rewriteBothFiles();
 
     m_filesInStep = false;
-    if (auto problem = problemIf(kit::replaceFile(countFile(), countFileText()), FileRole::CountFile, countFile()))
+    if (auto problem = problemIf(kit::replaceFile(countFile(), countFileText()), FileRole::CountFile,
+                                 FileAction::Write, countFile()))
         return problem;
     const std::string point = m_index.lastX + ',' + m_index.lastY + ',';
-    if (auto problem = problemIf(appendToFile(listFile(), point), FileRole::ListFile, listFile()))
+    if (auto problem = problemIf(appendToFile(listFile(), point), FileRole::ListFile, FileAction::Write, listFile()))
         return problem;
     m_filesInStep = true;
     return std::nullopt;
@@ -155,34 +166,39 @@ std::optional<FileProblem> PointStore::UpdateFiles()
 
 SaveResult PointStore::SaveRegionFile(const std::filesystem::path& directory)
 {
-    if (!m_filesInStep) {
-        if (auto problem = rewriteBothFiles())
-            return {false, problem};
-    }
-
-    std::string count;
-    if (auto problem = problemIf(kit::readWholeFile(countFile(), count, kScratchFileSizeLimit), FileRole::CountFile, countFile())) {
-        m_filesInStep = false;
-        return {false, problem};
-    }
-    std::string list;
-    if (auto problem = problemIf(kit::readWholeFile(listFile(), list, kScratchFileSizeLimit), FileRole::ListFile, listFile())) {
-        m_filesInStep = false;
-        return {false, problem};
+    std::string count = countFileText();
+    std::string list = listFileText();
+    std::optional<FileProblem> scratchProblem;
+    if (keepsFiles()) {
+        if (!m_filesInStep)
+            scratchProblem = rewriteBothFiles();
+        std::string countRead;
+        std::string listRead;
+        if (!scratchProblem)
+            scratchProblem = readBothFiles(countRead, listRead);
+        if (scratchProblem) {
+            m_filesInStep = false;
+        } else {
+            count = std::move(countRead);
+            list = std::move(listRead);
+        }
     }
     if (!list.empty() && list.back() == ',')
         list.pop_back();
 
     const std::filesystem::path target = directory / kRegionFileName;
     const std::string text = regionFileHeader() + count + list + std::string(kCrLf);
-    if (auto problem = problemIf(kit::replaceFile(target, text), FileRole::RegionFile, target))
+    if (auto problem = problemIf(kit::replaceFile(target, text), FileRole::RegionFile, FileAction::Write, target))
         return {false, problem};
 
-    return {true, NewFile()};
+    auto emptied = NewFile();
+    return {true, scratchProblem ? scratchProblem : emptied};
 }
 
 void PointStore::deleteFiles()
 {
+    if (!keepsFiles())
+        return;
     // Nothing is left to tell the author at this point; a file that cannot be
     // removed stays behind in the temporary directory.
     ::unlink(listFile().c_str());

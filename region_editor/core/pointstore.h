@@ -13,6 +13,10 @@ namespace plevo {
 inline constexpr std::string_view kCountFileName = "~NP~01.tmp";
 inline constexpr std::string_view kListFileName = "~PL~01.tmp";
 inline constexpr std::string_view kRegionFileName = "Region.txt";
+// The project's home page and contact, in the region file's comment block and in
+// the presentation windows.
+inline constexpr std::string_view kHomePage = "https://plevo.example.org";
+inline constexpr std::string_view kContact = "regions@plevo.example.org";
 // Far more than anyone clicks: a million points take under 10 MB.
 inline constexpr std::uintmax_t kScratchFileSizeLimit = 64u << 20;
 
@@ -25,10 +29,12 @@ struct PointIndex
 };
 
 enum class FileRole { CountFile, ListFile, RegionFile };
+enum class FileAction { Write, Read };
 
 struct FileProblem
 {
     FileRole role;
+    FileAction action;
     std::filesystem::path path;
     std::string reason; // the system's words
 };
@@ -36,7 +42,8 @@ struct FileProblem
 struct SaveResult
 {
     bool saved = false;
-    // Why nothing was saved; or, after a save, a scratch file that could not be emptied.
+    // Why nothing was saved; or, after a save, a scratch file that could not be
+    // written or read.
     std::optional<FileProblem> problem;
 };
 
@@ -51,10 +58,13 @@ std::string starredLine(std::string_view text);
 // the count file ("NumPoints=" total CR LF, rewritten whole) and the list file
 // ("PointList=" and "x,y," per point, appended to). The points are also kept in
 // memory, so that a scratch file that could not be written does not lose a point:
-// the next successful write brings both files back in step.
+// the next successful write brings both files back in step, and a save that
+// cannot use the files writes the points it holds.
 class PointStore
 {
 public:
+    // The scratch files live in `scratchDirectory`; with an empty path there are
+    // none and the points are only held in memory.
     explicit PointStore(std::filesystem::path scratchDirectory);
 
     const PointIndex& index() const { return m_index; }
@@ -71,8 +81,10 @@ public:
 
     // Writes `directory`/Region.txt from the scratch files behind the fixed
     // header, replacing any file of that name, then empties the point list.
-    // When the region file cannot be written, nothing changes: not the points,
-    // not the scratch files, not an existing Region.txt.
+    // Scratch files that cannot be written or read do not stop the save: the
+    // points held in memory are written instead, and the problem comes back with
+    // the saved result. When the region file cannot be written, nothing changes:
+    // not the points, not the scratch files, not an existing Region.txt.
     SaveResult SaveRegionFile(const std::filesystem::path& directory);
 
     // Deletes the list file, then the count file. A file that is already gone is fine.
@@ -81,6 +93,8 @@ public:
 private:
     std::optional<FileProblem> UpdateFiles();
     std::optional<FileProblem> rewriteBothFiles();
+    std::optional<FileProblem> readBothFiles(std::string& count, std::string& list);
+    bool keepsFiles() const { return !m_directory.empty(); }
     std::string countFileText() const;
     std::string listFileText() const;
 

@@ -79,11 +79,11 @@ TEST(Readout, NamesTheSameSkinPixelAtEveryMagnification)
     struct Case
     {
         int screenPixelsPerSkinPixel;
-        int scale;
+        float pictureWidth;
     };
-    for (const Case c : {Case{1, 15}, Case{2, 30}, Case{4, 60}}) {
+    for (const Case c : {Case{1, 4125}, Case{2, 8250}, Case{4, 16500}}) {
         SCOPED_TRACE(c.screenPixelsPerSkinPixel);
-        const auto readAt = [&](int screenPixel) { return plevo::readoutValue(screenPixel * 15.0f, c.scale); };
+        const auto readAt = [&](int screenPixel) { return plevo::readoutAtPixel(screenPixel, c.pictureWidth); };
         const int n = c.screenPixelsPerSkinPixel;
         EXPECT_EQ(readAt(0), 1);                 // first column
         EXPECT_EQ(readAt(n - 1), 1);             // still the first skin pixel

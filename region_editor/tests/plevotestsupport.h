@@ -1,9 +1,12 @@
 #pragma once
 
-#include "form1.h"
+#include "creditswindow.h"
+#include "fakecd.h"
+#include "mainwindow.h"
 #include "picturebutton.h"
 #include "qtprinters.h"
 #include "scripteddialogs.h"
+#include "virtualpacer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,15 +21,27 @@
 
 namespace plevo::testing {
 
-// A main window on its own scratch directory, driven through its controls.
+// A main window with its scratch folder inside the test's own temporary folder,
+// a fake CD drive and virtual time, driven through its controls.
 class PlevoWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(scratch.isValid());
-        form = std::make_unique<Form1>(dialogs, scratch.path());
+        form = makeForm();
         form->show();
+        // A test that quits and has no more to say about the credits closes them
+        // at their first step.
+        pacer.onWait = [this] {
+            if (Form9* credits = form ? form->creditsWindow() : nullptr)
+                clickIn(credits->findChild<PictureButton*>("Image1"));
+        };
+    }
+    std::unique_ptr<Form1> makeForm()
+    {
+        return std::make_unique<Form1>(
+            dialogs, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); }, QStringList{scratch.path()});
     }
     void TearDown() override
     {
@@ -43,7 +58,7 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    void click(const char* name) const { clickIn(control<kit::PictureButton>(name)); }
+    void click(const char* name) const { clickIn(control<PictureButton>(name)); }
     static void clickIn(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
     bool shown(const char* name) const { return control(name)->isVisible(); }
 
@@ -65,12 +80,14 @@ protected:
 
     QString scratchFile(const char* name) const
     {
-        QFile file(QDir(scratch.path()).filePath(QLatin1String(name)));
+        QFile file(QDir(form->scratchFolder()).filePath(QLatin1String(name)));
         return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QStringLiteral("<missing>");
     }
 
     QTemporaryDir scratch;
     kit::testing::ScriptedDialogs dialogs;
+    VirtualPacer pacer;
+    FakeDisc disc;
     std::unique_ptr<Form1> form;
 };
 

@@ -183,24 +183,35 @@ TEST_F(PointStoreTest, ASaveBringsScratchFilesThatFellOutOfStepBackFirst)
     EXPECT_EQ(read(skin / "Region.txt"), kHeader + "NumPoints=2\r\nPointList=5,6,7,8\r\n");
 }
 
-TEST_F(PointStoreTest, AppendingNeverFollowsALinkPlantedInTheTemporaryDirectory)
+TEST_F(PointStoreTest, ScratchFilesThatCannotBeWrittenDoNotStopASave)
 {
     PointStore store(scratch);
     ASSERT_FALSE(store.NewFile());
-    const fs::path victim = root / "victim.txt";
-    write(victim, "untouched");
-    fs::remove(scratch / "~PL~01.tmp");
-    fs::create_symlink(victim, scratch / "~PL~01.tmp");
+    ASSERT_FALSE(store.recordPoint("5", "6"));
+    fs::remove_all(scratch); // a temporary directory cleaned, or gone read-only, under a running copy
+    ASSERT_TRUE(store.recordPoint("7", "8"));
 
-    const auto problem = store.recordPoint("1", "1");
-    ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->role, FileRole::ListFile);
-    EXPECT_EQ(read(victim), "untouched");
+    const plevo::SaveResult result = store.SaveRegionFile(skin);
+    EXPECT_TRUE(result.saved);
+    ASSERT_TRUE(result.problem);
+    EXPECT_EQ(result.problem->role, FileRole::CountFile);
+    EXPECT_EQ(result.problem->action, plevo::FileAction::Write);
+    EXPECT_EQ(read(skin / "Region.txt"), kHeader + "NumPoints=2\r\nPointList=5,6,7,8\r\n");
+    EXPECT_EQ(store.index().total, "0");
+}
 
-    EXPECT_FALSE(store.recordPoint("2", "2"));
-    EXPECT_EQ(read(victim), "untouched");
-    EXPECT_FALSE(fs::is_symlink(scratch / "~PL~01.tmp"));
-    EXPECT_EQ(read(scratch / "~PL~01.tmp"), "PointList=1,1,2,2,");
+TEST_F(PointStoreTest, WithoutAScratchFolderThePointsAreKeptInMemoryOnly)
+{
+    PointStore store({});
+    EXPECT_FALSE(store.NewFile());
+    EXPECT_FALSE(store.recordPoint("1", "2"));
+    EXPECT_FALSE(store.recordPoint("3", "4"));
+    const plevo::SaveResult result = store.SaveRegionFile(skin);
+    EXPECT_TRUE(result.saved);
+    EXPECT_FALSE(result.problem);
+    EXPECT_EQ(read(skin / "Region.txt"), kHeader + "NumPoints=2\r\nPointList=1,2,3,4\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 2); // tmp and skin only
+    store.deleteFiles();
 }
 
 TEST_F(PointStoreTest, DeletingTheScratchFilesIsQuietWhenTheyAreAlreadyGone)

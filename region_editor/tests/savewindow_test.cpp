@@ -3,9 +3,15 @@
 #include "directorylists.h"
 #include "diskfull.h"
 #include "expectedheader.h"
-#include "form7.h"
-#include "form8.h"
+#include "hostdirectorywindow.h"
+#include "savewindow.h"
+#include "textconversion.h"
+#include "unprivileged.h"
 
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <unistd.h>
 
 using kit::MessageButtons;
 using kit::MessageIcon;
@@ -14,6 +20,18 @@ namespace plevo::testing {
 namespace {
 
 const QByteArray kHeader = QByteArray::fromStdString(kRegionHeader);
+
+// Gives a root test process's files to the user it acts as inside Unprivileged.
+void handOverToTheUnprivilegedUser(const QString& path)
+{
+    if (::geteuid() != 0)
+        return;
+    const std::filesystem::path top = kit::toPath(path);
+    static_cast<void>(::lchown(top.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(top))
+        static_cast<void>(
+            ::lchown(entry.path().c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+}
 
 class SaveWindow : public PlevoWindowTest
 {
@@ -40,7 +58,7 @@ protected:
     }
     static void press(QWidget* window, const char* name)
     {
-        clickIn(window->findChild<kit::PictureButton*>(QLatin1String(name)));
+        clickIn(window->findChild<PictureButton*>(QLatin1String(name)));
     }
     static QByteArray contents(const QString& path)
     {
@@ -80,46 +98,100 @@ TEST_F(SaveWindow, OpensAtTheCurrentDirectoryAndSavesThereEmptyingThePointList)
     EXPECT_TRUE(dialogs.calls().empty());
 }
 
-TEST_F(SaveWindow, ASaveThatCannotBeWrittenKeepsTheWindowThePointsAndTheOldFile)
+// Every way a save can meet the file system, as an ordinary user (CI runs as
+// root, whom permissions do not stop). A failed save shows the kit's one
+// could-not-save message and leaves the window, the points and any old file as
+// they were, with no temporary file behind; odd places that can take the file do.
+TEST_F(SaveWindow, SavesFailSafelyOrSucceedWhereverTheFileSystemAllows)
 {
-    clickPicture({9, 4});
-    QDir(skins.path()).mkdir("gone");
-    Form7* window = openSaveWindow();
-    window->setDirectory(skins.filePath("gone"));
-    QDir(skins.path()).rmdir("gone");
-
-    press(window, "Image2");
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.lastCall().title, "Save file");
-    EXPECT_EQ(dialogs.lastCall().text,
-              "Could not save " + QDir(skins.path()).canonicalPath() + "/gone/Region.txt: No such file or directory.");
-    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Critical);
-    EXPECT_EQ(dialogs.lastCall().buttons, MessageButtons::Ok);
-    EXPECT_EQ(form->status(), "Save file failed");
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(form->pointIndex().total, "1");
-    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=10,5,");
-
-    // A full disk, with a Region.txt already there.
-    QFile old(skins.filePath("Region.txt"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("the author's region\r\n");
-    old.close();
-    window->setDirectory(skins.path());
+    const QByteArray old = "the author's region\r\n";
+    const QByteArray saved = kHeader + "NumPoints=1\r\nPointList=10,5\r\n";
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    struct Case
     {
-        const kit::testing::FileSizeLimit diskFull(64);
-        press(window, "Image2");
+        const char* what;
+        std::function<void(const QDir& dir)> prepare;
+        const char* failure; // the system's reason, or null for a save that works
+        QByteArray regionAfter; // what the directory's Region.txt then reads (through any link)
+        bool diskFull = false;
+    };
+    const Case cases[] = {
+        {"a read-only directory", [](const QDir& dir) { QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner); },
+         "Permission denied", "<missing>"},
+        {"a directory removed before the save", [](const QDir& dir) { QDir().rmdir(dir.path()); },
+         "No such file or directory", "<missing>"},
+        {"a full disk", [&](const QDir& dir) { write(dir.filePath("Region.txt"), old); }, "File too large", old, true},
+        {"a read-only Region.txt",
+         [&](const QDir& dir) {
+             write(dir.filePath("Region.txt"), old);
+             QFile(dir.filePath("Region.txt")).setPermissions(QFile::ReadOwner | QFile::ReadOther);
+         },
+         "Permission denied", old},
+        {"a Region.txt that links to a file elsewhere",
+         [&](const QDir& dir) {
+             QDir(skins.path()).mkdir("elsewhere");
+             write(skins.filePath("elsewhere/Region.txt"), old);
+             QFile::link("../elsewhere/Region.txt", dir.filePath("Region.txt"));
+         },
+         nullptr, saved},
+        {"a directory that takes no new file, holding a writable Region.txt",
+         [&](const QDir& dir) {
+             write(dir.filePath("Region.txt"), old);
+             QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+         },
+         nullptr, saved},
+    };
+
+    // The tests' folders belong to whoever the save acts as.
+    QFile(skins.path()).setPermissions(QFile::permissions(skins.path()) | QFile::ExeOther | QFile::WriteOther);
+    handOverToTheUnprivilegedUser(scratch.path());
+    Form7* window = openSaveWindow();
+    int index = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QDir dir(skins.filePath(QStringLiteral("case%1").arg(index++)));
+        form->NewFile();
+        clickPicture({9, 4});
+        dialogs.clear();
+        {
+            const kit::testing::Unprivileged asAnOrdinaryUser;
+            QDir().mkpath(dir.path());
+            window->setDirectory(dir.path());
+            c.prepare(dir);
+            std::optional<kit::testing::FileSizeLimit> diskFull;
+            if (c.diskFull)
+                diskFull.emplace(64);
+            press(window, "Image2");
+        }
+
+        EXPECT_EQ(contents(dir.filePath("Region.txt")), c.regionAfter);
+        if (dir.exists())
+            EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
+                      c.regionAfter == "<missing>" ? QStringList() : QStringList{"Region.txt"});
+        if (c.failure) {
+            ASSERT_EQ(dialogs.messages().size(), 1u);
+            EXPECT_EQ(dialogs.lastCall().title, "Save file");
+            EXPECT_EQ(dialogs.lastCall().text, kit::couldNotSaveText(window->directory() + "/Region.txt", c.failure));
+            EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Critical);
+            EXPECT_EQ(dialogs.lastCall().buttons, MessageButtons::Ok);
+            EXPECT_EQ(form->status(), "Save file failed");
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(form->pointIndex().total, "1");
+            EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=10,5,");
+        } else {
+            EXPECT_TRUE(dialogs.calls().empty());
+            EXPECT_EQ(form->status(), "Save file OK");
+            EXPECT_EQ(form->pointIndex().total, "0");
+            window = openSaveWindow();
+        }
+        QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-
-    EXPECT_EQ(dialogs.messages().size(), 2u);
-    EXPECT_TRUE(dialogs.lastCall().text.endsWith("/Region.txt: File too large."));
-    EXPECT_EQ(contents(skins.filePath("Region.txt")), "the author's region\r\n");
-    EXPECT_EQ(QDir(skins.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    EXPECT_TRUE(window->isVisible());
-
-    press(window, "Image2");
-    EXPECT_EQ(contents(skins.filePath("Region.txt")), kHeader + "NumPoints=1\r\nPointList=10,5\r\n");
-    EXPECT_EQ(form->status(), "Save file OK");
+    EXPECT_TRUE(QFileInfo(skins.filePath("case4/Region.txt")).isSymLink());
+    EXPECT_EQ(contents(skins.filePath("elsewhere/Region.txt")), saved);
 }
 
 TEST_F(SaveWindow, HelpTextsAreShownExactly)
@@ -185,11 +257,14 @@ TEST_F(SaveWindow, TheDirectoryListShowsAncestorsThenSubfoldersAndMovesOnActivat
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, root);
     EXPECT_EQ(window->directory(), "/");
 
+    // The save goes wherever the list stands when it is pressed.
+    list->setPath(winamp + "/Skins/Mine");
     press(window, "Image2");
     EXPECT_EQ(form->status(), "Save file OK");
+    EXPECT_TRUE(QFile::exists(winamp + "/Skins/Mine/Region.txt"));
 }
 
-TEST_F(SaveWindow, ChoosingADriveMovesToItsRootAndTheNextSaveGoesThere)
+TEST_F(SaveWindow, ChoosingADriveMovesToItsRoot)
 {
     Form7* window = openSaveWindow();
     auto* drives = window->findChild<DriveList*>("Drive1");

@@ -11,8 +11,8 @@ namespace {
 
 QRect toPixels(const QRect& twips)
 {
-    return {kit::twipsToPixels(twips.x()), kit::twipsToPixels(twips.y()), kit::twipsToPixels(twips.width()),
-            kit::twipsToPixels(twips.height())};
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
 }
 
 } // namespace

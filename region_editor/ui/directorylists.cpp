@@ -1,6 +1,6 @@
 #include "directorylists.h"
 
-#include "artwork.h"
+#include "icons.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,7 +57,6 @@ void DirectoryList::setPath(const QString& path)
         return;
     m_path = cleaned;
     rebuild();
-    emit pathChanged(m_path);
 }
 
 void DirectoryList::rebuild()

@@ -18,9 +18,6 @@ public:
     QString path() const { return m_path; }
     void setPath(const QString& path);
 
-signals:
-    void pathChanged(const QString& path);
-
 private:
     void rebuild();
 

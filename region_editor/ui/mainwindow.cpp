@@ -1,18 +1,19 @@
-#include "form1.h"
+#include "mainwindow.h"
 
-#include "artwork.h"
+#include "builtinskin.h"
 #include "dialogs.h"
-#include "form4.h"
-#include "form7.h"
-#include "form8.h"
+#include "displaybox.h"
+#include "icons.h"
+#include "pacer.h"
 #include "picturebutton.h"
+#include "scratchfolder.h"
 #include "skinpicture.h"
+#include "textconversion.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
 
@@ -27,8 +28,8 @@ const QString kProgramTitle = QStringLiteral("Plevo 1.0 - Skin Region Editor");
 
 QRect toPixels(const TwipsRect& r)
 {
-    return {kit::twipsToPixels(r.left), kit::twipsToPixels(r.top), kit::twipsToPixels(r.width),
-            kit::twipsToPixels(r.height)};
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
 }
 
 QFont statusFont()
@@ -48,14 +49,19 @@ QFont labelFont()
     return font;
 }
 
-QLineEdit* displayBox(const char* name, QWidget* parent)
+std::vector<std::filesystem::path> toPaths(const QStringList& directories)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setTextMargins(0, 0, 0, 0);
-    return box;
+    std::vector<std::filesystem::path> paths;
+    for (const QString& directory : directories)
+        paths.push_back(kit::toPath(directory));
+    return paths;
+}
+
+void bringUp(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 struct PanelButton
@@ -70,10 +76,14 @@ struct PanelButton
 
 } // namespace
 
-Form1::Form1(kit::Dialogs& dialogs, const QString& scratchDirectory, QWidget* parent)
+Form1::Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, const QStringList& scratchBases,
+             QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_dialogs(dialogs)
-    , m_points(scratchDirectory.toStdString())
+    , m_pacer(pacer)
+    , m_makeCdDevice(std::move(makeCdDevice))
+    , m_scratch(makeScratchFolder(toPaths(scratchBases)))
+    , m_points(m_scratch.path)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Plevo"));
@@ -82,8 +92,13 @@ Form1::Form1(kit::Dialogs& dialogs, const QString& scratchDirectory, QWidget* pa
     applyLayout();
 
     setStatus(QStringLiteral("Plevo 1.0"));
-    if (auto problem = m_points.NewFile())
-        reportScratchProblem(*problem);
+    if (m_scratch.path.empty())
+        m_dialogs.message(this, QStringLiteral("Plevo"),
+                          QStringLiteral("Plevo could not make its scratch folder in %1: %2.\n"
+                                         "Your points are kept in memory, and saving works as usual.")
+                              .arg(kit::fromPath(m_scratch.refusingBase), kit::fromSystemText(m_scratch.reason)),
+                          kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+    noteScratchFiles(m_points.NewFile());
 }
 
 Form1::~Form1() = default;
@@ -110,10 +125,10 @@ void Form1::buildControls(const QString& title)
         {"Image8", Icon::ArrowUpOverBars, 0, 0, "Tools", &Form1::Image8_Click},
         {"Image6", Icon::Cross, 0, 0, "Quit", &Form1::Image6_Click},
     };
-    kit::PictureButton** bottomSlots[] = {&Image4, &Image18, &Image8, &Image6};
+    PictureButton** bottomSlots[] = {&Image4, &Image18, &Image8, &Image6};
     for (size_t i = 0; i < std::size(bottomRow); ++i) {
         auto* button = placeButton(Frame1, bottomRow[i].name, bottomRow[i].icon, bottomRow[i].toolTip, 0, 0);
-        connect(button, &kit::PictureButton::clicked, this, bottomRow[i].handler);
+        connect(button, &PictureButton::clicked, this, bottomRow[i].handler);
         *bottomSlots[i] = button;
     }
 
@@ -123,11 +138,11 @@ void Form1::buildControls(const QString& title)
     Label2->setObjectName(QStringLiteral("Label2"));
     for (QLabel* label : {Label1, Label2})
         label->setFont(labelFont());
-    Text1 = displayBox("Text1", Frame1);
-    Text2 = displayBox("Text2", Frame1);
+    Text1 = new DisplayBox("Text1", Frame1);
+    Text2 = new DisplayBox("Text2", Frame1);
     Text1->setText(QStringLiteral("0"));
     Text2->setText(QStringLiteral("0"));
-    for (QLineEdit* readout : {Text1, Text2}) {
+    for (DisplayBox* readout : {Text1, Text2}) {
         // Three digits have to fit the narrow boxes.
         QFont font = readout->font();
         font.setPixelSize(10);
@@ -143,7 +158,7 @@ void Form1::buildControls(const QString& title)
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    Text3 = displayBox("Text3", Frame1);
+    Text3 = new DisplayBox("Text3", Frame1);
     Text3->setFont(statusFont());
     Text3->setAccessibleName(QStringLiteral("Status"));
     QPalette statusPalette = Text3->palette();
@@ -180,7 +195,7 @@ void Form1::buildControls(const QString& title)
         for (const PanelButton& entry : buttons) {
             auto* button = placeButton(panel, entry.name, entry.icon, entry.toolTip, entry.leftTwips, entry.topTwips);
             button->move(button->pos() + QPoint(border, border));
-            connect(button, &kit::PictureButton::clicked, this, entry.handler);
+            connect(button, &PictureButton::clicked, this, entry.handler);
         }
     }
 }
@@ -198,12 +213,12 @@ QFrame* Form1::buildPanel(const char* name)
 
 void Form1::applyLayout()
 {
-    setFixedSize(kit::twipsToPixels(m_layout.formWidth), kit::twipsToPixels(m_layout.formHeight));
+    setFixedSize(twipsToPixels(m_layout.formWidth), twipsToPixels(m_layout.formHeight));
     Frame1->setGeometry(toPixels(m_layout.Frame1));
     Image1->setGeometry(toPixels(m_layout.Image1));
     for (auto [line, model] : {std::pair{Line7, m_layout.Line7}, std::pair{Line8, m_layout.Line8}}) {
-        const int x1 = kit::twipsToPixels(model.x1);
-        line->setGeometry(x1, kit::twipsToPixels(model.y1), kit::twipsToPixels(model.x2) - x1, 1);
+        const int x1 = twipsToPixels(model.x1);
+        line->setGeometry(x1, twipsToPixels(model.y1), twipsToPixels(model.x2) - x1, 1);
     }
     const std::pair<QWidget*, const TwipsRect*> placed[] = {
         {Image4, &m_layout.Image4},     {Image18, &m_layout.Image18},   {Image8, &m_layout.Image8},
@@ -259,20 +274,20 @@ void Form1::NewFile()
 {
     const auto problem = m_points.NewFile();
     showNewFileEffects();
-    if (problem)
-        reportScratchProblem(*problem);
+    noteScratchFiles(problem);
 }
 
 SaveResult Form1::SaveRegionFile(const QString& directory)
 {
-    SaveResult result = m_points.SaveRegionFile(directory.toStdString());
+    SaveResult result = m_points.SaveRegionFile(kit::toPath(directory));
     if (result.saved) {
         showNewFileEffects();
-        if (result.problem)
-            reportScratchProblem(*result.problem);
+        noteScratchFiles(result.problem);
     }
     return result;
 }
+
+QString Form1::scratchFolder() const { return kit::fromPath(m_scratch.path); }
 
 void Form1::refreshPointIndexWindow()
 {
@@ -280,12 +295,20 @@ void Form1::refreshPointIndexWindow()
         m_form4->showIndex(m_points.index());
 }
 
-void Form1::reportScratchProblem(const FileProblem& problem)
+void Form1::noteScratchFiles(const std::optional<FileProblem>& problem)
 {
+    if (!problem) {
+        m_scratchProblemShown = false;
+        return;
+    }
+    if (m_scratchProblemShown)
+        return;
+    m_scratchProblemShown = true;
+    const QString failed = problem->action == FileAction::Write ? QStringLiteral("written") : QStringLiteral("read");
     m_dialogs.message(this, QStringLiteral("Plevo"),
-                      QStringLiteral("The scratch file %1 could not be written: %2.\n"
-                                     "Your points are kept; the file is brought up to date at the next change.")
-                          .arg(QString::fromStdString(problem.path.string()), QString::fromStdString(problem.reason)),
+                      QStringLiteral("The scratch file %1 could not be %2: %3.\n"
+                                     "Your points are kept in memory, and saving works as usual.")
+                          .arg(kit::fromPath(problem->path), failed, kit::fromSystemText(problem->reason)),
                       kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
 }
 
@@ -295,9 +318,7 @@ void Form1::showSaveWindow()
         m_form7 = new Form7(*this, m_dialogs);
         m_form7->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_form7->show();
-    m_form7->raise();
-    m_form7->activateWindow();
+    bringUp(m_form7);
 }
 
 void Form1::showHostDirectoryWindow()
@@ -306,18 +327,25 @@ void Form1::showHostDirectoryWindow()
         m_form8 = new Form8(m_dialogs, this);
         m_form8->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_form8->show();
-    m_form8->raise();
-    m_form8->activateWindow();
+    bringUp(m_form8);
+}
+
+void Form1::showAboutWindow()
+{
+    if (m_about) {
+        bringUp(m_about);
+        return;
+    }
+    m_about = new frmAbout(m_pacer, this);
+    m_about->setAttribute(Qt::WA_DeleteOnClose);
+    m_about->showAndSlide();
 }
 
 void Form1::Image1_MouseMove(QPointF position)
 {
-    const int scale = readoutScale(m_layout.Image1.width);
-    const float x = std::floor(position.x()) * kit::kTwipsPerPixel;
-    const float y = std::floor(position.y()) * kit::kTwipsPerPixel;
-    Text1->setText(QString::number(readoutValue(x, scale)));
-    Text2->setText(QString::number(readoutValue(y, scale)));
+    const float width = m_layout.Image1.width;
+    Text1->setText(QString::number(readoutAtPixel(static_cast<int>(std::floor(position.x())), width)));
+    Text2->setText(QString::number(readoutAtPixel(static_cast<int>(std::floor(position.y())), width)));
 }
 
 void Form1::Image1_Click()
@@ -326,10 +354,9 @@ void Form1::Image1_Click()
     setStatus(QStringLiteral("Last point -- X:") + Text1->text() + QStringLiteral(" Y:") + Text2->text());
     if (!m_form4)
         m_form4 = new Form4(*this, m_dialogs);
-    const auto problem = m_points.recordPoint(Text1->text().toStdString(), Text2->text().toStdString());
+    const auto problem = m_points.recordPoint(kit::toUtf8(Text1->text()), kit::toUtf8(Text2->text()));
     refreshPointIndexWindow();
-    if (problem)
-        reportScratchProblem(*problem);
+    noteScratchFiles(problem);
 }
 
 void Form1::Image4_Click() { Picture2->show(); }
@@ -346,14 +373,20 @@ void Form1::Image6_Click()
 {
     if (!askToQuit())
         return;
-    // Unload every window of the program before the scratch files go; the exit
-    // credits end the program in the end, for now it ends here.
+    // Every window of the program goes before the scratch files do; then the exit
+    // credits play, and the program ends when they are closed.
     hide();
-    for (QWidget* window : std::initializer_list<QWidget*>{m_form4, m_form7, m_form8})
-        if (window)
+    for (QWidget* window : std::initializer_list<QWidget*>{m_form3, m_form4, m_form6, m_form7, m_form8, m_about})
+        if (window) {
+            window->hide();
             window->deleteLater();
+        }
     m_points.deleteFiles();
-    emit ended();
+    removeScratchFolder(m_scratch.path);
+    m_form9 = new Form9(m_pacer, this);
+    connect(m_form9, &Form9::ended, this, &Form1::ended);
+    // The credits run once this click has been handled, not inside it.
+    QMetaObject::invokeMethod(m_form9, &Form9::run, Qt::QueuedConnection);
 }
 
 bool Form1::askToQuit()
@@ -427,17 +460,20 @@ void Form1::magnify(bool (*step)(MainLayout&), const QString& refusalTitle, cons
 
 void Form1::Image10_Click() { Picture4->setVisible(!Picture4->isVisible()); }
 
-// The colour picker, CD player and About windows are not part of this build yet:
-// their buttons only close the panels, as they will when the windows open.
-void Form1::Image9_Click() { hideToolPanels(); }
+void Form1::Image9_Click()
+{
+    if (!m_form3)
+        m_form3 = new Form3(*this, m_dialogs);
+    bringUp(m_form3);
+    hideToolPanels();
+}
 
 void Form1::Image11_Click()
 {
     if (!m_form4)
         m_form4 = new Form4(*this, m_dialogs);
     m_form4->showIndex(m_points.index());
-    m_form4->show();
-    m_form4->raise();
+    bringUp(m_form4);
     hideToolPanels();
 }
 
@@ -447,11 +483,25 @@ void Form1::Image3_Click()
                       kit::MessageButtons::Ok, kit::MessageIcon::Information);
 }
 
-void Form1::Image19_Click() { hideToolPanels(); }
+// The panels close first: the About window keeps this click busy for the second
+// before its icon slides in.
+void Form1::Image19_Click()
+{
+    hideToolPanels();
+    showAboutWindow();
+}
 
 void Form1::Image12_Click() { hideToolPanels(); }
 
-void Form1::Image21_Click() { hideToolPanels(); }
+void Form1::Image21_Click()
+{
+    if (!m_form6) {
+        m_form6 = new Form6(m_makeCdDevice(), this);
+        m_form6->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringUp(m_form6);
+    hideToolPanels();
+}
 
 SeparatorLine::SeparatorLine(QPalette::ColorRole role, QWidget* parent)
     : QWidget(parent)

@@ -1,9 +1,10 @@
-#include "form4.h"
+#include "pointindexwindow.h"
 
-#include "artwork.h"
+#include "icons.h"
 #include "dialogs.h"
-#include "form1.h"
+#include "mainwindow.h"
 #include "picturebutton.h"
+#include "textconversion.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -11,10 +12,9 @@
 
 namespace plevo {
 
-using kit::twipsToPixels;
-
 Form4::Form4(Form1& main, kit::Dialogs& dialogs)
     : QWidget(&main, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_main(main)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -50,19 +50,18 @@ Form4::Form4(Form1& main, kit::Dialogs& dialogs)
                                Button{"Image2", Icon::QuestionMark, 600, "Help", &Form4::Image2_Click},
                                Button{"Image1", Icon::Cross, 960, "Close", &Form4::Image1_Click}}) {
         auto* button = placeButton(this, entry.name, entry.icon, entry.toolTip, entry.left, 1320);
-        connect(button, &kit::PictureButton::clicked, this, entry.handler);
+        connect(button, &PictureButton::clicked, this, entry.handler);
     }
 }
 
 void Form4::showIndex(const PointIndex& index)
 {
-    Text1->setText(QString::fromStdString(index.lastX));
-    Text2->setText(QString::fromStdString(index.lastY));
-    Text3->setText(QString::fromStdString(index.total));
+    Text1->setText(kit::toQString(index.lastX));
+    Text2->setText(kit::toQString(index.lastY));
+    Text3->setText(kit::toQString(index.total));
 }
 
-// The About window is not part of this build yet.
-void Form4::Image3_Click() {}
+void Form4::Image3_Click() { m_main.showAboutWindow(); }
 
 void Form4::Image2_Click()
 {

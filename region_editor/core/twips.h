@@ -1,8 +1,8 @@
 #pragma once
 
-// The kit's windows are laid out in twips, the unit of the original forms:
-// 15 twips make one pixel at 96 dots per inch.
-namespace kit {
+// The region editor's windows are laid out in twips: 15 twips make one pixel at
+// 96 dots per inch.
+namespace plevo {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -15,4 +15,4 @@ constexpr int twipsToPixels(double twips)
 
 constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
-} // namespace kit
+} // namespace plevo

@@ -1,10 +1,12 @@
 #include "picturebutton.h"
 
+#include "twips.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-namespace kit {
+namespace plevo {
 
 PictureButton::PictureButton(const QPixmap& picture, const QString& toolTip, QWidget* parent)
     : QAbstractButton(parent)
@@ -30,4 +32,13 @@ void PictureButton::paintEvent(QPaintEvent*)
     }
 }
 
-} // namespace kit
+PictureButton* placeButton(QWidget* parent, const char* name, Icon icon, const char* toolTip, int leftTwips,
+                           int topTwips)
+{
+    auto* button = new PictureButton(iconPixmap(icon), QLatin1String(toolTip), parent);
+    button->setObjectName(QLatin1String(name));
+    button->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+    return button;
+}
+
+} // namespace plevo

@@ -30,6 +30,7 @@ private slots:
     void Image1_Click();
 
 private:
+    Form1& m_main;
     kit::Dialogs& m_dialogs;
     QLineEdit* Text1 = nullptr; // Last X
     QLineEdit* Text2 = nullptr; // Last Y

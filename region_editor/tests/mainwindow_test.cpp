@@ -1,6 +1,6 @@
 #include "plevotestsupport.h"
 
-#include "form4.h"
+#include "expectedheader.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -71,6 +71,7 @@ TEST_F(MainWindow, AClickRecordsTheLastReadoutAndHidesEveryPanel)
     EXPECT_FALSE(shown("Picture2"));
     EXPECT_FALSE(shown("Picture1"));
     EXPECT_EQ(text("Text3"), "Last point -- X:12 Y:7");
+    EXPECT_EQ(control<QLineEdit>("Text3")->cursorPosition(), 0); // a long status shows its start
     ASSERT_NE(form->pointIndexWindow(), nullptr);
     EXPECT_FALSE(form->pointIndexWindow()->isVisible());
     EXPECT_EQ(scratchFile("~NP~01.tmp"), "NumPoints=1\r\n");
@@ -101,12 +102,12 @@ TEST_F(MainWindow, ThePointIndexWindowShowsTheIndexAndOnlyHidesWhenClosed)
     EXPECT_EQ(box("Text2"), "50");
     EXPECT_EQ(box("Text3"), "2");
 
-    clickIn(index->findChild<kit::PictureButton*>("Image2"));
+    clickIn(index->findChild<PictureButton*>("Image2"));
     EXPECT_EQ(dialogs.lastCall().title, "Help");
     EXPECT_EQ(dialogs.lastCall().text, "Help will be developed soon");
     EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Information);
 
-    clickIn(index->findChild<kit::PictureButton*>("Image1"));
+    clickIn(index->findChild<PictureButton*>("Image1"));
     EXPECT_FALSE(index->isVisible());
     EXPECT_EQ(form->pointIndexWindow(), index);
 
@@ -244,26 +245,94 @@ TEST_F(MainWindow, QuittingWithNoChangesNothing)
     EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=6,6,");
 }
 
-TEST_F(MainWindow, QuittingWithYesDeletesTheScratchFilesAndEndsOnce)
+TEST_F(MainWindow, QuittingWithYesUnloadsEveryWindowDeletesTheScratchFolderAndEndsAfterTheCredits)
 {
     clickPicture({5, 5});
-    click("Image8");
-    click("Image11");
-    QPointer<QWidget> index = form->pointIndexWindow();
+    for (const char* opener : {"Image11", "Image9", "Image19", "Image21"}) {
+        click("Image8");
+        click(opener);
+    }
+    click("Image4");
+    click("Image7");
+    form->showHostDirectoryWindow();
+    const QList<QPointer<QWidget>> windows = {form->pointIndexWindow(), form->colourPicker(), form->aboutWindow(),
+                                              form->cdPlayer(),         form->saveWindow(),   form->hostDirectoryWindow()};
+    for (const QPointer<QWidget>& window : windows)
+        ASSERT_TRUE(window && window->isVisible());
+    const QString folder = form->scratchFolder();
+
+    int creditSteps = 0;
+    pacer.onWait = [&] {
+        if (form->creditsWindow() && ++creditSteps == 3)
+            clickIn(form->creditsWindow()->findChild<PictureButton*>("Image1"));
+    };
     dialogs.answer(MessageAnswer::Yes);
     QSignalSpy ended(form.get(), &Form1::ended);
     click("Image6");
-
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(ended.count(), 1);
-    EXPECT_EQ(scratchFile("~NP~01.tmp"), "<missing>");
-    EXPECT_EQ(scratchFile("~PL~01.tmp"), "<missing>");
+    EXPECT_FALSE(QDir(folder).exists());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(index.isNull());
+    for (const QPointer<QWidget>& window : windows)
+        EXPECT_TRUE(window.isNull());
+
+    // The credits play, and the program ends at the end of the step in which
+    // their cross was pressed.
+    ASSERT_NE(form->creditsWindow(), nullptr);
+    EXPECT_EQ(ended.count(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(creditSteps, 3);
+    EXPECT_EQ(ended.count(), 1);
 
     form->close(); // a second quit asks nothing and ends nothing
     EXPECT_EQ(dialogs.calls().size(), 1u);
     EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(MainWindow, TheToolsOpenTheirWindowsAndThePointIndexOpensTheAboutWindow)
+{
+    click("Image8");
+    click("Image9");
+    ASSERT_NE(form->colourPicker(), nullptr);
+    EXPECT_EQ(form->colourPicker()->windowTitle(), "Color picker");
+    click("Image8");
+    click("Image10");
+    click("Image21");
+    ASSERT_NE(form->cdPlayer(), nullptr);
+    EXPECT_EQ(form->cdPlayer()->windowTitle(), "Plevo CD Player 1.0");
+    EXPECT_FALSE(shown("Picture4"));
+
+    click("Image8");
+    click("Image11");
+    clickIn(form->pointIndexWindow()->findChild<PictureButton*>("Image3"));
+    ASSERT_NE(form->aboutWindow(), nullptr);
+    EXPECT_TRUE(form->aboutWindow()->isVisible());
+}
+
+TEST_F(MainWindow, TwoCopiesSideBySideEachSaveTheirOwnPoints)
+{
+    clickPicture({0, 0});
+    std::unique_ptr<Form1> second = makeForm();
+    second->show();
+    ASSERT_NE(second->scratchFolder(), form->scratchFolder());
+    QWidget* secondPicture = second->findChild<QWidget*>("Image1");
+    QMouseEvent move(QEvent::MouseMove, QPointF(8, 8), secondPicture->mapToGlobal(QPointF(8, 8)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(secondPicture, &move);
+    QTest::mouseClick(secondPicture, Qt::LeftButton, {}, QPoint(1, 1));
+    clickPicture({1, 1});
+
+    QDir skins(scratch.path());
+    skins.mkdir("first");
+    skins.mkdir("second");
+    ASSERT_TRUE(form->SaveRegionFile(skins.filePath("first")).saved);
+    ASSERT_TRUE(second->SaveRegionFile(skins.filePath("second")).saved);
+    const auto pointsIn = [&](const char* name) {
+        QFile file(skins.filePath(QLatin1String(name) + "/Region.txt"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().mid(kRegionHeader.size()) : QByteArray("<missing>");
+    };
+    EXPECT_EQ(pointsIn("first"), "NumPoints=2\r\nPointList=1,1,2,2\r\n");
+    EXPECT_EQ(pointsIn("second"), "NumPoints=1\r\nPointList=9,9\r\n");
+    EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(MainWindow, ClosingTheWindowAsksTheQuitQuestion)
@@ -280,14 +349,35 @@ TEST_F(MainWindow, AScratchFileProblemIsReportedAndNoPointIsLost)
     clickPicture({1, 1});
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.lastCall().title, "Plevo");
-    EXPECT_TRUE(dialogs.lastCall().text.contains(QDir(scratch.path()).filePath("~NP~01.tmp")));
-    EXPECT_TRUE(dialogs.lastCall().text.contains("No such file or directory"));
-    EXPECT_EQ(form->pointIndex().total, "1");
-
-    QDir().mkpath(scratch.path());
-    clickPicture({2, 2});
+    EXPECT_TRUE(dialogs.lastCall().text.startsWith("The scratch file " + QDir(form->scratchFolder()).filePath("~NP~01.tmp")
+                                                   + " could not be written: No such file or directory."));
+    clickPicture({3, 3}); // told once, not at every click
     EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=2,2,3,3,");
+    EXPECT_EQ(form->pointIndex().total, "2");
+
+    QDir().mkpath(form->scratchFolder());
+    clickPicture({2, 2});
+    EXPECT_EQ(scratchFile("~PL~01.tmp"), "PointList=2,2,4,4,3,3,");
+    QDir(form->scratchFolder()).removeRecursively();
+    clickPicture({5, 5}); // working again in between, so a new failure is told again
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+TEST_F(MainWindow, WithNoPlaceForScratchFilesItSaysSoOnceAndKeepsThePointsInMemory)
+{
+    dialogs.clear();
+    const QString missing = QDir(scratch.path()).filePath("missing");
+    Form1 alone(dialogs, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); }, QStringList{missing});
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.lastCall().text, "Plevo could not make its scratch folder in " + missing
+                                           + ": No such file or directory.\nYour points are kept in memory, and "
+                                             "saving works as usual.");
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(alone.scratchFolder(), "");
+
+    QDir(scratch.path()).mkdir("skin");
+    ASSERT_TRUE(alone.SaveRegionFile(QDir(scratch.path()).filePath("skin")).saved);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "form8.h"
+#include "hostdirectorywindow.h"
 
-#include "artwork.h"
+#include "icons.h"
 #include "dialogs.h"
 #include "directorylists.h"
 #include "picturebutton.h"
@@ -9,8 +9,6 @@
 #include <QGroupBox>
 
 namespace plevo {
-
-using kit::twipsToPixels;
 
 Form8::Form8(kit::Dialogs& dialogs, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -24,9 +22,9 @@ Form8::Form8(kit::Dialogs& dialogs, QWidget* owner)
 
     // The floppy here has no action: the player's directory is only browsed.
     placeButton(m_chooser.Frame1, "Image2", Icon::Floppy, "Player directory", 1620, 2400);
-    connect(placeButton(m_chooser.Frame1, "Image4", Icon::QuestionMark, "Help", 1900, 2400), &kit::PictureButton::clicked,
+    connect(placeButton(m_chooser.Frame1, "Image4", Icon::QuestionMark, "Help", 1900, 2400), &PictureButton::clicked,
             this, &Form8::Image4_Click);
-    connect(placeButton(m_chooser.Frame1, "Image1", Icon::Cross, "Close", 2220, 2400), &kit::PictureButton::clicked, this,
+    connect(placeButton(m_chooser.Frame1, "Image1", Icon::Cross, "Close", 2220, 2400), &PictureButton::clicked, this,
             &Form8::Image1_Click);
 }
 

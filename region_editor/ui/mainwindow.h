@@ -1,29 +1,42 @@
 #pragma once
 
-#include "form4.h"
-#include "form7.h"
-#include "form8.h"
+#include "aboutwindow.h"
+#include "cddevice.h"
+#include "cdplayerwindow.h"
+#include "colourpickerwindow.h"
+#include "creditswindow.h"
+#include "hostdirectorywindow.h"
 #include "mainlayout.h"
+#include "pointindexwindow.h"
 #include "pointstore.h"
+#include "savewindow.h"
+#include "scratchfolder.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QFrame;
 
 namespace kit {
 class Dialogs;
-class PictureButton;
 }
 
 namespace plevo {
 
+class DisplayBox;
+class Pacer;
+class PictureButton;
 class SeparatorLine;
 class SkinPicture;
+
+using CdDeviceMaker = std::function<std::unique_ptr<CdDevice>()>;
 
 // The region editor's main window: the skin picture with its pixel readout, the
 // bottom row of picture buttons with their pop-up panels, the status line and the
@@ -32,8 +45,12 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    // The scratch files live in `scratchDirectory`; they are created empty at once.
-    Form1(kit::Dialogs& dialogs, const QString& scratchDirectory, QWidget* parent = nullptr);
+    // The scratch files live in a folder of this window's own, made inside the
+    // first of `scratchBases` that takes one, and are created empty at once.
+    // `pacer` times the About window and the exit credits; `makeCdDevice` gives
+    // the CD player its device each time the player window opens.
+    Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, const QStringList& scratchBases,
+          QWidget* parent = nullptr);
     ~Form1() override;
 
     // Services for the program's other windows.
@@ -45,16 +62,21 @@ public:
     SaveResult SaveRegionFile(const QString& directory);
     void showSaveWindow();
     void showHostDirectoryWindow();
+    void showAboutWindow();
 
     const PointIndex& pointIndex() const { return m_points.index(); }
-    const MainLayout& geometryInTwips() const { return m_layout; }
-    const PointStore& pointStore() const { return m_points; }
+    // Empty when no folder could be made and the points are held in memory only.
+    QString scratchFolder() const;
+    Form3* colourPicker() const { return m_form3; }
     Form4* pointIndexWindow() const { return m_form4; }
+    Form6* cdPlayer() const { return m_form6; }
     Form7* saveWindow() const { return m_form7; }
     Form8* hostDirectoryWindow() const { return m_form8; }
+    frmAbout* aboutWindow() const { return m_about; }
+    Form9* creditsWindow() const { return m_form9; }
 
 signals:
-    // The author confirmed quitting and the scratch files are gone: the program ends.
+    // The author confirmed quitting and closed the exit credits: the program ends.
     void ended();
 
 protected:
@@ -95,36 +117,45 @@ private:
     void hideToolPanels();
     void showNewFileEffects();
     void refreshPointIndexWindow();
-    void reportScratchProblem(const FileProblem& problem);
+    void noteScratchFiles(const std::optional<FileProblem>& problem);
     bool askToQuit();
 
     kit::Dialogs& m_dialogs;
+    Pacer& m_pacer;
+    CdDeviceMaker m_makeCdDevice;
+    ScratchFolder m_scratch;
     PointStore m_points;
     MainLayout m_layout = MainLayout::initial();
     bool m_quitting = false;
+    // Told once until the scratch files work again, not at every click.
+    bool m_scratchProblemShown = false;
 
     QGroupBox* Frame1 = nullptr;
     SkinPicture* Image1 = nullptr;
     SeparatorLine* Line7 = nullptr;
     SeparatorLine* Line8 = nullptr;
-    kit::PictureButton* Image4 = nullptr;
-    kit::PictureButton* Image18 = nullptr;
-    kit::PictureButton* Image8 = nullptr;
-    kit::PictureButton* Image6 = nullptr;
+    PictureButton* Image4 = nullptr;
+    PictureButton* Image18 = nullptr;
+    PictureButton* Image8 = nullptr;
+    PictureButton* Image6 = nullptr;
     QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
+    DisplayBox* Text1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLineEdit* Text2 = nullptr;
+    DisplayBox* Text2 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLineEdit* Text3 = nullptr;
+    DisplayBox* Text3 = nullptr;
     QFrame* Picture1 = nullptr; // tools
     QFrame* Picture2 = nullptr; // file
     QFrame* Picture3 = nullptr; // magnify
     QFrame* Picture4 = nullptr; // extras
 
+    QPointer<Form3> m_form3;
     QPointer<Form4> m_form4;
+    QPointer<Form6> m_form6;
     QPointer<Form7> m_form7;
     QPointer<Form8> m_form8;
+    QPointer<frmAbout> m_about;
+    QPointer<Form9> m_form9;
 };
 
 // A one-pixel separator in a palette colour.

@@ -1,17 +1,16 @@
-#include "form7.h"
+#include "savewindow.h"
 
-#include "artwork.h"
+#include "icons.h"
 #include "dialogs.h"
 #include "directorylists.h"
-#include "form1.h"
+#include "mainwindow.h"
 #include "picturebutton.h"
+#include "textconversion.h"
 #include "twips.h"
 
 #include <QGroupBox>
 
 namespace plevo {
-
-using kit::twipsToPixels;
 
 Form7::Form7(Form1& main, kit::Dialogs& dialogs)
     : QWidget(&main, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -38,7 +37,7 @@ Form7::Form7(Form1& main, kit::Dialogs& dialogs)
           Button{"Image4", Icon::QuestionMark, 2040, "Help", &Form7::Image4_Click},
           Button{"Image1", Icon::Cross, 2340, "Close", &Form7::Image1_Click}}) {
         auto* button = placeButton(m_chooser.Frame1, entry.name, entry.icon, entry.toolTip, entry.left, 2400);
-        connect(button, &kit::PictureButton::clicked, this, entry.handler);
+        connect(button, &PictureButton::clicked, this, entry.handler);
     }
 }
 
@@ -50,13 +49,12 @@ void Form7::Image2_Click()
 {
     const SaveResult result = m_main.SaveRegionFile(directory());
     if (!result.saved) {
+        // Only the region file itself can stop a save: scratch files that fail
+        // are told about by the main window, and the save goes on without them.
         const FileProblem& problem = *result.problem;
-        const QString path = QString::fromStdString(problem.path.string());
-        const QString reason = QString::fromStdString(problem.reason);
-        const QString text = problem.role == FileRole::RegionFile
-                                 ? QStringLiteral("Could not save %1: %2.").arg(path, reason)
-                                 : QStringLiteral("Could not read the scratch file %1: %2.").arg(path, reason);
-        m_dialogs.message(this, QStringLiteral("Save file"), text, kit::MessageButtons::Ok, kit::MessageIcon::Critical);
+        m_dialogs.message(this, QStringLiteral("Save file"),
+                          kit::couldNotSaveText(kit::fromPath(problem.path), kit::fromSystemText(problem.reason)),
+                          kit::MessageButtons::Ok, kit::MessageIcon::Critical);
         m_main.setStatus(QStringLiteral("Save file failed"));
         return;
     }

@@ -8,7 +8,7 @@ TEST(PictureButton, IsATwentyPixelPictureThatNamesItself)
 {
     QPixmap picture(20, 20);
     picture.fill(Qt::red);
-    kit::PictureButton button(picture, "Save");
+    plevo::PictureButton button(picture, "Save");
     EXPECT_EQ(button.size(), QSize(20, 20));
     EXPECT_EQ(button.toolTip(), "Save");
     EXPECT_EQ(button.accessibleName(), "Save");
@@ -19,7 +19,7 @@ TEST(PictureButton, RunsItsHandlerOnALeftClickOnly)
 {
     QPixmap picture(20, 20);
     picture.fill(Qt::blue);
-    kit::PictureButton button(picture, "Quit");
+    plevo::PictureButton button(picture, "Quit");
     button.show();
     QSignalSpy clicks(&button, &QAbstractButton::clicked);
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "icons.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
-namespace kit {
+namespace plevo {
 
 // A 20 x 20 picture that acts as a button: a left click emits clicked(), the
 // pointer turns into a pointing hand over it, and its tooltip doubles as the
@@ -26,4 +28,9 @@ private:
     QPixmap m_picture;
 };
 
-} // namespace kit
+// A picture button showing `icon`, named after its control, at a position given
+// in twips inside `parent`.
+PictureButton* placeButton(QWidget* parent, const char* name, Icon icon, const char* toolTip, int leftTwips,
+                           int topTwips);
+
+} // namespace plevo

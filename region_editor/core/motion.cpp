@@ -1,0 +1,10 @@
+#include "motion.h"
+
+namespace plevo {
+
+int nextCreditsTop(int top)
+{
+    return top == kCreditsLastTop ? kCreditsRestartTop : top - kCreditsStep;
+}
+
+} // namespace plevo

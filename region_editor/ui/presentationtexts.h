@@ -1,0 +1,21 @@
+#pragma once
+
+#include "pointstore.h"
+#include "textconversion.h"
+
+#include <QFont>
+#include <QString>
+
+// The words and type that Plevo's presentation windows share.
+namespace plevo {
+
+inline const QString kMakerName = QStringLiteral("Plevo Project");
+inline const QString kAuthorName = QStringLiteral("the Plevo developers");
+inline const QString kWebPage = kit::toQString(kHomePage);
+inline const QString kMailAddress = kit::toQString(kContact);
+inline const QString kLicence = QStringLiteral("Free software under the MIT licence.");
+
+// Arial where the desktop has it, else a sans serif of the same widths.
+QFont arialFont(qreal pointSize, bool bold = false);
+
+} // namespace plevo

@@ -1,0 +1,80 @@
+#include "splashwindow.h"
+
+#include "logopictures.h"
+#include "pacer.h"
+#include "presentationtexts.h"
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace plevo {
+namespace {
+
+QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int leftTwips,
+                   int topTwips)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xe8, 0xf0, 0xf8));
+    label->setPalette(palette);
+    label->adjustSize();
+    label->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
+    return label;
+}
+
+} // namespace
+
+Form2::Form2(Pacer& pacer, std::function<void()> showMainWindow)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_pacer(pacer)
+    , m_showMainWindow(std::move(showMainWindow))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Plevo"));
+    setFixedSize(twipsToPixels(6960), twipsToPixels(3480));
+    // The picture is a pixel short of the window at the bottom.
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    setPalette(dark);
+    setAutoFillBackground(true);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(splashPicture());
+    Image1->setGeometry(0, 0, twipsToPixels(6975), twipsToPixels(3465));
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setScaledContents(true);
+    Image2->setGeometry(twipsToPixels(600), twipsToPixels(720), twipsToPixels(1800), twipsToPixels(1665));
+    Image2->setPixmap(programIcon(Image2->size()));
+
+    Label1 = placeLabel(this, "Label1", QStringLiteral("Plevo"), arialFont(48, true), 3240, 240);
+    Label2 = placeLabel(this, "Label2", QStringLiteral("Version 1.0"), arialFont(21.75), 3960, 1200);
+    Label3 = placeLabel(this, "Label3", QStringLiteral("1998 ") + kMakerName, arialFont(14), 2880, 2160);
+    Label4 = placeLabel(this, "Label4", QStringLiteral("\u00AE"), arialFont(10), 5840, 2150);
+    Label5 = placeLabel(this, "Label5", QStringLiteral("By %1\n%2").arg(kAuthorName, kMailAddress), arialFont(8),
+                        4440, 2880);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form2::run()
+{
+    show();
+    raise();
+    m_pacer.letEventsRunFor(std::chrono::seconds(3));
+    const std::function<void()> showMainWindow = std::move(m_showMainWindow);
+    close();
+    showMainWindow();
+}
+
+} // namespace plevo
