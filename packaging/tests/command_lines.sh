@@ -30,12 +30,12 @@ for program in "$1" "$2" "$3"; do
   name=$(basename "$program")
   # Plevo takes no file; the others take one.
   case $name in
-    plevo) title="Plevo 1.0" extra=a.txt ;;
-    knapro) title="Knapro 2.00" extra=b.txt ;;
-    tessel) title="Tessel 1.0" extra=b.txt ;;
+    plevo) title="Plevo 1.0" extra=a.txt usage="Usage: plevo [OPTION]..." ;;
+    knapro) title="Knapro 2.00" extra=b.txt usage="Usage: knapro [OPTION]... [PICTURE]" ;;
+    tessel) title="Tessel 1.0" extra=b.txt usage="Usage: tessel [OPTION]... [COLOURFILE]" ;;
   esac
-  check "$program" --help 0 "Usage: $name [OPTION]..." ""
-  check "$program" -h 0 "Usage: $name [OPTION]..." ""
+  check "$program" --help 0 "$usage" ""
+  check "$program" -h 0 "$usage" ""
   check "$program" --version 0 "$title" ""
   check "$program" --bogus 2 "" "$name: unknown option '--bogus'"
   check "$program" "a.txt b.txt" 2 "" "$name: unexpected argument '$extra'"

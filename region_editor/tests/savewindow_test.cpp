@@ -169,9 +169,10 @@ TEST_F(SaveWindow, SavesFailSafelyOrSucceedWhereverTheFileSystemAllows)
         }
 
         EXPECT_EQ(contents(dir.filePath("Region.txt")), c.regionAfter);
-        if (dir.exists())
+        if (dir.exists()) {
             EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
                       c.regionAfter == "<missing>" ? QStringList() : QStringList{"Region.txt"});
+        }
         if (c.failure) {
             ASSERT_EQ(dialogs.messages().size(), 1u);
             EXPECT_EQ(dialogs.lastCall().title, "Save file");
