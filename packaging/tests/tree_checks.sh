@@ -8,7 +8,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check_tree() {
   prefix=$1 expected=$2
   ( cd "$prefix" && find . -type f -o -type l ) | sed 's|^\./||' | LC_ALL=C sort >"$work/files"
-  grep -v '^#' "$expected" | LC_ALL=C sort >"$work/expected"
+  # A build without the cross compiler has no plug-in to install.
+  grep -v '^#' "$expected" | if [ -n "${KIT_WITHOUT_PLUGIN:-}" ]; then grep -v '^share/skinkit/'; else cat; fi \
+    | LC_ALL=C sort >"$work/expected"
   diff -u "$work/expected" "$work/files" >"$work/diff" || { cat "$work/diff"; fail "the installed files differ from the list"; }
 
   bad_modes=$(cd "$prefix" && find . \( -type d ! -perm 755 \) -o \( -type f -path './bin/*' ! -perm 755 \) \
