@@ -1,5 +1,5 @@
 #include "dialogs.h"
-#include "form1.h"
+#include "workbenchwindow.h"
 
 #include <QApplication>
 

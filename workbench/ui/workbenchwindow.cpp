@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "workbenchwindow.h"
 
 #include "colouredit.h"
 #include "dialogs.h"
