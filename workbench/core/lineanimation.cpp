@@ -21,6 +21,14 @@ QPoint pixelAt(double x, double y)
     return {int(std::lround(std::clamp(x, -kFar, kFar))), int(std::lround(std::clamp(y, -kFar, kFar)))};
 }
 
+// Moves `radius` by `change`, which turns round once the radius passes `limit` or -`limit`.
+void turnAtLimit(int& radius, int& change, int limit)
+{
+    radius += change;
+    if (radius > limit || radius < -limit)
+        change = -change;
+}
+
 constexpr std::array<std::string_view, AboutFade::kLastLine + 1> kAboutLines {
     "Veskit 1.x By the skin kit's authors",
     "Comes with the skin kit, free software under the MIT licence",
@@ -69,14 +77,16 @@ QRgb ColourDrift::step(QRgb upcoming)
 
 void AboutPattern::draw(QImage& picture, QRgb colour)
 {
-    constexpr double kRadius = 100;
     for (int segment = 0; segment < kSegments; ++segment) {
         // Kept within one turn, so that the angle never loses its precision.
-        m_angle = std::fmod(m_angle + 1, kTurn);
-        const QPoint end = pixelAt(m_centre.x() + kRadius * std::cos(m_angle), m_centre.y() + kRadius * std::sin(m_angle));
+        m_angle = std::fmod(m_angle + m_angleStep, kTurn);
+        const QPoint end = pixelAt(m_centre.x() + m_radius1 * std::cos(m_angle), m_centre.y() + m_radius2 * std::sin(m_angle));
         drawLine(picture, m_pen, end, colour);
         m_pen = end;
     }
+    m_angleStep = std::fmod(m_angleStep + 1.0 / 1024, kTurn);
+    turnAtLimit(m_radius1, m_change1, kRadius);
+    turnAtLimit(m_radius2, m_change2, kRadius);
 }
 
 void AboutFade::step()
@@ -98,16 +108,11 @@ std::string_view aboutLine(int index)
 
 void ShowPattern::draw(QImage& surface, QRgb colour)
 {
-    const auto grow = [](int& radius, int& change) {
-        radius += change;
-        if (radius > 400 || radius < -400)
-            change = -change;
-    };
     for (int segment = 0; segment < kSegments; ++segment) {
         if (__builtin_add_overflow(m_angle, m_angleStep, &m_angle))
             m_angle = 0;
-        grow(m_radius1, m_change1);
-        grow(m_radius2, m_change2);
+        turnAtLimit(m_radius1, m_change1, 400);
+        turnAtLimit(m_radius2, m_change2, 400);
         const double angle = m_angle;
         const QPoint end = pixelAt(400 + m_radius1 * std::cos(angle), 300 + m_radius2 * std::sin(angle));
         drawLine(surface, m_pen, end, colour);

@@ -29,14 +29,18 @@ private:
     int m_step = 0;
 };
 
-// The about window's pattern: segments whose ends go round a centre on an
-// ellipse with radii of 100, the angle advancing one radian per segment.
+// The about window's pattern: segments whose ends go round a centre, at
+// (centre x + r1 cos a, centre y + r2 sin a). Within one call the angle a
+// advances by the angle step for each segment; between calls the step grows
+// by 1/1024 (it starts at 1) and the radii breathe: they start at 100 and
+// move by 1 and 2, turning round once they pass 100 or -100.
 class AboutPattern
 {
 public:
     static constexpr int kSegments = 120;
+    static constexpr int kRadius = 100;
 
-    explicit AboutPattern(QPoint centre) : m_centre(centre), m_pen(centre) {}
+    explicit AboutPattern(QPoint centre) : m_centre(centre), m_pen(centre + QPoint(kRadius, 0)) {}
     // The next 120 segments in `colour`; the first starts where the last one of
     // the previous call ended.
     void draw(QImage& picture, QRgb colour);
@@ -45,6 +49,11 @@ private:
     QPoint m_centre;
     QPoint m_pen;
     double m_angle = 0;
+    double m_angleStep = 1;
+    int m_radius1 = kRadius;
+    int m_radius2 = kRadius;
+    int m_change1 = 1;
+    int m_change2 = 2;
 };
 
 // The about window's text: which line shows and how bright it is. A line fades

@@ -14,15 +14,17 @@ namespace tessel {
 
 // Fills `target` with `source` enlarged `scale` times about the pixel `centre`
 // and turned by `angle` radians: the pixel centre p of `target` shows the
-// source pixel under centre + turn(-angle)(p - centre) / scale, black where that
-// falls outside the source. Both pictures are Format_RGB32 and must be distinct;
-// their sizes may differ. Any values are safe: a scale that is not a positive
-// finite number counts as 1, an angle that is not finite as 0, and the centre
-// may lie anywhere.
+// source at centre + turn(-angle)(p - centre) / scale, blended from the four
+// source pixels around that point (black beyond the source), so that even a
+// single pixel grows step by step when the result is enlarged again. A scale
+// of 1 and an angle of 0 copy the source. Both pictures are Format_RGB32 and
+// must be distinct; their sizes may differ. Any values are safe: a scale that
+// is not a positive finite number counts as 1, an angle that is not finite as
+// 0, and the centre may lie anywhere.
 void zoomInto(const QImage& source, QImage& target, QPoint centre, double scale, double angle);
 
-// How much one step enlarges for a zoom factor: 1 + factor / 16 for a factor
-// of 0 and above, the inverse of 1 + |factor| / 16 below 0.
+// How much one step enlarges for a zoom factor: 1 + factor / 32 for a factor
+// of 0 and above, the inverse of 1 + |factor| / 32 below 0.
 double zoomScale(std::int16_t zoomFactor);
 
 // The state of the zoom run through the table's analyzer entries.

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "colourfile.h"
-#include "picturebox.h"
+#include "coloursession.h"
+#include "polygonstore.h"
 #include "skin.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -26,11 +27,18 @@ class Dialogs;
 
 namespace tessel {
 
+class Form2;
+class Form3;
+class Form4;
+class PictureBox;
+
 // Tessel's main window, "Veskit 1.x": the colour editor for Tessel.txt with its
-// static and animated visualization previews, and the skin preview.
+// static and animated visualization previews, the skin preview, and the region
+// drawing area with its polygons and region files. It opens the double-sized
+// view, the about window and the show.
 //
-// Controls and state are public so that every handler, named after its control
-// and event, and every test reaches them the same way.
+// Every control carries its name as its object name; each handler is named
+// after its control and event.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -40,6 +48,89 @@ public:
     static constexpr QPoint kCompactPreviewAt {3, 1};
 
     explicit Form1(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    const ColourTable& colourTable() const { return m_session.colourTable(); }
+    int editIndex() const { return m_session.editIndex(); }
+    const QString& skinDirectory() const { return m_skinDirectory; }
+
+public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Slider1_Change();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Label3_Click();
+    void mnuOpRegion_Click();
+    void mnuExit_Click();
+    void mnuVisinf_Click();
+    void mnuRegINF_Click();
+    void mnuAbout_Click();
+    void Combo2_Click();
+    void Text2_Change();
+    void Check2_Click();
+    void Picture6_MouseDown(Qt::MouseButton button, QPoint at);
+    void Picture6_MouseMove(Qt::MouseButtons buttons, QPoint at);
+    void Picture6_MouseUp(Qt::MouseButton button, QPoint at);
+    void Picture17_MouseDown(Qt::MouseButton button, QPoint at);
+    void Picture17_MouseMove(Qt::MouseButtons buttons, QPoint at);
+    void Picture17_MouseUp(Qt::MouseButton button, QPoint at);
+    void Picture20_MouseDown(Qt::MouseButton button, QPoint at);
+    void Picture20_MouseMove(Qt::MouseButtons buttons, QPoint at);
+    void Picture20_MouseUp(Qt::MouseButton button, QPoint at);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createRegionControls(QWidget* body);
+    void createActions();
+    void connectHandlers();
+    void applyLayout();
+    void updateActions();
+    void message(const QString& text);
+    void failure(const QString& text);
+
+    // The colour editor and the colour file.
+    BarValues bars() const;
+    void setBars(const BarValues& values);
+    void Commit();
+    void PaintPreview();
+    bool ReadColourFile(const QString& path);
+    bool WriteColourFile(const QString& path);
+    void afterColourFileLoaded(const QString& path);
+
+    // The skin preview.
+    void LoadSkin();
+    void DrawMainWindow();
+    void setSkinDirectoryFromFile(const QString& path);
+    void copySkinIntoDrawingArea();
+    void showKnob(const QRect& piece);
+
+    // Region drawing.
+    void recordPoint(QPoint at, bool alsoInLines);
+    void showPointCount();
+    void showRegionTexts();
+    void readRegionFile(bool draw);
+    void DrawRegion();
+
+    kit::Dialogs& m_dialogs;
 
     // The colour editor.
     QSlider* Slider1;
@@ -83,87 +174,61 @@ public:
     QPushButton* Command9;
     QPushButton* Command10;
 
+    // Region drawing.
+    PictureBox* Picture20;
+    PictureBox* Picture21;
+    QLineEdit* Text3;
+    QLineEdit* Text4;
+    QLineEdit* Text5;
+    QLineEdit* Text6;
+    QLineEdit* Text7;
+    QLineEdit* Text8;
+    QLabel* Label19;
+    QLabel* Label6;
+    QCheckBox* Check3;
+    QPushButton* Command11;
+    QPushButton* Command12;
+    QPushButton* Command13;
+    QPushButton* Command14;
+    QPushButton* Command15;
+    QPushButton* Command16;
+
     QMenu* mnuFile;
     QAction* mnuOp;
     QAction* munSaVis;
     QAction* mnuOpSkin;
+    QAction* mnuOpRegion;
+    QAction* mnuSaRegion;
     QAction* mnuExit;
     QMenu* mnuVis;
     QAction* mnuVislear;
+    QMenu* mnuReg;
+    QAction* mnuRefReg;
+    QAction* mnuClear;
     QMenu* mnuHelp;
     QAction* mnuVisinf;
+    QAction* mnuRegINF;
+    QAction* mnuAbout;
 
-    ColourTable colourTable {};
-    int editIndex = 0;
+    ColourSession m_session;
     int styleOffset = 0;
-    QString skinDirectory;
-    SkinPictures skin;
+    QString m_skinDirectory;
+    SkinPictures m_skin;
     TransportButton pressedButton = TransportButton::None;
-    bool compact = false;
-
-    // Stores the bars into the entry being edited, takes up the entry Slider1
-    // selects and repaints the static previews.
-    void Commit();
-    void PaintPreview();
-    void LoadSkin();
-    void DrawMainWindow();
-    // Each shows the author a message and changes nothing when the file cannot
-    // be read or written; they return whether they succeeded.
-    bool ReadColourFile(const QString& path);
-    bool WriteColourFile(const QString& path);
-
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Slider1_Change();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Label3_Click();
-    void mnuExit_Click();
-    void mnuVisinf_Click();
-    void Combo2_Click();
-    void Text2_Change();
-    void Check2_Click();
-    void Picture6_MouseDown(Qt::MouseButton button, QPoint at);
-    void Picture6_MouseMove(Qt::MouseButtons buttons, QPoint at);
-    void Picture6_MouseUp(Qt::MouseButton button, QPoint at);
-    void Picture17_MouseDown(Qt::MouseButton button, QPoint at);
-    void Picture17_MouseMove(Qt::MouseButtons buttons, QPoint at);
-    void Picture17_MouseUp(Qt::MouseButton button, QPoint at);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void createControls();
-    void createActions();
-    void connectHandlers();
-    void applyLayout();
-    void updateActions();
-    // Commit without the repaint; `cutSelected` cuts the selected entry to 255 first.
-    void storeBarsAndSelect(bool cutSelected);
-    void setBars(const ColourEntry& entry);
-    void afterColourFileLoaded(const QString& path);
-    void setSkinDirectoryFromFile(const QString& path);
-    void showKnob(const QRect& piece);
-    void message(const QString& text);
-    void failure(const QString& text);
-
-    kit::Dialogs& m_dialogs;
+    bool m_compact = false;
     std::vector<QWidget*> m_fullLayoutOnly;
     TransportButton m_grabbedButton = TransportButton::None;
     int m_knobGrabX = 0;
     QImage m_visArea;
     std::vector<int> m_bars;
+
+    PolygonStore m_polygons;
+    // Where the next line starts in the drawing area.
+    QPoint m_drawingPen;
+
+    std::unique_ptr<Form2> m_show;
+    std::unique_ptr<Form3> m_doubled;
+    std::unique_ptr<Form4> m_about;
 };
 
 } // namespace tessel
