@@ -10,6 +10,7 @@
 #include "polygonstore.h"
 #include "regionfile.h"
 #include "skin.h"
+#include "textconversion.h"
 #include "vispreview.h"
 #include "workbenchwindow.h"
 #include "zoom.h"
@@ -136,7 +137,7 @@ void dragSave(benchmark::State& state)
 {
     const tessel::PolygonStore drawn = draggedPolygon(int(state.range(0)));
     QTemporaryDir directory;
-    const std::filesystem::path path = directory.filePath(QStringLiteral("Region.txt")).toStdString();
+    const std::filesystem::path path = kit::toPath(directory.filePath(QStringLiteral("Region.txt")));
     for (auto _ : state) {
         tessel::PolygonStore store = drawn;
         store.prepareSave();
@@ -152,7 +153,7 @@ void dragReadBack(benchmark::State& state)
     tessel::PolygonStore store = draggedPolygon(int(state.range(0)));
     store.prepareSave();
     QTemporaryDir directory;
-    const std::filesystem::path path = directory.filePath(QStringLiteral("Region.txt")).toStdString();
+    const std::filesystem::path path = kit::toPath(directory.filePath(QStringLiteral("Region.txt")));
     static_cast<void>(tessel::WriteRegionFile(path, store.regionCounts(), store.regionPoints()));
     for (auto _ : state) {
         std::string text;
