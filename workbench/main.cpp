@@ -1,6 +1,6 @@
 #include "commandline.h"
 #include "dialogs.h"
-#include "form1.h"
+#include "workbenchwindow.h"
 
 #include <QApplication>
 

@@ -1,13 +1,27 @@
-// What one tick of the animated analyzer costs, and what the repaints that run
-// on every commit and every press on the skin preview cost.
+// What one tick of the animated analyzer costs, what the repaints that run on
+// every commit and every press on the skin preview cost, what a frame of the
+// show costs, and how long freehand drags of many points take to record, save,
+// read back and redraw.
 #include "colourfile.h"
+#include "dialogs.h"
+#include "fileio.h"
+#include "lineanimation.h"
 #include "pixels.h"
+#include "polygonstore.h"
+#include "regionfile.h"
 #include "skin.h"
+#include "textconversion.h"
 #include "vispreview.h"
+#include "workbenchwindow.h"
+#include "zoom.h"
 
+#include <QApplication>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -65,6 +79,134 @@ void drawMainWindow(benchmark::State& state)
 }
 BENCHMARK(drawMainWindow);
 
+// One frame of each of the show's effects on its 800 x 600 pictures.
+void showFrames(benchmark::State& state)
+{
+    const tessel::ColourTable table = sampleTable();
+    QImage surface = tessel::blankPicture(tessel::ShowPattern::kSize);
+    QImage shown = tessel::blankPicture(tessel::ShowPattern::kSize);
+    tessel::ShowPattern pattern;
+    tessel::ZoomStep zoom;
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            pattern.draw(surface, qRgb(200, 100, 50));
+            pattern.nextFrame();
+        } else {
+            zoom.run(table, surface, shown);
+        }
+        benchmark::DoNotOptimize(surface.constBits());
+    }
+}
+BENCHMARK(showFrames)->ArgName("zoom")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A freehand drag: point `i` of a looping path over the drawing area, a pixel or two from the last.
+QPoint dragPoint(int i)
+{
+    return {137 + int(std::lround(130 * std::sin(i * 0.011))), 58 + int(std::lround(55 * std::sin(i * 0.017)))};
+}
+
+tessel::PolygonStore draggedPolygon(int points)
+{
+    tessel::PolygonStore store;
+    for (int i = 0; i < points; ++i)
+        store.recordPoint(dragPoint(i).x(), dragPoint(i).y());
+    store.FinishPolygon();
+    return store;
+}
+
+// Recording as the drawing area does it: the point into the store, a line to it on the picture.
+void dragRecord(benchmark::State& state)
+{
+    const int points = int(state.range(0));
+    for (auto _ : state) {
+        tessel::PolygonStore store;
+        QImage drawing = tessel::blankPicture(tessel::kMainWindowSize);
+        QPoint pen = dragPoint(0);
+        for (int i = 0; i < points; ++i) {
+            store.recordPoint(dragPoint(i).x(), dragPoint(i).y());
+            tessel::drawLine(drawing, pen, dragPoint(i), qRgb(0, 0, 0));
+            pen = dragPoint(i);
+        }
+        benchmark::DoNotOptimize(store.currentPoints().data());
+    }
+    state.SetComplexityN(points);
+}
+BENCHMARK(dragRecord)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN);
+
+void dragSave(benchmark::State& state)
+{
+    const tessel::PolygonStore drawn = draggedPolygon(int(state.range(0)));
+    QTemporaryDir directory;
+    const std::filesystem::path path = kit::toPath(directory.filePath(QStringLiteral("Region.txt")));
+    for (auto _ : state) {
+        tessel::PolygonStore store = drawn;
+        store.prepareSave();
+        if (!tessel::WriteRegionFile(path, store.regionCounts(), store.regionPoints()).empty())
+            state.SkipWithError("the region file could not be written");
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(dragSave)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN);
+
+void dragReadBack(benchmark::State& state)
+{
+    tessel::PolygonStore store = draggedPolygon(int(state.range(0)));
+    store.prepareSave();
+    QTemporaryDir directory;
+    const std::filesystem::path path = kit::toPath(directory.filePath(QStringLiteral("Region.txt")));
+    static_cast<void>(tessel::WriteRegionFile(path, store.regionCounts(), store.regionPoints()));
+    for (auto _ : state) {
+        std::string text;
+        static_cast<void>(kit::readWholeFile(path, text, tessel::kRegionFileSizeLimit));
+        const tessel::RegionText found = tessel::readRegionText(text);
+        size_t corners = 0;
+        tessel::forEachRegionPolygon(found.counts, found.pointList,
+                                     [&corners](const tessel::RegionPolygon& polygon) { corners += polygon.corners.size(); });
+        benchmark::DoNotOptimize(corners);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(dragReadBack)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN);
+
+void dragRedraw(benchmark::State& state)
+{
+    const tessel::PolygonStore store = draggedPolygon(int(state.range(0)));
+    QImage preview = tessel::blankPicture(tessel::kMainWindowSize);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tessel::DrawRegion(preview, store.countsText(), store.pointList(), qRgb(0, 0, 0)));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(dragRedraw)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN);
+
+// The whole drag through the main window: the press, a move for every point, and the release.
+void dragThroughTheWindow(benchmark::State& state)
+{
+    const int points = int(state.range(0));
+    kit::SystemDialogs dialogs;
+    std::unique_ptr<tessel::Form1> form;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form = std::make_unique<tessel::Form1>(dialogs);
+        state.ResumeTiming();
+        form->Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
+        for (int i = 1; i < points; ++i)
+            form->Picture20_MouseMove(Qt::LeftButton, dragPoint(i));
+        form->Picture20_MouseUp(Qt::LeftButton, dragPoint(points - 1));
+        QCoreApplication::processEvents();
+    }
+    state.SetComplexityN(points);
+}
+BENCHMARK(dragThroughTheWindow)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -30,10 +30,15 @@ void Fade(ColourTable& table, int start, int end)
     const int high = std::max(start, end);
     const ColourEntry from = table[static_cast<size_t>(low)];
     const ColourEntry to = table[static_cast<size_t>(high)];
-    for (size_t c = 0; c < 3; ++c) {
-        const double step = (to[c] - from[c]) / (high - low);
-        for (int k = low; k <= high; ++k) {
-            const double value = from[c] + step * (k - low);
+    for (int k = low; k <= high; ++k) {
+        // Each value is weighed from both ends instead of adding up steps: the
+        // difference of two values near the largest double is no double, and the
+        // weights 0 and 1 give the ends back exactly. Rounding cannot carry a
+        // value past either end.
+        const double towardsHigh = double(k - low) / (high - low);
+        for (size_t c = 0; c < 3; ++c) {
+            const double value = std::clamp(from[c] * (1 - towardsHigh) + to[c] * towardsHigh,
+                                            std::min(from[c], to[c]), std::max(from[c], to[c]));
             table[static_cast<size_t>(k)][c] = value > 255 ? 255.0 : std::round(value);
         }
     }

@@ -22,8 +22,9 @@ void cutTo255(ColourEntry& entry);
 // Fills the entries from the smaller to the larger of `start` and `end` with a
 // linear run between the colours of those two entries, whichever is larger.
 // Each value is rounded to nearest and one above 255 is stored as 255, so the
-// end entries get their own colours back, made whole. Nothing happens when
-// start equals end or either lies outside the table.
+// end entries get their own colours back, made whole. Every value stays finite
+// and between the two ends, whatever they hold. Nothing happens when start
+// equals end or either lies outside the table.
 void Fade(ColourTable& table, int start, int end);
 
 } // namespace tessel

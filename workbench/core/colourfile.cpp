@@ -12,11 +12,19 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLeadingSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// The text after the first occurrence of `mark`, or nothing when there is none.
+// The text after the first occurrence of `mark`; the whole text when there is none.
 std::string_view after(std::string_view text, char mark)
 {
     const size_t at = text.find(mark);
-    return at == std::string_view::npos ? std::string_view() : text.substr(at + 1);
+    return at == std::string_view::npos ? text : text.substr(at + 1);
+}
+
+// The length of the line end (CR LF, CR or LF) at the front of `text`, 0 for none.
+size_t leadingLineEnd(std::string_view text)
+{
+    if (text.starts_with("\r\n"))
+        return 2;
+    return text.starts_with('\r') || text.starts_with('\n') ? 1 : 0;
 }
 
 } // namespace
@@ -84,17 +92,22 @@ ColourTable colourTableFromText(std::string_view text)
     ColourTable table {};
     std::string_view rest = text;
     for (ColourEntry& entry : table) {
+        const char* const entryStart = rest.data();
         entry[0] = leadingNumber(rest);
         rest = after(rest, ',');
         entry[1] = leadingNumber(rest);
         rest = after(rest, ',');
         entry[2] = leadingNumber(rest);
+        // Where no comma moved the text on, it still starts with the line end the
+        // entry's line came after; the line read ends at the next one, or every
+        // later entry would read the same line again.
+        const size_t searchFrom = rest.data() == entryStart ? leadingLineEnd(rest) : 0;
         // The line end stays at the front; the next entry's number reading skips it.
         // Files saved on Linux end their lines with a line feed alone, so that is
         // the line end once no carriage return is left.
-        size_t lineEnd = rest.find('\r');
+        size_t lineEnd = rest.find('\r', searchFrom);
         if (lineEnd == std::string_view::npos)
-            lineEnd = rest.find('\n');
+            lineEnd = rest.find('\n', searchFrom);
         rest = lineEnd == std::string_view::npos ? std::string_view() : rest.substr(lineEnd);
     }
     return table;

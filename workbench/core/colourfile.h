@@ -41,11 +41,12 @@ std::string colourFileText(const ColourTable& table);
 
 // The table that `text` gives when read line by line by position. For each entry
 // red is the leading number; the text up to and including the next comma is
-// dropped; green likewise; then blue; then the text before the next CR is
-// dropped. Whatever follows the third number on a line is ignored, and lines
-// after the 23rd are ignored. Once no CR is left, an LF ends a line, so files
-// with LF line ends read like CR LF ones. When the text runs out of commas or
-// line ends the rest counts as used up, so entries it does not reach are 0.
+// dropped (all of it stays when it holds no comma, so "40,50" reads as 40, 50,
+// 50 and "60" as 60, 60, 60); green likewise; then blue; then the text before
+// the CR that ends the line read is dropped. Whatever follows the third number on a line is
+// ignored, and lines after the 23rd are ignored. Once no CR is left, an LF ends
+// a line, so files with LF line ends read like CR LF ones. When the text runs
+// out of line ends the rest counts as used up, so entries it does not reach are 0.
 ColourTable colourTableFromText(std::string_view text);
 
 // What Tessel shows of a loaded file: one line "r, g, b" per entry, and one

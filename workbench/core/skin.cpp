@@ -163,7 +163,7 @@ TransportButton buttonAt(QPoint point)
     for (const TransportPiece& button : kTransport)
         if (button.area.contains(point))
             return button.button;
-    return kShuffleArea.contains(point) ? TransportButton::Shuffle : TransportButton::None;
+    return TransportButton::None;
 }
 
 int knobLeft(int pointerX, int grabX) { return std::clamp(pointerX - grabX, kKnobLeftmost, kKnobRightmost); }

@@ -98,9 +98,11 @@ std::vector<SkinPiece> mainWindowPieces(const MainWindowLook& look);
 // nothing.
 QImage DrawMainWindow(const SkinPictures& skin, const MainWindowLook& look);
 
-// The button whose area holds `point` of the main window, or None. An area is
-// the button's place in the window; its right and bottom edges belong to the
-// next thing over (play spans x 39 up to but not including 62).
+// The transport button (back, play, pause, stop, forward or eject) whose area
+// holds `point` of the main window, or None; shuffle and everything else are no
+// transport button. An area is the button's place in the window; its right and
+// bottom edges belong to the next thing over (play spans x 39 up to but not
+// including 62).
 TransportButton buttonAt(QPoint point);
 
 // The position knob: 28 x 10 over the position bar, its left edge kept between

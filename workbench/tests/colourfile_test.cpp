@@ -109,18 +109,15 @@ TEST(ColourText, TakesLinesByPositionAndStopsAtTheEndOfTheText)
     expected[0] = {0, 100, 200};
     EXPECT_EQ(tessel::colourTableFromText("// Tessel colours\r\n" + usualFormLines("\r\n")), expected);
 
-    // Short texts leave the rest black, whether their lines end in CR LF or in LF alone.
+    // A line short of commas keeps its text for the next number, and short texts
+    // leave the rest black, whether their lines end in CR LF or in LF alone.
     expected = {};
-    expected[0] = {1, 2, 3};
-    expected[1] = {4, 5, 6};
-    expected[2] = {7, 8, 0};
-    EXPECT_EQ(tessel::colourTableFromText("1,2,3\r\n4,5,6\r\n7,8"), expected);
-    EXPECT_EQ(tessel::colourTableFromText("1,2,3\n4,5,6\n7,8\n"), expected);
+    expected[0] = {10, 20, 30};
+    expected[1] = {40, 50, 50};
+    expected[2] = {60, 60, 60};
+    EXPECT_EQ(tessel::colourTableFromText("10,20,30\r\n40,50\r\n60\r\n"), expected);
+    EXPECT_EQ(tessel::colourTableFromText("10,20,30\n40,50\n60"), expected);
     EXPECT_EQ(tessel::colourTableFromText(usualFormLines("\n")), kUsualForm);
-    // A last line without commas gives its one number and zeros, not the same number thrice.
-    expected[1] = {9, 0, 0};
-    expected[2] = {0, 0, 0};
-    EXPECT_EQ(tessel::colourTableFromText("1,2,3\r\n9\r\n"), expected);
 }
 
 TEST_F(ColourFile, AnEmptyFileReadsAsAllBlackAndAMissingOneChangesNothing)

@@ -116,3 +116,10 @@ TEST(AnimationStep, CopiesOneColumnPerBarFromTheStylesStripOverTiledBackground)
         }
     }
 }
+
+TEST(StyleOffset, FollowsTheThreeStyleNamesExactlyAndKeepsTheLastForAnyOtherText)
+{
+    const std::pair<const char*, int> styles[] = {{"Normal", 3}, {"Fire", 22}, {"Lines", 43}, {"Fi", 7}, {"normal", 7}, {"", 7}};
+    for (const auto& [text, offset] : styles)
+        EXPECT_EQ(styleOffsetFor(QString::fromLatin1(text), 7), offset) << text;
+}

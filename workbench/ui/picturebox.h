@@ -16,6 +16,8 @@ public:
 
     const QImage& picture() const { return m_picture; }
     void setPicture(const QImage& picture);
+    // The shown picture itself, to draw into in place; update() shows the change.
+    QImage& surface() { return m_picture; }
     // Fills the whole box with one colour (the swatches); repaints only on a change.
     void fill(QRgb colour);
 

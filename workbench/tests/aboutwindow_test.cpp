@@ -1,0 +1,69 @@
+#include "aboutwindow.h"
+
+#include "picturebox.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using tessel::PictureBox;
+
+namespace {
+
+class About : public ::testing::Test
+{
+protected:
+    void SetUp() override { about.show(); }
+    const QImage& shown() const { return about.findChild<PictureBox*>("Picture3")->picture(); }
+    QTimer* timer(const char* name) const { return about.findChild<QTimer*>(name); }
+    // Pixels in `area` of what the window shows that are grey from `least` up.
+    int greyPixels(QRect area, int least) const
+    {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = shown().pixel(x, y);
+                count += qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel) && qRed(pixel) >= least;
+            }
+        return count;
+    }
+
+    tessel::Form4 about;
+};
+
+} // namespace
+
+TEST_F(About, OpensWithBothTimersAndShowsThePatternUnderTheFirstLineAtFullStrength)
+{
+    EXPECT_EQ(about.windowTitle(), "About Veskit");
+    EXPECT_EQ(timer("Timer1")->interval() + timer("Timer2")->interval(), 11);
+    EXPECT_TRUE(timer("Timer1")->isActive() && timer("Timer2")->isActive());
+    about.Timer1_Timer();
+    EXPECT_TRUE(timer("Timer1")->isActive());
+    // The text stands above the pattern, whose segments end on the ellipse round (180, 130).
+    EXPECT_GT(greyPixels({0, 0, 360, 28}, 250), 20);
+    int patterned = 0;
+    for (int y = 30; y < 230; ++y)
+        for (int x = 80; x < 280; ++x)
+            patterned += shown().pixel(x, y) != qRgb(0, 0, 0);
+    EXPECT_GT(patterned, 100);
+}
+
+TEST_F(About, ClosingDuringAStepStopsItBeforeItShowsAnythingAndReopeningStartsAfresh)
+{
+    about.Timer1_Timer();
+    for (int tick = 0; tick < 85; ++tick)
+        about.Timer2_Timer();
+    const QImage before = shown();
+    // The close arrives among the events the step lets through.
+    QMetaObject::invokeMethod(&about, &QWidget::close, Qt::QueuedConnection);
+    about.Timer1_Timer();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(shown(), before);
+    EXPECT_FALSE(timer("Timer1")->isActive() || timer("Timer2")->isActive());
+
+    about.show();
+    about.Timer1_Timer();
+    EXPECT_GT(greyPixels({0, 0, 360, 28}, 250), 20);
+}

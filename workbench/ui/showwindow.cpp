@@ -1,0 +1,126 @@
+#include "showwindow.h"
+
+#include "picturebox.h"
+#include "pixels.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+namespace tessel {
+namespace {
+
+QRgb randomColour()
+{
+    QRandomGenerator& random = *QRandomGenerator::global();
+    return qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
+}
+
+} // namespace
+
+Form2::Form2(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setFixedSize(ShowPattern::kSize);
+    setWindowModality(Qt::ApplicationModal);
+    Picture21 = new PictureBox(this);
+    Picture21->setObjectName(QStringLiteral("Picture21"));
+    Picture21->setGeometry({{0, 0}, ShowPattern::kSize});
+    Picture21->installEventFilter(this);
+    // The drawing surface, never shown itself.
+    Picture20 = new PictureBox(this);
+    Picture20->setObjectName(QStringLiteral("Picture20"));
+    Picture20->resize(ShowPattern::kSize);
+    Picture20->hide();
+    connect(Picture21, &PictureBox::mouseDown, this, &Form2::Picture21_MouseDown);
+    connect(Picture21, &PictureBox::mouseUp, this, &Form2::Picture21_MouseUp);
+}
+
+void Form2::open(const ColourTable& table)
+{
+    m_table = table;
+    stopFlag = false;
+    m_effect = Effect::LinePattern;
+    m_drift.reset(randomColour(), randomColour());
+    m_pattern = {};
+    m_zoom = {};
+    Picture20->setPicture(blankPicture(ShowPattern::kSize));
+    Picture21->setPicture(blankPicture(ShowPattern::kSize));
+    showEffect();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::showEffect()
+{
+    setWindowTitle(m_effect == Effect::LinePattern ? QStringLiteral("Vortex: line pattern (right click for the zoom)")
+                                                   : QStringLiteral("Vortex: zoom (right click for the line pattern)"));
+}
+
+void Form2::Picture21_Click()
+{
+    // A click during the show, or on its way out, starts nothing more.
+    if (m_running || stopFlag)
+        return;
+    m_running = true;
+    while (!stopFlag) {
+        showFrame();
+        QCoreApplication::processEvents();
+    }
+    m_running = false;
+}
+
+void Form2::showFrame()
+{
+    if (m_effect == Effect::Zoom) {
+        m_zoom.run(m_table, Picture20->surface(), Picture21->surface());
+        Picture21->update();
+        return;
+    }
+    m_pattern.draw(Picture20->surface(), m_drift.step(randomColour()));
+    Picture21->setPicture(Picture20->picture());
+    Picture20->setPicture(blankPicture(ShowPattern::kSize));
+    m_pattern.nextFrame();
+}
+
+void Form2::Picture21_DblClick()
+{
+    stopFlag = true;
+    close();
+}
+
+void Form2::Picture21_MouseDown(Qt::MouseButton button, QPoint)
+{
+    if (button != Qt::RightButton)
+        return;
+    m_effect = m_effect == Effect::LinePattern ? Effect::Zoom : Effect::LinePattern;
+    // Each effect starts on a black surface.
+    Picture20->setPicture(blankPicture(ShowPattern::kSize));
+    showEffect();
+}
+
+void Form2::Picture21_MouseUp(Qt::MouseButton button, QPoint at)
+{
+    if (button == Qt::LeftButton && Picture21->rect().contains(at))
+        Picture21_Click();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    stopFlag = true;
+    event->accept();
+    emit closed();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Picture21 && event->type() == QEvent::MouseButtonDblClick) {
+        Picture21_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tessel
