@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "dialogs.h"
+#include "textconversion.h"
 #include "workbenchwindow.h"
 
 #include <QApplication>
@@ -9,7 +10,8 @@
 namespace {
 constexpr kit::ProgramInfo kTessel{"tessel", "Tessel", "1.0",
                                    "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
-                                   "(Tessel.txt) with live previews, and preview the skin's main window.",
+                                   "(Tessel.txt) with live previews, preview the skin's main window and draw its\n"
+                                   "regions. A COLOURFILE given here opens as Open Vis would open it.",
                                    "COLOURFILE"};
 } // namespace
 
@@ -25,5 +27,7 @@ int main(int argc, char** argv)
     kit::SystemDialogs dialogs;
     tessel::Form1 form(dialogs);
     form.show();
+    if (commandLine.file)
+        form.openColourFile(kit::fromPath(*commandLine.file));
     return QApplication::exec();
 }

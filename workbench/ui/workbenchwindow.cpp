@@ -519,9 +519,14 @@ void Form1::Command1_Click()
     kit::FileRequest request;
     request.title = QStringLiteral("Open Tessel.txt");
     const QString path = m_dialogs.openFile(this, request);
-    if (path.isEmpty() || !ReadColourFile(path))
-        return;
-    afterColourFileLoaded(path);
+    if (!path.isEmpty())
+        openColourFile(path);
+}
+
+void Form1::openColourFile(const QString& path)
+{
+    if (ReadColourFile(path))
+        afterColourFileLoaded(path);
 }
 
 void Form1::afterColourFileLoaded(const QString& path)

@@ -53,6 +53,8 @@ public:
     const ColourTable& colourTable() const { return m_session.colourTable(); }
     int editIndex() const { return m_session.editIndex(); }
     const QString& skinDirectory() const { return m_skinDirectory; }
+    // What Open Vis does once a file is chosen.
+    void openColourFile(const QString& path);
 
 public slots:
     void Command1_Click();
