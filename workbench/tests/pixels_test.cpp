@@ -53,7 +53,8 @@ TEST(DrawLine, CutsLinesWithFarEndsToThePictureAndDrawsTheirVisiblePartOnly)
             for (int x = 0; x < 10; ++x)
                 set += picture.pixel(x, y) == qRgb(255, 255, 255);
         EXPECT_EQ(set, line.setPixels) << line.from.x() << "," << line.from.y();
-        if (line.setPixels > 0)
+        if (line.setPixels > 0) {
             EXPECT_EQ(picture.pixel(line.set), qRgb(255, 255, 255));
+        }
     }
 }
