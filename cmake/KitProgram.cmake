@@ -23,6 +23,7 @@ function(kit_add_program name)
 
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+  kit_sanitizer_defaults(${name})
   target_compile_definitions(${name} PRIVATE KIT_DESKTOP_ID="${id}")
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -5,13 +5,15 @@
 # live as long as the process (cmake/lsan.supp).
 option(KIT_SANITIZE "Build the native code with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
+# kit_sanitizer_defaults(<target>): gives an executable the sanitizers' settings.
+function(kit_sanitizer_defaults target)
+  if(KIT_SANITIZE)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/sanitizer_defaults.cpp)
+    target_compile_definitions(${target} PRIVATE KIT_LSAN_SUPPRESSIONS="${CMAKE_CURRENT_FUNCTION_LIST_DIR}/lsan.supp")
+  endif()
+endfunction()
+
 if(KIT_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
-  set(KIT_SANITIZER_ENVIRONMENT
-    "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
-    "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp:print_suppressions=0"
-    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
-else()
-  set(KIT_SANITIZER_ENVIRONMENT)
 endif()

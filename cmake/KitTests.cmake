@@ -10,6 +10,7 @@ function(kit_add_test name)
   else()
     target_link_libraries(${name} PRIVATE kitcommon_testsupport ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main)
   endif()
+  kit_sanitizer_defaults(${name})
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "${KIT_TEST_ENVIRONMENT}"
     DISCOVERY_TIMEOUT 30)

@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "screenpixmap.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,8 +34,7 @@ void drawTransportSymbol(QPainter& painter, int which, const QRectF& box)
 
 QPixmap logoPicture(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = kit::screenPixmap(QSize(size, size));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = size / 100.0;

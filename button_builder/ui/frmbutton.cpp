@@ -33,6 +33,17 @@ constexpr int kClientHeight = 392;
 const QString kWrongSizeTitle = QStringLiteral("Wrong Size");
 const QString kWrongSizeText = QStringLiteral("Please make sure that the image is 275 x 116 pixels.");
 
+// The builder's handlers number the mouse buttons 1 left, 2 right, 4 middle.
+int mouseButtonNumber(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
 // Five pairs of caption and pattern.
 const QString kOpenFilter = QStringLiteral(
     "All supported types|*.bmp;*.jpg;*.jpeg;*.gif|Bitmap Files (*.bmp)|*.bmp|"
@@ -171,7 +182,7 @@ void frmButton::createControls()
     picButton->setObjectName(QStringLiteral("picButton"));
     picButton->move(24, 296);
     picButton->hide();
-    connect(picButton, &PictureBox::mouseDown, this, &frmButton::picButton_MouseDown);
+    connect(picButton, &PictureBox::mouseDown, this, [this](Qt::MouseButton button) { picButton_MouseDown(mouseButtonNumber(button)); });
 
     const auto button = [client](const char* name, const QString& caption, const QString& toolTip, int x) {
         auto* created = new QPushButton(caption, client);
@@ -215,7 +226,7 @@ void frmButton::createTabControls(int tab)
     controls.imgCover->setObjectName(QStringLiteral("imgCover") + suffix);
     controls.imgCover->setGeometry(0, 128, kPictureWidth, kPictureHeight);
     controls.imgCover->setPicture(overlayPicture(tab));
-    connect(controls.imgCover, &PictureBox::mouseDown, this, [this, tab](int button) { imgCover_MouseDown(tab, button); });
+    connect(controls.imgCover, &PictureBox::mouseDown, this, [this, tab](Qt::MouseButton button) { imgCover_MouseDown(tab, mouseButtonNumber(button)); });
 
     for (const ClickableArea& area : clickableAreas(tab)) {
         auto* box = new PictureBox(controls.imgCover);
@@ -226,7 +237,9 @@ void frmButton::createTabControls(int tab)
         if (area.action == AreaAction::RandomColourFile)
             connect(box, &PictureBox::clicked, this, &frmButton::mnuFileRanVis_Click);
         else
-            connect(box, &PictureBox::mouseDown, this, [this, &area](int button) { elementArea_MouseDown(area, button); });
+            connect(box, &PictureBox::mouseDown, this, [this, &area](Qt::MouseButton button) {
+                elementArea_MouseDown(area, mouseButtonNumber(button));
+            });
     }
 }
 

@@ -14,11 +14,12 @@ class QTabWidget;
 
 namespace kit {
 class Dialogs;
+class PictureBox;
 }
 
 namespace knapro {
 
-class PictureBox;
+using kit::PictureBox;
 
 // The builder's working window: one tab per player window, each with the opened
 // picture shown plainly above and, below, under the cover and the clickable

@@ -1,5 +1,7 @@
 #include "icons.h"
 
+#include "screenpixmap.h"
+
 #include <QConicalGradient>
 #include <QFont>
 #include <QLinearGradient>
@@ -24,9 +26,7 @@ const QColor kBadge(0x2a, 0x62, 0xc4);
 
 QPixmap blankIcon(int size = kIconSize)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
+    return kit::screenPixmap(QSize(size, size));
 }
 
 void drawFloppy(QPainter& p, const QRect& r)

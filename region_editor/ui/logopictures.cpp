@@ -1,5 +1,7 @@
 #include "logopictures.h"
 
+#include "screenpixmap.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,8 +34,7 @@ void drawPixelGrid(QPainter& p, const QRect& area, int cell, const QColor& a, co
 
 QPixmap programIcon(QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = kit::screenPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(size.width() / 64.0, size.height() / 64.0);
@@ -65,19 +66,20 @@ QPixmap programIcon(QSize size)
 
 QPixmap splashPicture()
 {
-    QPixmap pixmap(226, 116);
+    const QRect area(0, 0, 226, 116);
+    QPixmap pixmap = kit::screenPixmap(area.size());
     QPainter p(&pixmap);
     QLinearGradient sky(0, 0, 226, 116);
     sky.setColorAt(0, QColor(0x1c, 0x2c, 0x48));
     sky.setColorAt(1, QColor(0x06, 0x0a, 0x14));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(area, sky);
     drawPixelGrid(p, QRect(0, 0, 226, 116), 6, QColor(0x22, 0x34, 0x54), QColor(0x1a, 0x28, 0x44));
 
     p.setRenderHint(QPainter::Antialiasing, true);
     QRadialGradient glow(QPointF(60, 64), 70);
     glow.setColorAt(0, QColor(0x48, 0xe8, 0x78, 90));
     glow.setColorAt(1, QColor(0x48, 0xe8, 0x78, 0));
-    p.fillRect(pixmap.rect(), glow);
+    p.fillRect(area, glow);
 
     QPolygonF outline({QPointF(96, 12), QPointF(214, 20), QPointF(220, 96), QPointF(130, 108), QPointF(104, 70)});
     p.setPen(QPen(QColor(0x48, 0xe8, 0x78, 160), 2, Qt::DashLine));
@@ -92,12 +94,13 @@ QPixmap splashPicture()
 
 QPixmap creditsPicture()
 {
-    QPixmap pixmap(250, 244);
+    const QRect area(0, 0, 250, 244);
+    QPixmap pixmap = kit::screenPixmap(area.size());
     QPainter p(&pixmap);
     QLinearGradient shade(0, 0, 0, 244);
     shade.setColorAt(0, QColor(0x2a, 0x34, 0x44));
     shade.setColorAt(1, QColor(0x10, 0x14, 0x1c));
-    p.fillRect(pixmap.rect(), shade);
+    p.fillRect(area, shade);
     drawPixelGrid(p, QRect(0, 0, 250, 244), 8, QColor(0x30, 0x3a, 0x4c), QColor(0x26, 0x30, 0x40));
     p.setPen(QColor(0x70, 0x7c, 0x8c));
     p.drawRect(0, 0, 249, 243);

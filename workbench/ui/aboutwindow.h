@@ -6,9 +6,13 @@
 
 class QTimer;
 
+namespace kit {
+class PictureBox;
+}
+
 namespace tessel {
 
-class PictureBox;
+using kit::PictureBox;
 
 // "About Veskit": a line pattern drifting through random colours, with text
 // lines fading in and out over it. Its state starts afresh at every opening.

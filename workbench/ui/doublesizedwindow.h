@@ -2,9 +2,13 @@
 
 #include <QWidget>
 
+namespace kit {
+class PictureBox;
+}
+
 namespace tessel {
 
-class PictureBox;
+using kit::PictureBox;
 class PolygonStore;
 
 // "DoubleSized": the skin's main window at twice its size, to draw region

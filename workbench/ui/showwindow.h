@@ -6,9 +6,13 @@
 
 #include <QWidget>
 
+namespace kit {
+class PictureBox;
+}
+
 namespace tessel {
 
-class PictureBox;
+using kit::PictureBox;
 
 // The hidden show: an 800 x 600 window with two effects, the line pattern and
 // the zoom. A click runs the running effect until a double click ends the show

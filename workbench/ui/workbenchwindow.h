@@ -23,6 +23,7 @@ class QTimer;
 
 namespace kit {
 class Dialogs;
+class PictureBox;
 }
 
 namespace tessel {
@@ -30,7 +31,7 @@ namespace tessel {
 class Form2;
 class Form3;
 class Form4;
-class PictureBox;
+using kit::PictureBox;
 
 // Tessel's main window, "Veskit 1.x": the colour editor for Tessel.txt with its
 // static and animated visualization previews, the skin preview, and the region

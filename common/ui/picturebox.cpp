@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace tessel {
+namespace kit {
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -30,11 +30,15 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
+    // Scaled up for the screen, skin pixels must stay sharp squares.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPoint(0, 0), m_picture);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
+    event->accept();
+    m_pressed = event->button();
     emit mouseDown(event->button(), event->position().toPoint());
 }
 
@@ -45,7 +49,13 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit mouseUp(event->button(), event->position().toPoint());
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    const bool click = event->button() == m_pressed && rect().contains(at);
+    m_pressed = Qt::NoButton;
+    emit mouseUp(event->button(), at);
+    if (click)
+        emit clicked(event->button());
 }
 
-} // namespace tessel
+} // namespace kit

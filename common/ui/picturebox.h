@@ -3,11 +3,14 @@
 #include <QImage>
 #include <QWidget>
 
-namespace tessel {
+namespace kit {
 
-// A picture shown pixel for pixel from its top left, like the workbench's
-// picture boxes: it reports presses, moves and releases of the mouse in its own
-// pixel coordinates. A null picture shows nothing, so the parent shows through.
+// A picture box of Knapro and Tessel: a picture shown pixel for pixel from the
+// box's top left and clipped to the box; the rest of the box, and all of it
+// without a picture, shows its parent. On a high-density screen each picture
+// pixel covers whole screen pixels, never blurred. It reports the mouse in its
+// own pixel coordinates, and a click (press and release of one button inside
+// the box) on its own. A press stops here: it never reaches what lies beneath.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -18,13 +21,14 @@ public:
     void setPicture(const QImage& picture);
     // The shown picture itself, to draw into in place; update() shows the change.
     QImage& surface() { return m_picture; }
-    // Fills the whole box with one colour (the swatches); repaints only on a change.
+    // Fills the whole box with one colour; repaints only on a change.
     void fill(QRgb colour);
 
 signals:
     void mouseDown(Qt::MouseButton button, QPoint at);
     void mouseMove(Qt::MouseButtons buttons, QPoint at);
     void mouseUp(Qt::MouseButton button, QPoint at);
+    void clicked(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +38,7 @@ protected:
 
 private:
     QImage m_picture;
+    Qt::MouseButton m_pressed = Qt::NoButton;
 };
 
-} // namespace tessel
+} // namespace kit

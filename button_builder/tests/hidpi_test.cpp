@@ -1,0 +1,37 @@
+#include "fixtures.h"
+#include "frmbutton.h"
+#include "hidpi.h"
+#include "picturebox.h"
+#include "scripteddialogs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every case here runs on a screen of two device pixels to a window pixel. Qt
+// reads the factor when the application is made, after every static initializer.
+const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
+
+TEST(HighDensityScreen, AnOpenedPictureAndItsCutShowEveryPixelAsASharpBlock)
+{
+    ASSERT_TRUE(kDoubleDensity);
+    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    QTemporaryDir dir;
+    const QImage window = knapro::testing::stripedPicture(275, 116);
+    ASSERT_TRUE(window.save(dir.filePath("main.bmp"), "BMP"));
+    kit::testing::ScriptedDialogs dialogs;
+    knapro::frmButton form(dialogs);
+    form.show();
+    form.openPicture(0, dir.filePath("main.bmp"));
+    form.elementCommand_Click("mnuMainEject");
+
+    EXPECT_TRUE(kit::testing::showsPixelForPixel(form.findChild<kit::PictureBox*>("picBack(0)")->grab(), window, 2));
+    auto* cut = form.findChild<kit::PictureBox*>("picButton");
+    EXPECT_FALSE(cut->picture().isNull());
+    EXPECT_TRUE(kit::testing::showsPixelForPixel(cut->grab(), cut->picture(), 2));
+}
+
+} // namespace

@@ -1,0 +1,37 @@
+#include "hidpi.h"
+#include "picturebox.h"
+#include "scripteddialogs.h"
+#include "syntheticskin.h"
+#include "workbenchwindow.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every case here runs on a screen of two device pixels to a window pixel. Qt
+// reads the factor when the application is made, after every static initializer.
+const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
+
+TEST(HighDensityScreen, TheSkinPreviewShowsEverySkinPixelAsASharpBlock)
+{
+    ASSERT_TRUE(kDoubleDensity);
+    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    QTemporaryDir skin;
+    writeSyntheticSkin(skin.path() + "/");
+    kit::testing::ScriptedDialogs dialogs;
+    tessel::Form1 form(dialogs);
+    form.show();
+    dialogs.choosePath(skin.filePath("main.bmp"));
+    form.findChild<QPushButton*>("Command9")->click();
+
+    auto* preview = form.findChild<kit::PictureBox*>("Picture6");
+    ASSERT_EQ(preview->picture().size(), QSize(275, 116));
+    // Above the position knob, which is a picture box of its own over the preview.
+    EXPECT_TRUE(kit::testing::showsPixelForPixel(preview->grab(), preview->picture().copy(0, 0, 275, 72), 2));
+}
+
+} // namespace
