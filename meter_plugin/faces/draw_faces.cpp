@@ -7,11 +7,13 @@
 // faces 101 and 102 are 81 x 22 with an 8-bit palette. The needles pivot one
 // pixel below the bottom edge at x = 20 and x = 60, the centres of the two halves,
 // so every face keeps its pivot marks there.
+#include "bmp.h"
+#include "fileio.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -186,81 +188,22 @@ Canvas drawFace102()
     return face;
 }
 
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
+kit::bmp::Image imageOf(const Canvas& face)
 {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    kit::bmp::Image image(face.width(), kHeight);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < face.width(); ++x)
+            image.at(x, y) = {face.at(x, y).r, face.at(x, y).g, face.at(x, y).b};
+    return image;
 }
 
-// A Windows bitmap file, bottom-up rows padded to four bytes; 8-bit faces carry
-// a palette of exactly the colours they use.
-std::string bitmapFile(const Canvas& face, bool palettised)
+// 8-bit faces carry a palette of exactly the colours they use.
+bool writeFace(const std::string& path, const Canvas& face, kit::bmp::Depth depth)
 {
-    std::vector<Rgb> palette;
-    std::vector<std::uint8_t> indices;
-    if (palettised) {
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < face.width(); ++x) {
-                std::size_t index = 0;
-                while (index < palette.size() && !(palette[index] == face.at(x, y)))
-                    ++index;
-                if (index == palette.size())
-                    palette.push_back(face.at(x, y));
-                indices.push_back(static_cast<std::uint8_t>(index));
-            }
-        }
-    }
-    const int bitsPerPixel = palettised ? 8 : 24;
-    const int rowBytes = (face.width() * bitsPerPixel / 8 + 3) / 4 * 4;
-    const std::uint32_t pixelOffset = 14 + 40 + static_cast<std::uint32_t>(palette.size()) * 4;
-    const std::uint32_t fileSize = pixelOffset + static_cast<std::uint32_t>(rowBytes * kHeight);
-
-    std::string out = "BM";
-    putLittleEndian(out, fileSize, 4);
-    putLittleEndian(out, 0, 4);
-    putLittleEndian(out, pixelOffset, 4);
-    putLittleEndian(out, 40, 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(face.width()), 4);
-    putLittleEndian(out, kHeight, 4);
-    putLittleEndian(out, 1, 2);
-    putLittleEndian(out, static_cast<std::uint32_t>(bitsPerPixel), 2);
-    putLittleEndian(out, 0, 4); // uncompressed
-    putLittleEndian(out, static_cast<std::uint32_t>(rowBytes * kHeight), 4);
-    putLittleEndian(out, 2835, 4); // 72 dots per inch
-    putLittleEndian(out, 2835, 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(palette.size()), 4);
-    putLittleEndian(out, 0, 4);
-    for (const Rgb& colour : palette) {
-        out.push_back(static_cast<char>(colour.b));
-        out.push_back(static_cast<char>(colour.g));
-        out.push_back(static_cast<char>(colour.r));
-        out.push_back('\0');
-    }
-    for (int y = kHeight - 1; y >= 0; --y) {
-        std::string row;
-        for (int x = 0; x < face.width(); ++x) {
-            if (palettised) {
-                row.push_back(static_cast<char>(indices[static_cast<std::size_t>(y) * face.width() + x]));
-            } else {
-                const Rgb colour = face.at(x, y);
-                row.push_back(static_cast<char>(colour.b));
-                row.push_back(static_cast<char>(colour.g));
-                row.push_back(static_cast<char>(colour.r));
-            }
-        }
-        row.resize(static_cast<std::size_t>(rowBytes), '\0');
-        out += row;
-    }
-    return out;
-}
-
-bool writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        std::fprintf(stderr, "draw_faces: could not write %s\n", path.c_str());
+    const std::string reason =
+        kit::replaceFile(path, kit::bmp::write(imageOf(face), depth, kit::bmp::kPixelsPerMetreAt72Dpi));
+    if (!reason.empty()) {
+        std::fprintf(stderr, "draw_faces: could not write %s: %s\n", path.c_str(), reason.c_str());
         return false;
     }
     return true;
@@ -275,8 +218,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string directory = argv[1];
-    const bool written = writeFile(directory + "/face100.bmp", bitmapFile(drawFace100(), false))
-        && writeFile(directory + "/face101.bmp", bitmapFile(drawFace101(), true))
-        && writeFile(directory + "/face102.bmp", bitmapFile(drawFace102(), true));
+    using kit::bmp::Depth;
+    const bool written = writeFace(directory + "/face100.bmp", drawFace100(), Depth::Rgb24)
+        && writeFace(directory + "/face101.bmp", drawFace101(), Depth::Palette8)
+        && writeFace(directory + "/face102.bmp", drawFace102(), Depth::Palette8);
     return written ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 // script of menu commands and needle dialog actions shows, and whether the
 // library leaves anything behind once it is unloaded. In a test run the
 // plug-in's requests to the shell are reported instead of carried out.
+#include "bmp.h"
 #include "host_options.h"
 #include "host_report.h"
 #include "import_patch.h"
@@ -155,24 +156,20 @@ void dumpMeter(HWND meter, const std::string& path)
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = -height; // top row first
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    std::vector<char> pixels(static_cast<std::size_t>(rowBytes) * height);
+    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
     GetDIBits(screen.get(), static_cast<HBITMAP>(bitmap.get()), 0, static_cast<UINT>(height), pixels.data(), &info,
               DIB_RGB_COLORS);
 
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(pixels.size());
+    kit::bmp::Image image(width, height);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        image.pixels[i] = {pixels[i].rgbRed, pixels[i].rgbGreen, pixels[i].rgbBlue};
+    const std::string bytes = kit::bmp::write(image);
     std::ofstream out(wide(path).c_str(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     report(out ? "dump %dx%d" : "dump failed", width, height);
 }
 

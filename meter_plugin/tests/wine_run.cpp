@@ -1,5 +1,8 @@
 #include "wine_run.h"
 
+#include "bmp.h"
+#include "fileio.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -23,14 +26,6 @@ void appendQuoted(std::string& commandLine, const std::string& argument)
             commandLine += c;
     }
     commandLine += '\'';
-}
-
-std::uint32_t littleEndian(const std::string& bytes, std::size_t at, int count)
-{
-    std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    return value;
 }
 
 } // namespace
@@ -148,28 +143,17 @@ ProgramRun PluginFolder::runHost(const std::vector<std::string>& arguments,
 
 Picture Picture::read(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     Picture picture;
-    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0 || littleEndian(bytes, 28, 2) != 24
-        || littleEndian(bytes, 30, 4) != 0)
+    std::string bytes;
+    if (!kit::readWholeFile(path, bytes, 64 << 20).empty())
         return picture;
-    const auto width = static_cast<int>(littleEndian(bytes, 18, 4));
-    const auto height = static_cast<int>(littleEndian(bytes, 22, 4));
-    const std::size_t offset = littleEndian(bytes, 10, 4);
-    const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-    if (width <= 0 || height <= 0 || bytes.size() < offset + rowBytes * static_cast<std::size_t>(height))
+    const auto image = kit::bmp::read(bytes);
+    if (!image)
         return picture;
-    picture.width = width;
-    picture.height = height;
-    for (int y = 0; y < height; ++y) {
-        const std::size_t row = offset + rowBytes * static_cast<std::size_t>(height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = row + static_cast<std::size_t>(x) * 3;
-            picture.pixels.push_back({static_cast<unsigned char>(bytes[at + 2]), static_cast<unsigned char>(bytes[at + 1]),
-                                      static_cast<unsigned char>(bytes[at])});
-        }
-    }
+    picture.width = image->width;
+    picture.height = image->height;
+    for (const kit::bmp::Rgb& colour : image->pixels)
+        picture.pixels.push_back({colour.r, colour.g, colour.b});
     return picture;
 }
 

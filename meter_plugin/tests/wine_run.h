@@ -60,8 +60,8 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// A 24-bit uncompressed BMP file; width and height stay 0 when the file cannot
-// be read as one.
+// The picture in a BMP file; width and height stay 0 when the file cannot be
+// read as one.
 struct Picture {
     int width = 0;
     int height = 0;
