@@ -93,7 +93,7 @@ std::string temporaryPattern(const fs::path& file)
     long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
     if (nameMax <= 0)
         nameMax = NAME_MAX;
-    constexpr size_t kAdded = 1 + 7; // "." in front, ".XXXXXX" behind
+    constexpr size_t kAdded = 1 + 7; // a dot in front; a dot and mkstemp's six letters behind
     std::string stem = file.filename().string();
     const size_t room = static_cast<size_t>(nameMax) > kAdded ? static_cast<size_t>(nameMax) - kAdded : 0;
     if (stem.size() > room) {
