@@ -8,13 +8,15 @@
 // small needle meters side by side, like the faces. Each file holds a 16 x 16 and
 // a 32 x 32 picture in 32-bit colour with alpha; edges are smoothed by drawing
 // every pixel from 4 x 4 samples.
+#include "fileio.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -201,9 +203,11 @@ std::vector<std::uint8_t> iconFile(const std::vector<Picture>& pictures)
 bool write(const std::string& path, const Drawing& drawing)
 {
     const std::vector<std::uint8_t> bytes = iconFile({render(drawing, 16), render(drawing, 32)});
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
+    const std::string reason =
+        kit::replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!reason.empty())
+        std::fprintf(stderr, "draw_icons: could not write %s: %s\n", path.c_str(), reason.c_str());
+    return reason.empty();
 }
 
 } // namespace
@@ -217,10 +221,8 @@ int main(int argc, char** argv)
     const std::string directory = argv[1];
     for (const auto& [name, drawing] : {std::pair<const char*, Drawing>{"needle.ico", needleIcon},
                                         std::pair<const char*, Drawing>{"meter.ico", meterIcon}}) {
-        if (!write(directory + "/" + name, drawing)) {
-            std::fprintf(stderr, "draw_icons: cannot write %s/%s\n", directory.c_str(), name);
+        if (!write(directory + "/" + name, drawing))
             return 1;
-        }
     }
     return 0;
 }
