@@ -257,7 +257,7 @@ void Form1::createRegionControls(QWidget* body)
     const auto textBox = [&](QLineEdit*& control, const QString& name, const QString& hint, QRect at) {
         control = new QLineEdit(body);
         control->setReadOnly(true);
-        control->setPlaceholderText(hint);
+        control->setAccessibleName(hint);
         control->setToolTip(hint);
         fullOnly(control, name, at);
     };
