@@ -1,10 +1,10 @@
 #include "skin.h"
 
+#include "pictureload.h"
 #include "pixels.h"
 #include "skinfont.h"
 
 #include <QDir>
-#include <QImageReader>
 
 #include <algorithm>
 
@@ -35,14 +35,14 @@ constexpr int kTimeDigitX[] = {48, 60, 78, 90};
 constexpr int kRateDigits[] = {1, 2, 8, 4, 4};
 constexpr int kRateDigitX[] = {111, 116, 121, 156, 161};
 
-SkinLoadError errorOf(const QImageReader& reader)
+SkinLoadError errorOf(kit::PictureLoad::Error error)
 {
-    switch (reader.error()) {
-    case QImageReader::FileNotFoundError: return SkinLoadError::Missing;
-    case QImageReader::InvalidDataError:
-    case QImageReader::UnsupportedFormatError: return SkinLoadError::NotAPicture;
-    default: return SkinLoadError::Unreadable;
+    switch (error) {
+    case kit::PictureLoad::Error::None: return SkinLoadError::None;
+    case kit::PictureLoad::Error::NotAPicture: return SkinLoadError::NotAPicture;
+    case kit::PictureLoad::Error::Unreadable: break;
     }
+    return SkinLoadError::Unreadable;
 }
 
 } // namespace
@@ -66,13 +66,10 @@ SkinLoad LoadSkin(const QString& skinDirectory)
         QString path = findSkinFile(skinDirectory, name);
         SkinLoadError error = SkinLoadError::Missing;
         if (!path.isEmpty()) {
-            QImageReader reader(path);
-            reader.setDecideFormatFromContent(true);
-            const QImage image = reader.read();
-            if (image.isNull())
-                error = errorOf(reader);
-            else
-                load.pictures.images[static_cast<size_t>(file)] = image.convertToFormat(QImage::Format_RGB32);
+            const kit::PictureLoad picture = kit::loadPicture(path, kSkinFileSizeLimit);
+            error = errorOf(picture.error);
+            if (error == SkinLoadError::None)
+                load.pictures.images[static_cast<size_t>(file)] = picture.image.convertToFormat(QImage::Format_RGB32);
         }
         if (load.pictures.images[static_cast<size_t>(file)].isNull() && load.failedFile < 0) {
             load.failedFile = file;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 // The skin preview: the ten bitmaps Tessel reads from a skin directory and the
@@ -50,9 +51,14 @@ struct SkinLoad
 // the directory holds no such file.
 QString findSkinFile(const QString& directory, const QString& name);
 
+// A skin bitmap is a few kilobytes; nothing larger than this is read.
+inline constexpr std::uintmax_t kSkinFileSizeLimit = 64u << 20;
+
 // Loads the ten pictures from `skinDirectory` (which ends with a separator).
 // Every file is tried, whatever happens to the others; BMP, JPEG, GIF or any
-// other picture Qt decodes is taken by its content, whatever its name says.
+// other picture Qt decodes is taken by its content, whatever its name says. A
+// file whose data ends before its own structure says it does is no picture, and
+// only regular files of up to kSkinFileSizeLimit bytes are read.
 SkinLoad LoadSkin(const QString& skinDirectory);
 
 // The message the author is shown after `load`, or an empty text when every

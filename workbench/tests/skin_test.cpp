@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <vector>
 
 using namespace tessel;
@@ -156,6 +157,23 @@ TEST_F(SkinPreview, NamesAFileThatIsNoPictureByItsFullPathUnlessAnEarlierFileIsM
 
     ASSERT_TRUE(QFile::remove(directory + "main.bmp"));
     EXPECT_EQ(skinLoadMessage(LoadSkin(directory)), notFound);
+}
+
+TEST_F(SkinPreview, ABitmapWhoseDataEndsEarlyIsNoPictureAndAPipeIsNoFile)
+{
+    QFile bitmap(directory + "posbar.bmp");
+    ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(bitmap.resize(bitmap.size() / 2));
+    bitmap.close();
+    const SkinLoad cut = LoadSkin(directory);
+    EXPECT_EQ(skinLoadMessage(cut), "Unrecognized BMP Format: " + directory + "posbar.bmp\r\nResave file in a BMP editor.");
+    EXPECT_TRUE(cut.pictures[SkinFile::PosBar].isNull());
+
+    ASSERT_TRUE(QFile::remove(directory + "main.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(directory + "main.bmp").constData(), 0644), 0);
+    const SkinLoad piped = LoadSkin(directory);
+    EXPECT_EQ(skinLoadMessage(piped), notFound);
+    EXPECT_TRUE(piped.pictures[SkinFile::Main].isNull());
 }
 
 TEST(SkinAreas, FindTheTransportButtonUnderThePointerWithRightAndBottomEdgesOutside)
