@@ -31,14 +31,20 @@ void Fade(ColourTable& table, int start, int end)
     const ColourEntry from = table[static_cast<size_t>(low)];
     const ColourEntry to = table[static_cast<size_t>(high)];
     for (int k = low; k <= high; ++k) {
-        // Each value is weighed from both ends instead of adding up steps: the
-        // difference of two values near the largest double is no double, and the
-        // weights 0 and 1 give the ends back exactly. Rounding cannot carry a
-        // value past either end.
-        const double towardsHigh = double(k - low) / (high - low);
         for (size_t c = 0; c < 3; ++c) {
-            const double value = std::clamp(from[c] * (1 - towardsHigh) + to[c] * towardsHigh,
-                                            std::min(from[c], to[c]), std::max(from[c], to[c]));
+            // Each entry is the low end plus whole steps, so that a value landing on
+            // a half (1 + 4.5) rounds as the author reckons it. Only where the two
+            // ends are too far apart for their difference to be a double is each
+            // value weighed from both ends instead. The high end is its own value,
+            // and clamping keeps rounding from carrying a value past either end.
+            const double span = to[c] - from[c];
+            double value = to[c];
+            if (k < high) {
+                const double towardsHigh = double(k - low) / (high - low);
+                value = std::isfinite(span) ? from[c] + span / (high - low) * (k - low)
+                                            : from[c] * (1 - towardsHigh) + to[c] * towardsHigh;
+            }
+            value = std::clamp(value, std::min(from[c], to[c]), std::max(from[c], to[c]));
             table[static_cast<size_t>(k)][c] = value > 255 ? 255.0 : std::round(value);
         }
     }

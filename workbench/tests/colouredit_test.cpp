@@ -14,15 +14,23 @@ TEST(Fade, RunsTheWorkedExampleRoundingToNearestTheSameWayUpAndDown)
 {
     ColourTable before {};
     before[6] = {255, 128, 0};
-    before[7] = {1, 2, 3};
+    before[7] = {1, 1, 1};
+    before[13] = {28, 28, 28};
     ColourTable expected = before;
     expected[3] = {64, 32, 0};
     expected[4] = {128, 64, 0};
     expected[5] = {191, 96, 0};
-    for (const auto& [start, end] : {std::pair {2, 6}, {6, 2}}) {
+    // Steps of 4.5 from 1: the halves 5.5, 14.5 and 23.5 round up.
+    expected[8] = {6, 6, 6};
+    expected[9] = {10, 10, 10};
+    expected[10] = {15, 15, 15};
+    expected[11] = {19, 19, 19};
+    expected[12] = {24, 24, 24};
+    for (const bool upward : {true, false}) {
         ColourTable table = before;
-        tessel::Fade(table, start, end);
-        EXPECT_EQ(table, expected) << start << " to " << end;
+        tessel::Fade(table, upward ? 2 : 6, upward ? 6 : 2);
+        tessel::Fade(table, upward ? 7 : 13, upward ? 13 : 7);
+        EXPECT_EQ(table, expected) << (upward ? "upward" : "downward");
     }
 }
 
