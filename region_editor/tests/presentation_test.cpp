@@ -32,6 +32,22 @@ TEST(Splash, GivesWayToTheMainWindowOnceAfterThreeSeconds)
     EXPECT_TRUE(splash.isNull());
 }
 
+TEST(Splash, ClosedWhileItWaitsStillGivesWayToTheMainWindow)
+{
+    VirtualPacer pacer;
+    int mainWindowShown = 0;
+    QPointer<Form2> splash = new Form2(pacer, [&] { ++mainWindowShown; });
+    pacer.onWait = [&] {
+        if (splash) {
+            splash->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    splash->run();
+    EXPECT_TRUE(splash.isNull());
+    EXPECT_EQ(mainWindowShown, 1);
+}
+
 TEST(About, TheIconSlidesInAfterASecondAndEnterOrEscapeCloses)
 {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {

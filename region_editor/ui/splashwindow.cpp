@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 
 namespace plevo {
@@ -71,9 +72,13 @@ void Form2::run()
 {
     show();
     raise();
-    m_pacer.letEventsRunFor(std::chrono::seconds(3));
+    // The author may close the splash while it waits, and the window is gone
+    // then; the main window still follows after the three seconds.
+    const QPointer<Form2> splash(this);
     const std::function<void()> showMainWindow = std::move(m_showMainWindow);
-    close();
+    m_pacer.letEventsRunFor(std::chrono::seconds(3));
+    if (splash)
+        close();
     showMainWindow();
 }
 
