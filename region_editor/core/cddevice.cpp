@@ -1,6 +1,10 @@
 #include "cddevice.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QThread>
+
+#include <chrono>
 
 namespace plevo {
 
@@ -45,6 +49,12 @@ private:
     std::unique_ptr<CdPlayer> m_player;
 };
 
+namespace {
+
+constexpr std::chrono::seconds kDriveWaitAtExit {3};
+
+} // namespace
+
 ThreadedCdDevice::ThreadedCdDevice(DriveMaker makeDrive, AudioMaker makeAudio, QObject* parent)
     : CdDevice(parent)
     , m_thread(new QThread)
@@ -55,6 +65,11 @@ ThreadedCdDevice::ThreadedCdDevice(DriveMaker makeDrive, AudioMaker makeAudio, Q
     connect(m_worker, &CdWorker::answered, this, &CdDevice::answered);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    // Closing the player never waits for the drive, but the program's end does,
+    // for a while, so that no drive call runs on as the program tears down.
+    if (const QCoreApplication* application = QCoreApplication::instance())
+        connect(application, &QCoreApplication::aboutToQuit, m_thread,
+                [thread = m_thread] { thread->wait(QDeadlineTimer(kDriveWaitAtExit)); }, Qt::DirectConnection);
     m_thread->start();
 }
 

@@ -40,7 +40,8 @@ public:
 
     ThreadedCdDevice(DriveMaker makeDrive, AudioMaker makeAudio, QObject* parent = nullptr);
     // Stops the playback and closes the drive, on the worker and without waiting
-    // for it: a drive call in progress finishes on its own, and then the thread ends.
+    // for it: a drive call in progress finishes on its own, and then the thread
+    // ends. Only the program's end waits for it, a few seconds at most.
     ~ThreadedCdDevice() override;
 
     void request(plevo::CdCommand command, int track = 0) override;
