@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <random>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,14 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string reasonFor(int error) { return std::strerror(error); }
+constexpr size_t kRandomLetters = 6;
 
-mode_t modeForNewFile()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
+std::string reasonFor(int error) { return std::strerror(error); }
 
 class FileDescriptor
 {
@@ -85,15 +81,15 @@ bool resolveLinks(fs::path path, fs::path& resolved, int& error)
     return false;
 }
 
-// A hidden name beside `file` that leaves room for mkstemp's six letters within
+// A hidden name beside `file` that leaves room for six random letters within
 // the longest name the directory takes.
-std::string temporaryPattern(const fs::path& file)
+std::string temporaryStem(const fs::path& file)
 {
     const fs::path directory = file.has_parent_path() ? file.parent_path() : fs::path(".");
     long nameMax = ::pathconf(directory.c_str(), _PC_NAME_MAX);
     if (nameMax <= 0)
         nameMax = NAME_MAX;
-    constexpr size_t kAdded = 1 + 7; // a dot in front; a dot and mkstemp's six letters behind
+    constexpr size_t kAdded = 1 + 1 + kRandomLetters; // a dot in front; a dot and the letters behind
     std::string stem = file.filename().string();
     const size_t room = static_cast<size_t>(nameMax) > kAdded ? static_cast<size_t>(nameMax) - kAdded : 0;
     if (stem.size() > room) {
@@ -104,12 +100,31 @@ std::string temporaryPattern(const fs::path& file)
         if (!stem.empty() && (static_cast<unsigned char>(stem.back()) & 0x80) != 0)
             stem.pop_back();
     }
-    return (directory / ("." + stem + ".XXXXXX")).string();
+    return (directory / ("." + stem + ".")).string();
+}
+
+// Creates a new file under `stem` and six random letters, with `mode` less the
+// process's umask as the kernel applies it. Sets `path` to the name it took.
+int createTemporary(const std::string& stem, mode_t mode, std::string& path)
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random {std::random_device {}()};
+    std::uniform_int_distribution<size_t> letter(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = stem;
+        for (size_t i = 0; i < kRandomLetters; ++i)
+            path += kLetters[letter(random)];
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 bool markedReadOnly(const fs::path& file, const struct stat& info)
 {
-    return (info.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0;
+    return (info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
 // Writes into the existing file itself, for a directory that takes no new file.
@@ -132,6 +147,16 @@ std::string writeInPlace(const fs::path& file, std::string_view bytes)
     return error == 0 ? std::string() : reasonFor(error);
 }
 
+// Why a file of this kind is not read or replaced; nothing for a regular file.
+std::string refusalOf(const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode))
+        return reasonFor(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return std::string(kNotARegularFile);
+    return {};
+}
+
 } // namespace
 
 std::string replaceFile(const fs::path& target, std::string_view bytes)
@@ -144,16 +169,16 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
     struct stat existing {};
     const bool exists = ::stat(file.c_str(), &existing) == 0;
     if (exists) {
-        if (S_ISDIR(existing.st_mode))
-            return reasonFor(EISDIR);
-        if (!S_ISREG(existing.st_mode))
-            return std::string(kNotARegularFile);
+        if (std::string refused = refusalOf(existing); !refused.empty())
+            return refused;
         if (markedReadOnly(file, existing))
             return reasonFor(EACCES);
     }
 
-    std::string pattern = temporaryPattern(file);
-    FileDescriptor fd(::mkstemp(pattern.data()));
+    // A new file takes the usual permissions; one that replaces another gets that
+    // one's permissions once it holds all its bytes.
+    std::string temporary;
+    FileDescriptor fd(createTemporary(temporaryStem(file), exists ? 0600 : 0666, temporary));
     if (fd.get() < 0) {
         const int refused = errno;
         if (exists && (refused == EACCES || refused == EPERM || refused == EROFS))
@@ -161,7 +186,7 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
         return reasonFor(refused);
     }
 
-    if (!writeAll(fd.get(), bytes) || ::fchmod(fd.get(), exists ? existing.st_mode & 07777 : modeForNewFile()) != 0
+    if (!writeAll(fd.get(), bytes) || (exists && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)
         || ::fsync(fd.get()) != 0)
         error = errno;
     // Only a privileged process may hand the file back to its owner; for anyone
@@ -170,11 +195,11 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
         static_cast<void>(::fchown(fd.get(), existing.st_uid, existing.st_gid));
     if (fd.close() != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(pattern.c_str(), file.c_str()) != 0)
+    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0)
         error = errno;
 
     if (error != 0) {
-        ::unlink(pattern.c_str());
+        ::unlink(temporary.c_str());
         return reasonFor(error);
     }
     return {};
@@ -182,17 +207,23 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
 
 std::string readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t sizeLimit)
 {
-    // Without O_NONBLOCK, opening a FIFO would wait for a writer that never comes.
+    // Opening a device can itself do something (rewind a tape), so anything that
+    // is not a regular file is refused before it is opened.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0)
+        return reasonFor(errno);
+    if (std::string refused = refusalOf(named); !refused.empty())
+        return refused;
+    // Should the name meanwhile have come to stand for a FIFO, O_NONBLOCK keeps
+    // the open from waiting for a writer that never comes.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0)
         return reasonFor(errno);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0)
         return reasonFor(errno);
-    if (S_ISDIR(info.st_mode))
-        return reasonFor(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return std::string(kNotARegularFile);
+    if (std::string refused = refusalOf(info); !refused.empty())
+        return refused;
     if (static_cast<std::uintmax_t>(info.st_size) > sizeLimit)
         return reasonFor(EFBIG);
 

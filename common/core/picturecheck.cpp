@@ -103,7 +103,7 @@ bool bmpIsWhole(std::string_view bytes)
     case 3: // rows behind colour masks
     case 6: {
         const std::uint64_t rowSize = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-        return rowSize * static_cast<std::uint64_t>(height) <= data.size();
+        return rowSize <= data.size() / static_cast<std::uint64_t>(height);
     }
     case 1: return bits == 8 && runLengthDataEnds(data, false);
     case 2: return bits == 4 && runLengthDataEnds(data, true);

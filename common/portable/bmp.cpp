@@ -107,7 +107,7 @@ std::optional<Image> read(std::string_view bytes)
 
     const int height = std::abs(storedHeight);
     const std::uint64_t rowSize = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-    if (pixelOffset + rowSize * static_cast<std::uint64_t>(height) > bytes.size())
+    if (pixelOffset > bytes.size() || rowSize > (bytes.size() - pixelOffset) / static_cast<std::uint64_t>(height))
         return std::nullopt;
 
     std::vector<Rgb> palette;

@@ -45,15 +45,21 @@ TEST_F(FileIo, ReplacesShorterAndLongerFilesExactlyAndLeavesNoTemporaryBehind)
     EXPECT_EQ(entries(), 1u);
 }
 
-TEST_F(FileIo, KeepsThePermissionsOfAReplacedFile)
+TEST_F(FileIo, GivesANewFileTheUsualPermissionsAndKeepsThoseOfAReplacedFile)
 {
     const fs::path target = dir / "colours.txt";
-    ASSERT_EQ(kit::replaceFile(target, "old"), "");
-    ::chmod(target.c_str(), 0640);
+    const mode_t mask = ::umask(027);
+    const std::string created = kit::replaceFile(target, "old");
+    ::umask(mask);
+    ASSERT_EQ(created, "");
+    struct stat fresh {};
+    ASSERT_EQ(::stat(target.c_str(), &fresh), 0);
+    EXPECT_EQ(fresh.st_mode & 07777, 0640u);
+    ::chmod(target.c_str(), 0604);
     ASSERT_EQ(kit::replaceFile(target, "new"), "");
     struct stat info {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(info.st_mode & 07777, 0604u);
 }
 
 TEST_F(FileIo, AVanishedDirectoryIsReportedWithTheSystemsReason)
@@ -137,6 +143,24 @@ TEST_F(FileIo, ADirectoryThatTakesNoNewFileStillLetsItsWritableFileBeSaved)
     EXPECT_EQ(full, "File too large");
     EXPECT_EQ(contents(file), "short");
     EXPECT_EQ(newFile, "Permission denied");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FileIo, RefusesAFileThatIsNotThisUsersToWriteEvenInAnOpenFolder)
+{
+    const fs::path theirs = dir / "theirs.txt";
+    ASSERT_EQ(kit::replaceFile(theirs, "theirs"), "");
+    ::chmod(theirs.c_str(), 0644);
+    ::chmod(dir.c_str(), 0777);
+    std::string reason;
+    {
+        const kit::testing::Unprivileged user;
+        if (kit::testing::Unprivileged::user() == ::getuid())
+            GTEST_SKIP() << "needs a second user: run as root";
+        reason = kit::replaceFile(theirs, "mine");
+    }
+    EXPECT_EQ(reason, "Permission denied");
+    EXPECT_EQ(contents(theirs), "theirs");
     EXPECT_EQ(entries(), 1u);
 }
 

@@ -161,8 +161,6 @@ public:
     // closed; true then, and when no thread is held.
     bool join(DWORD timeoutMs);
 
-    bool joinable() const { return thread_ != nullptr; }
-
 private:
     HANDLE thread_ = nullptr;
 };
