@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
+    QApplication::setApplicationName(QStringLiteral("Knapro"));
     kit::SystemDialogs dialogs;
 
     // The run counter lives in the directory the program was started from.

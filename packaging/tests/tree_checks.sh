@@ -28,8 +28,9 @@ check_tree() {
     program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
     [ -x "$prefix/bin/$program" ] || fail "$entry starts $program, which is not installed"
     grep -qx "Icon=$id" "$entry" || fail "$entry does not name its own icon $id"
-    # Qt names a window's class after the executable; docks match it to the entry.
-    grep -qx "StartupWMClass=$program" "$entry" || fail "$entry does not match the windows of $program"
+    # Qt gives a window the class of the program's name; docks match it to the entry.
+    name=$(sed -n 's/^Name=//p' "$entry")
+    grep -qx "StartupWMClass=$name" "$entry" || fail "$entry does not match the windows of $program"
     [ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon for $id"
     [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo for $id"
     [ -f "$prefix/share/man/man1/$program.1.gz" ] || fail "no manual page for $program"
