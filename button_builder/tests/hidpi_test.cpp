@@ -11,14 +11,9 @@
 
 namespace {
 
-// Every case here runs on a screen of two device pixels to a window pixel. Qt
-// reads the factor when the application is made, after every static initializer.
-const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
-
 TEST(HighDensityScreen, AnOpenedPictureAndItsCutShowEveryPixelAsASharpBlock)
 {
-    ASSERT_TRUE(kDoubleDensity);
-    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    ASSERT_TRUE(kit::testing::onDoubleDensityScreen());
     QTemporaryDir dir;
     const QImage window = knapro::testing::stripedPicture(275, 116);
     ASSERT_TRUE(window.save(dir.filePath("main.bmp"), "BMP"));

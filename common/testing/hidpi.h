@@ -1,11 +1,24 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
 
 namespace kit::testing {
+
+// Including this header puts the test program on a screen of two device pixels
+// to a window pixel, where smoothing would blur every skin pixel. Qt reads the
+// factor when the application is made, which is after every static initializer.
+inline const bool kDoubleDensityScreen = qputenv("QT_SCALE_FACTOR", "2");
+
+inline ::testing::AssertionResult onDoubleDensityScreen()
+{
+    if (kDoubleDensityScreen && qApp && qApp->devicePixelRatio() == 2.0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the screen is not of double density";
+}
 
 // Whether `shown` (a widget grabbed on a screen of `scale` device pixels to a
 // window pixel) shows `picture` from its top left with every picture pixel

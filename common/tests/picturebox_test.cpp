@@ -10,11 +10,6 @@
 
 namespace {
 
-// Every case here runs on a screen of two device pixels to a window pixel, where
-// smoothing would blur each skin pixel. Qt reads the factor when the application
-// is made, which is after every static initializer.
-const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
-
 QImage checkerPicture()
 {
     QImage picture(7, 5, QImage::Format_RGB32);
@@ -26,8 +21,7 @@ QImage checkerPicture()
 
 TEST(PictureBox, ShowsEachPicturePixelAsASharpBlockAndReportsWindowPixels)
 {
-    ASSERT_TRUE(kDoubleDensity);
-    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    ASSERT_TRUE(kit::testing::onDoubleDensityScreen());
     kit::PictureBox box;
     box.resize(10, 8);
     box.setPicture(checkerPicture());

@@ -8,10 +8,6 @@
 namespace plevo::testing {
 namespace {
 
-// Every case here runs on a screen of two device pixels to a window pixel. Qt
-// reads the factor when the application is made, after every static initializer.
-const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
-
 class HighDensityScreen : public PlevoWindowTest
 {
 protected:
@@ -24,8 +20,7 @@ protected:
 
 TEST_F(HighDensityScreen, EverySkinPixelIsASharpBlockAndTheReadoutStillNamesIt)
 {
-    ASSERT_TRUE(kDoubleDensity);
-    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    ASSERT_TRUE(kit::testing::onDoubleDensityScreen());
     QWidget* picture = control("Image1");
     EXPECT_TRUE(kit::testing::showsPixelForPixel(picture->grab(), builtInSkin(), 2));
     EXPECT_EQ(readAt({0, 0}), "1,1");

@@ -12,14 +12,9 @@
 
 namespace {
 
-// Every case here runs on a screen of two device pixels to a window pixel. Qt
-// reads the factor when the application is made, after every static initializer.
-const bool kDoubleDensity = qputenv("QT_SCALE_FACTOR", "2");
-
 TEST(HighDensityScreen, TheSkinPreviewShowsEverySkinPixelAsASharpBlock)
 {
-    ASSERT_TRUE(kDoubleDensity);
-    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    ASSERT_TRUE(kit::testing::onDoubleDensityScreen());
     QTemporaryDir skin;
     writeSyntheticSkin(skin.path() + "/");
     kit::testing::ScriptedDialogs dialogs;
