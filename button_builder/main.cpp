@@ -1,9 +1,9 @@
-#include "commandline.h"
-#include "dialogs.h"
-#include "frmbutton.h"
-#include "frmsplash.h"
-#include "knapro_version.h"
-#include "textconversion.h"
+#include "button_builder/knapro_version.h"
+#include "button_builder/ui/mainwindow.h"
+#include "button_builder/ui/splashwindow.h"
+#include "common/core/commandline.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
 
 #include <QApplication>
 

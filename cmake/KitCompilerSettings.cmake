@@ -11,3 +11,8 @@ add_compile_options(
   $<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>
   $<$<COMPILE_LANGUAGE:CXX>:-Wpedantic> $<$<COMPILE_LANGUAGE:CXX>:-Wshadow>
   $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor>)
+# One include root, the top of the source tree, so that every header is named by
+# its path ("common/ui/dialogs.h") and two headers of the same name can never be
+# taken for each other. Generated headers sit at the same paths in the build tree.
+get_filename_component(KIT_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+include_directories(${KIT_SOURCE_ROOT} ${CMAKE_BINARY_DIR})

@@ -1,10 +1,10 @@
-#include "cdiodrive.h"
-#include "commandline.h"
-#include "dialogs.h"
-#include "mainwindow.h"
-#include "pacer.h"
-#include "qtaudioout.h"
-#include "splashwindow.h"
+#include "common/core/commandline.h"
+#include "common/ui/dialogs.h"
+#include "region_editor/core/cdiodrive.h"
+#include "region_editor/ui/mainwindow.h"
+#include "region_editor/ui/pacer.h"
+#include "region_editor/ui/qtaudioout.h"
+#include "region_editor/ui/splashwindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "commandline.h"
-#include "dialogs.h"
-#include "textconversion.h"
-#include "workbenchwindow.h"
+#include "common/core/commandline.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
+#include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
 

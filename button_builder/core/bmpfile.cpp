@@ -1,6 +1,6 @@
-#include "bmpfile.h"
+#include "button_builder/core/bmpfile.h"
 
-#include "bmp.h"
+#include "common/portable/bmp.h"
 
 namespace knapro {
 

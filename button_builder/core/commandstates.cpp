@@ -1,4 +1,4 @@
-#include "commandstates.h"
+#include "button_builder/core/commandstates.h"
 
 namespace knapro {
 

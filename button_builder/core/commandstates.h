@@ -1,6 +1,6 @@
 #pragma once
 
-#include "elementtable.h"
+#include "button_builder/core/elementtable.h"
 
 #include <QSize>
 

@@ -1,7 +1,7 @@
-#include "overlay.h"
+#include "button_builder/core/overlay.h"
 
-#include "elementtable.h"
-#include "picture.h"
+#include "button_builder/core/elementtable.h"
+#include "button_builder/core/picture.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "picture.h"
+#include "button_builder/core/picture.h"
 
-#include "pictureload.h"
+#include "common/core/pictureload.h"
 
 namespace knapro {
 

@@ -1,4 +1,4 @@
-#include "randomcolours.h"
+#include "button_builder/core/randomcolours.h"
 
 #include <chrono>
 #include <random>

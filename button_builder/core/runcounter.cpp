@@ -1,6 +1,6 @@
-#include "runcounter.h"
+#include "button_builder/core/runcounter.h"
 
-#include "fileio.h"
+#include "common/core/fileio.h"
 
 #include <algorithm>
 

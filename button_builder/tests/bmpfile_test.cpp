@@ -1,4 +1,4 @@
-#include "bmpfile.h"
+#include "button_builder/core/bmpfile.h"
 
 #include <gtest/gtest.h>
 

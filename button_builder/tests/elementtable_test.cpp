@@ -1,4 +1,4 @@
-#include "elementtable.h"
+#include "button_builder/core/elementtable.h"
 
 #include <gtest/gtest.h>
 

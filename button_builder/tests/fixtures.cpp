@@ -1,6 +1,6 @@
-#include "fixtures.h"
+#include "button_builder/tests/fixtures.h"
 
-#include "picture.h"
+#include "button_builder/core/picture.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "fixtures.h"
-#include "frmbutton.h"
-#include "hidpi.h"
-#include "picturebox.h"
-#include "scripteddialogs.h"
+#include "button_builder/tests/fixtures.h"
+#include "button_builder/ui/mainwindow.h"
+#include "common/testing/hidpi.h"
+#include "common/testing/scripteddialogs.h"
+#include "common/ui/picturebox.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

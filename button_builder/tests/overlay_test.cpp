@@ -1,6 +1,6 @@
-#include "elementtable.h"
-#include "overlay.h"
-#include "picture.h"
+#include "button_builder/core/elementtable.h"
+#include "button_builder/core/overlay.h"
+#include "button_builder/core/picture.h"
 
 #include <gtest/gtest.h>
 

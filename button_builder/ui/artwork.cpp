@@ -1,6 +1,6 @@
-#include "artwork.h"
+#include "button_builder/ui/artwork.h"
 
-#include "screenpixmap.h"
+#include "common/ui/screenpixmap.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "fileio.h"
+#include "common/core/fileio.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "picturecheck.h"
+#include "common/core/picturecheck.h"
 
 #include <cstdint>
 #include <cstdlib>

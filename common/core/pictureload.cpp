@@ -1,8 +1,8 @@
-#include "pictureload.h"
+#include "common/core/pictureload.h"
 
-#include "fileio.h"
-#include "picturecheck.h"
-#include "textconversion.h"
+#include "common/core/fileio.h"
+#include "common/core/picturecheck.h"
+#include "common/core/textconversion.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "textconversion.h"
+#include "common/core/textconversion.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "bmp.h"
+#include "common/portable/bmp.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "scripteddialogs.h"
+#include "common/testing/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

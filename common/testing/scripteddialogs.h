@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs.h"
+#include "common/ui/dialogs.h"
 
 #include <deque>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "common/core/commandline.h"
 
 #include <gtest/gtest.h>
 

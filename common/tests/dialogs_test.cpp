@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "common/ui/dialogs.h"
 
 #include <gtest/gtest.h>
 

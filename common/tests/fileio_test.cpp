@@ -1,6 +1,6 @@
-#include "diskfull.h"
-#include "fileio.h"
-#include "unprivileged.h"
+#include "common/core/fileio.h"
+#include "common/testing/diskfull.h"
+#include "common/testing/unprivileged.h"
 
 #include <gtest/gtest.h>
 

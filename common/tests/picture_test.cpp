@@ -1,6 +1,6 @@
-#include "bmp.h"
-#include "picturecheck.h"
-#include "pictureload.h"
+#include "common/core/picturecheck.h"
+#include "common/core/pictureload.h"
+#include "common/portable/bmp.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "hidpi.h"
-#include "picturebox.h"
-#include "screenpixmap.h"
+#include "common/testing/hidpi.h"
+#include "common/ui/picturebox.h"
+#include "common/ui/screenpixmap.h"
 
 #include <QApplication>
 #include <QSignalSpy>

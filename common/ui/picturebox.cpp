@@ -1,4 +1,4 @@
-#include "picturebox.h"
+#include "common/ui/picturebox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

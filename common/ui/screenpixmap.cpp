@@ -1,4 +1,4 @@
-#include "screenpixmap.h"
+#include "common/ui/screenpixmap.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "meter_plugin/core/layout.h"
 
 namespace dovrik {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "meter_values.h"
+#include "meter_plugin/core/meter_values.h"
 
 // Where the meter sits over the host's main window. The host window is laid out
 // on a grid of 275 x 116 pixels at scale 1; the meter covers 81 x 22 of it at

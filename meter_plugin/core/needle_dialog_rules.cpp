@@ -1,4 +1,4 @@
-#include "needle_dialog_rules.h"
+#include "meter_plugin/core/needle_dialog_rules.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "meter_values.h"
+#include "meter_plugin/core/meter_values.h"
 
 // The arithmetic of the needle dialog ("Set Needle"): what its two sliders, two
 // number boxes and three preset buttons do to the full scale nVULimit, the fall

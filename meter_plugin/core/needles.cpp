@@ -1,4 +1,4 @@
-#include "needles.h"
+#include "meter_plugin/core/needles.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "settings_rules.h"
+#include "meter_plugin/core/settings_rules.h"
 
 #include <algorithm>
 #include <cstdint>

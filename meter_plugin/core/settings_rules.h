@@ -1,6 +1,6 @@
 #pragma once
 
-#include "meter_values.h"
+#include "meter_plugin/core/meter_values.h"
 
 #include <array>
 #include <string>

@@ -7,8 +7,8 @@
 // faces 101 and 102 are 81 x 22 with an 8-bit palette. The needles pivot one
 // pixel below the bottom edge at x = 20 and x = 60, the centres of the two halves,
 // so every face keeps its pivot marks there.
-#include "bmp.h"
-#include "fileio.h"
+#include "common/core/fileio.h"
+#include "common/portable/bmp.h"
 
 #include <algorithm>
 #include <cmath>

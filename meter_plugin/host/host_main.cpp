@@ -9,15 +9,15 @@
 // script of menu commands and needle dialog actions shows, and whether the
 // library leaves anything behind once it is unloaded. In a test run the
 // plug-in's requests to the shell are reported instead of carried out.
-#include "bmp.h"
-#include "host_options.h"
-#include "host_report.h"
-#include "import_patch.h"
-#include "render_benchmark.h"
-#include "scoped_win.h"
-#include "sound_analysis.h"
-#include "test_script.h"
-#include "vis_interface.h"
+#include "common/portable/bmp.h"
+#include "meter_plugin/host/host_options.h"
+#include "meter_plugin/host/host_report.h"
+#include "meter_plugin/host/import_patch.h"
+#include "meter_plugin/host/render_benchmark.h"
+#include "meter_plugin/host/sound_analysis.h"
+#include "meter_plugin/host/test_script.h"
+#include "meter_plugin/win32/scoped_win.h"
+#include "meter_plugin/win32/vis_interface.h"
 
 #include <windows.h>
 #include <tlhelp32.h>

@@ -1,4 +1,4 @@
-#include "host_options.h"
+#include "meter_plugin/host/host_options.h"
 
 #include <charconv>
 

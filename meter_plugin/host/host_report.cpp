@@ -1,4 +1,4 @@
-#include "host_report.h"
+#include "meter_plugin/host/host_report.h"
 
 #include <algorithm>
 #include <cstdarg>

@@ -1,4 +1,4 @@
-#include "import_patch.h"
+#include "meter_plugin/host/import_patch.h"
 
 #include <cstring>
 

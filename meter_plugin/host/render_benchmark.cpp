@@ -1,7 +1,7 @@
-#include "render_benchmark.h"
+#include "meter_plugin/host/render_benchmark.h"
 
-#include "host_report.h"
-#include "scoped_win.h"
+#include "meter_plugin/host/host_report.h"
+#include "meter_plugin/win32/scoped_win.h"
 
 #include <algorithm>
 #include <vector>

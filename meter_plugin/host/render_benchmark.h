@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vis_interface.h"
+#include "meter_plugin/win32/vis_interface.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "test_script.h"
+#include "meter_plugin/host/test_script.h"
 
-#include "host_report.h"
+#include "meter_plugin/host/host_report.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host_options.h"
+#include "meter_plugin/host/host_options.h"
 
 #include <windows.h>
 

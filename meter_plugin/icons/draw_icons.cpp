@@ -8,7 +8,7 @@
 // small needle meters side by side, like the faces. Each file holds a 16 x 16 and
 // a 32 x 32 picture in 32-bit colour with alpha; edges are smoothed by drawing
 // every pixel from 4 x 4 samples.
-#include "fileio.h"
+#include "common/core/fileio.h"
 
 #include <algorithm>
 #include <cmath>

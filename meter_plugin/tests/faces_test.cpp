@@ -1,6 +1,6 @@
 // The committed face pictures, as the plug-in's resources embed them.
-#include "bmp.h"
-#include "fileio.h"
+#include "common/core/fileio.h"
+#include "common/portable/bmp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "layout.h"
-#include "settings_rules.h"
+#include "meter_plugin/core/layout.h"
+#include "meter_plugin/core/settings_rules.h"
 
 #include <gtest/gtest.h>
 

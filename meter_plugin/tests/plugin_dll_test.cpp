@@ -1,6 +1,6 @@
 // The real vis_Dovrik.dll: its file, and how it behaves when the host stand-in
 // loads it under Wine with the null display driver.
-#include "wine_run.h"
+#include "meter_plugin/tests/wine_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

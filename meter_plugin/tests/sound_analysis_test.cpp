@@ -1,4 +1,4 @@
-#include "sound_analysis.h"
+#include "meter_plugin/host/sound_analysis.h"
 
 #include <gtest/gtest.h>
 

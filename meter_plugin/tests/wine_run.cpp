@@ -1,7 +1,7 @@
-#include "wine_run.h"
+#include "meter_plugin/tests/wine_run.h"
 
-#include "bmp.h"
-#include "fileio.h"
+#include "common/core/fileio.h"
+#include "common/portable/bmp.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,11 +1,11 @@
-#include "meter_menu.h"
+#include "meter_plugin/win32/meter_menu.h"
 
-#include "language.h"
-#include "meter_state.h"
-#include "meter_window.h"
-#include "needle_dialog.h"
-#include "resource_ids.h"
-#include "settings_file.h"
+#include "meter_plugin/win32/language.h"
+#include "meter_plugin/win32/meter_state.h"
+#include "meter_plugin/win32/meter_window.h"
+#include "meter_plugin/win32/needle_dialog.h"
+#include "meter_plugin/win32/resource_ids.h"
+#include "meter_plugin/win32/settings_file.h"
 
 #include <shellapi.h>
 

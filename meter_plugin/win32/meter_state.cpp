@@ -1,6 +1,6 @@
-#include "meter_state.h"
+#include "meter_plugin/win32/meter_state.h"
 
-#include "settings_file.h"
+#include "meter_plugin/win32/settings_file.h"
 
 #include <type_traits>
 

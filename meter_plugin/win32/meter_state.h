@@ -1,7 +1,7 @@
 #pragma once
 
-#include "meter_values.h"
-#include "scoped_win.h"
+#include "meter_plugin/core/meter_values.h"
+#include "meter_plugin/win32/scoped_win.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "meter_window.h"
+#include "meter_plugin/win32/meter_window.h"
 
-#include "layout.h"
-#include "meter_menu.h"
-#include "needles.h"
+#include "meter_plugin/core/layout.h"
+#include "meter_plugin/core/needles.h"
+#include "meter_plugin/win32/meter_menu.h"
 
 namespace dovrik {
 namespace {

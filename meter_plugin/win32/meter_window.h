@@ -1,7 +1,7 @@
 #pragma once
 
-#include "meter_state.h"
-#include "vis_interface.h"
+#include "meter_plugin/win32/meter_state.h"
+#include "meter_plugin/win32/vis_interface.h"
 
 #include <windows.h>
 

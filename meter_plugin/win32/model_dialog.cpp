@@ -1,10 +1,10 @@
-#include "model_dialog.h"
+#include "meter_plugin/win32/model_dialog.h"
 
-#include "language.h"
-#include "layout.h"
-#include "meter_state.h"
-#include "meter_window.h"
-#include "resource_ids.h"
+#include "meter_plugin/core/layout.h"
+#include "meter_plugin/win32/language.h"
+#include "meter_plugin/win32/meter_state.h"
+#include "meter_plugin/win32/meter_window.h"
+#include "meter_plugin/win32/resource_ids.h"
 
 namespace dovrik {
 namespace {

@@ -1,9 +1,9 @@
-#include "needle_dialog.h"
+#include "meter_plugin/win32/needle_dialog.h"
 
-#include "language.h"
-#include "meter_state.h"
-#include "needle_dialog_rules.h"
-#include "resource_ids.h"
+#include "meter_plugin/core/needle_dialog_rules.h"
+#include "meter_plugin/win32/language.h"
+#include "meter_plugin/win32/meter_state.h"
+#include "meter_plugin/win32/resource_ids.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,13 +1,13 @@
 // The plug-in as the host sees it: the exported header getter, the header and
 // module records, and the module's Init, Render, Config and Quit.
-#include "layout.h"
-#include "meter_state.h"
-#include "meter_window.h"
-#include "model_dialog.h"
-#include "needle_dialog.h"
-#include "needles.h"
-#include "settings_rules.h"
-#include "vis_interface.h"
+#include "meter_plugin/core/layout.h"
+#include "meter_plugin/core/needles.h"
+#include "meter_plugin/core/settings_rules.h"
+#include "meter_plugin/win32/meter_state.h"
+#include "meter_plugin/win32/meter_window.h"
+#include "meter_plugin/win32/model_dialog.h"
+#include "meter_plugin/win32/needle_dialog.h"
+#include "meter_plugin/win32/vis_interface.h"
 
 namespace dovrik {
 namespace {

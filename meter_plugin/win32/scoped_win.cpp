@@ -1,4 +1,4 @@
-#include "scoped_win.h"
+#include "meter_plugin/win32/scoped_win.h"
 
 namespace dovrik {
 

@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "meter_plugin/win32/settings_file.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_rules.h"
+#include "meter_plugin/core/settings_rules.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "cdaudiostream.h"
+#include "region_editor/core/cdaudiostream.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "cddevice.h"
+#include "region_editor/core/cddevice.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "cdiodrive.h"
+#include "region_editor/core/cdiodrive.h"
 
 // cdio.h first: the other headers lean on its types.
 #include <cdio/cdio.h>

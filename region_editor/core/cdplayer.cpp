@@ -1,6 +1,6 @@
-#include "cdplayer.h"
+#include "region_editor/core/cdplayer.h"
 
-#include "cdaudiostream.h"
+#include "region_editor/core/cdaudiostream.h"
 
 #include <algorithm>
 

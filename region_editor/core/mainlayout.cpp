@@ -1,6 +1,6 @@
-#include "mainlayout.h"
+#include "region_editor/core/mainlayout.h"
 
-#include "twips.h"
+#include "region_editor/core/twips.h"
 
 #include <cmath>
 #include <initializer_list>

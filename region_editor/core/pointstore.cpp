@@ -1,6 +1,6 @@
-#include "pointstore.h"
+#include "region_editor/core/pointstore.h"
 
-#include "fileio.h"
+#include "common/core/fileio.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "scratchfolder.h"
+#include "region_editor/core/scratchfolder.h"
 
 #include <cerrno>
 #include <cstdlib>

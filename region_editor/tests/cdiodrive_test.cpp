@@ -1,7 +1,7 @@
-#include "cdaudiostream.h"
-#include "cdimage.h"
-#include "cdiodrive.h"
-#include "fakecd.h"
+#include "region_editor/core/cdaudiostream.h"
+#include "region_editor/core/cdiodrive.h"
+#include "region_editor/tests/cdimage.h"
+#include "region_editor/tests/fakecd.h"
 
 #include <gtest/gtest.h>
 

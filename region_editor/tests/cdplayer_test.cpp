@@ -1,5 +1,5 @@
-#include "cdaudiostream.h"
-#include "fakecd.h"
+#include "region_editor/core/cdaudiostream.h"
+#include "region_editor/tests/fakecd.h"
 
 #include <gtest/gtest.h>
 

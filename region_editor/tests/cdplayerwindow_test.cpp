@@ -1,7 +1,7 @@
-#include "plevotestsupport.h"
+#include "region_editor/tests/plevotestsupport.h"
 
-#include "cdplayerwindow.h"
-#include "mmcontrol.h"
+#include "region_editor/ui/cdplayerwindow.h"
+#include "region_editor/ui/mmcontrol.h"
 
 #include <QLineEdit>
 #include <QSemaphore>

@@ -1,4 +1,4 @@
-#include "plevotestsupport.h"
+#include "region_editor/tests/plevotestsupport.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>

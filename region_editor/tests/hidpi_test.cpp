@@ -1,7 +1,7 @@
-#include "plevotestsupport.h"
+#include "region_editor/tests/plevotestsupport.h"
 
-#include "builtinskin.h"
-#include "hidpi.h"
+#include "common/testing/hidpi.h"
+#include "region_editor/ui/builtinskin.h"
 
 #include <QLineEdit>
 

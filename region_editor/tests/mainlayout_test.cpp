@@ -1,4 +1,4 @@
-#include "mainlayout.h"
+#include "region_editor/core/mainlayout.h"
 
 #include <gtest/gtest.h>
 

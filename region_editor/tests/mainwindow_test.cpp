@@ -1,6 +1,6 @@
-#include "plevotestsupport.h"
+#include "region_editor/tests/plevotestsupport.h"
 
-#include "expectedheader.h"
+#include "region_editor/tests/expectedheader.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

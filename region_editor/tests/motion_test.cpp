@@ -1,4 +1,4 @@
-#include "motion.h"
+#include "region_editor/core/motion.h"
 
 #include <gtest/gtest.h>
 

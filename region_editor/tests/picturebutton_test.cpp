@@ -1,4 +1,4 @@
-#include "picturebutton.h"
+#include "region_editor/ui/picturebutton.h"
 
 #include <QSignalSpy>
 #include <QTest>

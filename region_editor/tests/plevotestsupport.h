@@ -1,12 +1,12 @@
 #pragma once
 
-#include "creditswindow.h"
-#include "fakecd.h"
-#include "mainwindow.h"
-#include "picturebutton.h"
-#include "qtprinters.h"
-#include "scripteddialogs.h"
-#include "virtualpacer.h"
+#include "common/testing/qtprinters.h"
+#include "common/testing/scripteddialogs.h"
+#include "region_editor/tests/fakecd.h"
+#include "region_editor/tests/virtualpacer.h"
+#include "region_editor/ui/creditswindow.h"
+#include "region_editor/ui/mainwindow.h"
+#include "region_editor/ui/picturebutton.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "diskfull.h"
-#include "expectedheader.h"
-#include "pointstore.h"
+#include "common/testing/diskfull.h"
+#include "region_editor/core/pointstore.h"
+#include "region_editor/tests/expectedheader.h"
 
 #include <gtest/gtest.h>
 

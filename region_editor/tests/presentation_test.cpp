@@ -1,8 +1,8 @@
-#include "aboutwindow.h"
-#include "creditswindow.h"
-#include "picturebutton.h"
-#include "splashwindow.h"
-#include "virtualpacer.h"
+#include "region_editor/tests/virtualpacer.h"
+#include "region_editor/ui/aboutwindow.h"
+#include "region_editor/ui/creditswindow.h"
+#include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/splashwindow.h"
 
 #include <QLabel>
 #include <QPointer>

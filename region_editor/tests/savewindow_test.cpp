@@ -1,12 +1,12 @@
-#include "plevotestsupport.h"
+#include "region_editor/tests/plevotestsupport.h"
 
-#include "directorylists.h"
-#include "diskfull.h"
-#include "expectedheader.h"
-#include "hostdirectorywindow.h"
-#include "savewindow.h"
-#include "textconversion.h"
-#include "unprivileged.h"
+#include "common/core/textconversion.h"
+#include "common/testing/diskfull.h"
+#include "common/testing/unprivileged.h"
+#include "region_editor/tests/expectedheader.h"
+#include "region_editor/ui/directorylists.h"
+#include "region_editor/ui/hostdirectorywindow.h"
+#include "region_editor/ui/savewindow.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "expectedheader.h"
-#include "pointstore.h"
-#include "scratchfolder.h"
-#include "unprivileged.h"
+#include "common/testing/unprivileged.h"
+#include "region_editor/core/pointstore.h"
+#include "region_editor/core/scratchfolder.h"
+#include "region_editor/tests/expectedheader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "region_editor/core/twips.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pacer.h"
+#include "region_editor/ui/pacer.h"
 
 #include <QCoreApplication>
 

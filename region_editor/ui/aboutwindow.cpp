@@ -1,10 +1,10 @@
-#include "aboutwindow.h"
+#include "region_editor/ui/aboutwindow.h"
 
-#include "logopictures.h"
-#include "motion.h"
-#include "pacer.h"
-#include "presentationtexts.h"
-#include "twips.h"
+#include "region_editor/core/motion.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/logopictures.h"
+#include "region_editor/ui/pacer.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QFrame>
 #include <QLabel>

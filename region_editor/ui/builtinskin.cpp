@@ -1,4 +1,4 @@
-#include "builtinskin.h"
+#include "region_editor/ui/builtinskin.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "cdplayerwindow.h"
+#include "region_editor/ui/cdplayerwindow.h"
 
-#include "displaybox.h"
-#include "mmcontrol.h"
-#include "picturebutton.h"
-#include "textconversion.h"
-#include "twips.h"
+#include "common/core/textconversion.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/displaybox.h"
+#include "region_editor/ui/mmcontrol.h"
+#include "region_editor/ui/picturebutton.h"
 
 #include <QProgressBar>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cddevice.h"
+#include "region_editor/core/cddevice.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "colourpickerwindow.h"
+#include "region_editor/ui/colourpickerwindow.h"
 
-#include "dialogs.h"
-#include "mainwindow.h"
-#include "picturebutton.h"
-#include "twips.h"
+#include "common/ui/dialogs.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/mainwindow.h"
+#include "region_editor/ui/picturebutton.h"
 
 #include <QGroupBox>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "creditswindow.h"
+#include "region_editor/ui/creditswindow.h"
 
-#include "logopictures.h"
-#include "motion.h"
-#include "pacer.h"
-#include "picturebutton.h"
-#include "presentationtexts.h"
-#include "twips.h"
+#include "region_editor/core/motion.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/logopictures.h"
+#include "region_editor/ui/pacer.h"
+#include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "directorychooser.h"
+#include "region_editor/ui/directorychooser.h"
 
-#include "directorylists.h"
-#include "twips.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/directorylists.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "directorylists.h"
+#include "region_editor/ui/directorylists.h"
 
-#include "icons.h"
+#include "region_editor/ui/icons.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "displaybox.h"
+#include "region_editor/ui/displaybox.h"
 
 namespace plevo {
 

@@ -1,10 +1,10 @@
-#include "hostdirectorywindow.h"
+#include "region_editor/ui/hostdirectorywindow.h"
 
-#include "icons.h"
-#include "dialogs.h"
-#include "directorylists.h"
-#include "picturebutton.h"
-#include "twips.h"
+#include "common/ui/dialogs.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/directorylists.h"
+#include "region_editor/ui/icons.h"
+#include "region_editor/ui/picturebutton.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "directorychooser.h"
+#include "region_editor/ui/directorychooser.h"
 
 #include <QWidget>
 

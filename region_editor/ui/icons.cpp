@@ -1,6 +1,6 @@
-#include "icons.h"
+#include "region_editor/ui/icons.h"
 
-#include "screenpixmap.h"
+#include "common/ui/screenpixmap.h"
 
 #include <QConicalGradient>
 #include <QFont>

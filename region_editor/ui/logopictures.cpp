@@ -1,6 +1,6 @@
-#include "logopictures.h"
+#include "region_editor/ui/logopictures.h"
 
-#include "screenpixmap.h"
+#include "common/ui/screenpixmap.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,15 +1,15 @@
-#include "mainwindow.h"
+#include "region_editor/ui/mainwindow.h"
 
-#include "builtinskin.h"
-#include "dialogs.h"
-#include "displaybox.h"
-#include "icons.h"
-#include "pacer.h"
-#include "picturebutton.h"
-#include "scratchfolder.h"
-#include "skinpicture.h"
-#include "textconversion.h"
-#include "twips.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
+#include "region_editor/core/scratchfolder.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/builtinskin.h"
+#include "region_editor/ui/displaybox.h"
+#include "region_editor/ui/icons.h"
+#include "region_editor/ui/pacer.h"
+#include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/skinpicture.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

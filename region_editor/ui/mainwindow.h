@@ -1,16 +1,16 @@
 #pragma once
 
-#include "aboutwindow.h"
-#include "cddevice.h"
-#include "cdplayerwindow.h"
-#include "colourpickerwindow.h"
-#include "creditswindow.h"
-#include "hostdirectorywindow.h"
-#include "mainlayout.h"
-#include "pointindexwindow.h"
-#include "pointstore.h"
-#include "savewindow.h"
-#include "scratchfolder.h"
+#include "region_editor/core/cddevice.h"
+#include "region_editor/core/mainlayout.h"
+#include "region_editor/core/pointstore.h"
+#include "region_editor/core/scratchfolder.h"
+#include "region_editor/ui/aboutwindow.h"
+#include "region_editor/ui/cdplayerwindow.h"
+#include "region_editor/ui/colourpickerwindow.h"
+#include "region_editor/ui/creditswindow.h"
+#include "region_editor/ui/hostdirectorywindow.h"
+#include "region_editor/ui/pointindexwindow.h"
+#include "region_editor/ui/savewindow.h"
 
 #include <QPointer>
 #include <QStringList>

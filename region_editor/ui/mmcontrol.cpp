@@ -1,4 +1,4 @@
-#include "mmcontrol.h"
+#include "region_editor/ui/mmcontrol.h"
 
 #include <QPainter>
 #include <QPainterPath>

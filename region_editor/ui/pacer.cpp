@@ -1,4 +1,4 @@
-#include "pacer.h"
+#include "region_editor/ui/pacer.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "picturebutton.h"
+#include "region_editor/ui/picturebutton.h"
 
-#include "twips.h"
+#include "region_editor/core/twips.h"
 
 #include <QPainter>
 #include <QStyle>

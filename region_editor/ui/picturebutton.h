@@ -1,6 +1,6 @@
 #pragma once
 
-#include "icons.h"
+#include "region_editor/ui/icons.h"
 
 #include <QAbstractButton>
 #include <QPixmap>

@@ -1,11 +1,11 @@
-#include "pointindexwindow.h"
+#include "region_editor/ui/pointindexwindow.h"
 
-#include "icons.h"
-#include "dialogs.h"
-#include "mainwindow.h"
-#include "picturebutton.h"
-#include "textconversion.h"
-#include "twips.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/icons.h"
+#include "region_editor/ui/mainwindow.h"
+#include "region_editor/ui/picturebutton.h"
 
 #include <QLabel>
 #include <QLineEdit>

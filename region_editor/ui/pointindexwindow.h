@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pointstore.h"
+#include "region_editor/core/pointstore.h"
 
 #include <QWidget>
 

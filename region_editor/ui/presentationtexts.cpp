@@ -1,4 +1,4 @@
-#include "presentationtexts.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QStringList>
 

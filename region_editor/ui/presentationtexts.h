@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pointstore.h"
-#include "textconversion.h"
+#include "common/core/textconversion.h"
+#include "region_editor/core/pointstore.h"
 
 #include <QFont>
 #include <QString>

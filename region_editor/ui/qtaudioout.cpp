@@ -1,4 +1,4 @@
-#include "qtaudioout.h"
+#include "region_editor/ui/qtaudioout.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cdplayer.h"
+#include "region_editor/core/cdplayer.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "skinpicture.h"
+#include "region_editor/ui/skinpicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

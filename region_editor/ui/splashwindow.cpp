@@ -1,9 +1,9 @@
-#include "splashwindow.h"
+#include "region_editor/ui/splashwindow.h"
 
-#include "logopictures.h"
-#include "pacer.h"
-#include "presentationtexts.h"
-#include "twips.h"
+#include "region_editor/core/twips.h"
+#include "region_editor/ui/logopictures.h"
+#include "region_editor/ui/pacer.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -2,18 +2,18 @@
 // every commit and every press on the skin preview cost, what a frame of the
 // show costs, and how long freehand drags of many points take to record, save,
 // read back and redraw.
-#include "colourfile.h"
-#include "dialogs.h"
-#include "fileio.h"
-#include "lineanimation.h"
-#include "pixels.h"
-#include "polygonstore.h"
-#include "regionfile.h"
-#include "skin.h"
-#include "textconversion.h"
-#include "vispreview.h"
-#include "workbenchwindow.h"
-#include "zoom.h"
+#include "common/core/fileio.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
+#include "workbench/core/colourfile.h"
+#include "workbench/core/lineanimation.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/polygonstore.h"
+#include "workbench/core/regionfile.h"
+#include "workbench/core/skin.h"
+#include "workbench/core/vispreview.h"
+#include "workbench/core/zoom.h"
+#include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
 #include <QRandomGenerator>

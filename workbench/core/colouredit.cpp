@@ -1,4 +1,4 @@
-#include "colouredit.h"
+#include "workbench/core/colouredit.h"
 
 #include <algorithm>
 #include <cmath>

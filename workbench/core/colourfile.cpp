@@ -1,6 +1,6 @@
-#include "colourfile.h"
+#include "workbench/core/colourfile.h"
 
-#include "fileio.h"
+#include "common/core/fileio.h"
 
 #include <charconv>
 #include <cmath>

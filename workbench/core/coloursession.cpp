@@ -1,6 +1,6 @@
-#include "coloursession.h"
+#include "workbench/core/coloursession.h"
 
-#include "colouredit.h"
+#include "workbench/core/colouredit.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "lineanimation.h"
+#include "workbench/core/lineanimation.h"
 
-#include "pixels.h"
+#include "workbench/core/pixels.h"
 
 #include <algorithm>
 #include <array>

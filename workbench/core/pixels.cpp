@@ -1,4 +1,4 @@
-#include "pixels.h"
+#include "workbench/core/pixels.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "polygonstore.h"
+#include "workbench/core/polygonstore.h"
 
-#include "colourfile.h"
+#include "workbench/core/colourfile.h"
 
 #include <algorithm>
 

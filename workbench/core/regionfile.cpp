@@ -1,8 +1,8 @@
-#include "regionfile.h"
+#include "workbench/core/regionfile.h"
 
-#include "colourfile.h"
-#include "fileio.h"
-#include "pixels.h"
+#include "common/core/fileio.h"
+#include "workbench/core/colourfile.h"
+#include "workbench/core/pixels.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "skin.h"
+#include "workbench/core/skin.h"
 
-#include "pictureload.h"
-#include "pixels.h"
-#include "skinfont.h"
+#include "common/core/pictureload.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/skinfont.h"
 
 #include <QDir>
 

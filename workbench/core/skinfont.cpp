@@ -1,4 +1,4 @@
-#include "skinfont.h"
+#include "workbench/core/skinfont.h"
 
 #include <QChar>
 

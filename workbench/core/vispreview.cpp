@@ -1,7 +1,7 @@
-#include "vispreview.h"
+#include "workbench/core/vispreview.h"
 
-#include "colouredit.h"
-#include "pixels.h"
+#include "workbench/core/colouredit.h"
+#include "workbench/core/pixels.h"
 
 #include <algorithm>
 

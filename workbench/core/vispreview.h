@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colourfile.h"
+#include "workbench/core/colourfile.h"
 
 #include <QImage>
 #include <QStringView>

@@ -1,7 +1,7 @@
-#include "zoom.h"
+#include "workbench/core/zoom.h"
 
-#include "colouredit.h"
-#include "pixels.h"
+#include "workbench/core/colouredit.h"
+#include "workbench/core/pixels.h"
 
 #include <cmath>
 #include <cstdlib>

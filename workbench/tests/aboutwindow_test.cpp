@@ -1,6 +1,6 @@
-#include "aboutwindow.h"
+#include "workbench/ui/aboutwindow.h"
 
-#include "picturebox.h"
+#include "common/ui/picturebox.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,5 +1,5 @@
-#include "colouredit.h"
-#include "colourfile.h"
+#include "workbench/core/colouredit.h"
+#include "workbench/core/colourfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "colourfile.h"
+#include "workbench/core/colourfile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "coloursession.h"
+#include "workbench/core/coloursession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "hidpi.h"
-#include "picturebox.h"
-#include "scripteddialogs.h"
-#include "syntheticskin.h"
-#include "workbenchwindow.h"
+#include "common/testing/hidpi.h"
+#include "common/testing/scripteddialogs.h"
+#include "common/ui/picturebox.h"
+#include "workbench/tests/syntheticskin.h"
+#include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
 #include <QPushButton>

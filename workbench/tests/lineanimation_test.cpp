@@ -1,6 +1,6 @@
-#include "lineanimation.h"
-#include "pixels.h"
-#include "zoom.h"
+#include "workbench/core/lineanimation.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/zoom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "pixels.h"
-#include "polygonstore.h"
-#include "regionfile.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/polygonstore.h"
+#include "workbench/core/regionfile.h"
 
 #include <gtest/gtest.h>
 

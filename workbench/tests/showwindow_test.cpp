@@ -1,6 +1,6 @@
-#include "showwindow.h"
+#include "workbench/ui/showwindow.h"
 
-#include "picturebox.h"
+#include "common/ui/picturebox.h"
 
 #include <QApplication>
 #include <QMouseEvent>

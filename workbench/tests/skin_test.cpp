@@ -1,6 +1,6 @@
-#include "skin.h"
+#include "workbench/core/skin.h"
 
-#include "syntheticskin.h"
+#include "workbench/tests/syntheticskin.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "syntheticskin.h"
+#include "workbench/tests/syntheticskin.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin.h"
+#include "workbench/core/skin.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "vispreview.h"
+#include "workbench/core/vispreview.h"
 
-#include "pixels.h"
+#include "workbench/core/pixels.h"
 
 #include <gtest/gtest.h>
 

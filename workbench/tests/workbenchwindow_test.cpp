@@ -1,11 +1,11 @@
-#include "workbenchwindow.h"
+#include "workbench/ui/workbenchwindow.h"
 
-#include "diskfull.h"
-#include "picturebox.h"
-#include "regionfile.h"
-#include "scripteddialogs.h"
-#include "syntheticskin.h"
-#include "unprivileged.h"
+#include "common/testing/diskfull.h"
+#include "common/testing/scripteddialogs.h"
+#include "common/testing/unprivileged.h"
+#include "common/ui/picturebox.h"
+#include "workbench/core/regionfile.h"
+#include "workbench/tests/syntheticskin.h"
 
 #include <QTest>
 #include <QtWidgets>

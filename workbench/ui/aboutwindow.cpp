@@ -1,8 +1,8 @@
-#include "aboutwindow.h"
+#include "workbench/ui/aboutwindow.h"
 
-#include "picturebox.h"
-#include "pixels.h"
-#include "textconversion.h"
+#include "common/core/textconversion.h"
+#include "common/ui/picturebox.h"
+#include "workbench/core/pixels.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lineanimation.h"
+#include "workbench/core/lineanimation.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "doublesizedwindow.h"
+#include "workbench/ui/doublesizedwindow.h"
 
-#include "picturebox.h"
-#include "pixels.h"
-#include "polygonstore.h"
-#include "skin.h"
+#include "common/ui/picturebox.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/polygonstore.h"
+#include "workbench/core/skin.h"
 
 namespace tessel {
 

@@ -1,7 +1,7 @@
-#include "showwindow.h"
+#include "workbench/ui/showwindow.h"
 
-#include "picturebox.h"
-#include "pixels.h"
+#include "common/ui/picturebox.h"
+#include "workbench/core/pixels.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

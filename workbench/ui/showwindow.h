@@ -1,8 +1,8 @@
 #pragma once
 
-#include "colourfile.h"
-#include "lineanimation.h"
-#include "zoom.h"
+#include "workbench/core/colourfile.h"
+#include "workbench/core/lineanimation.h"
+#include "workbench/core/zoom.h"
 
 #include <QWidget>
 

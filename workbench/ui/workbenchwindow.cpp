@@ -1,16 +1,16 @@
-#include "workbenchwindow.h"
+#include "workbench/ui/workbenchwindow.h"
 
-#include "aboutwindow.h"
-#include "colouredit.h"
-#include "dialogs.h"
-#include "doublesizedwindow.h"
-#include "fileio.h"
-#include "picturebox.h"
-#include "pixels.h"
-#include "regionfile.h"
-#include "showwindow.h"
-#include "textconversion.h"
-#include "vispreview.h"
+#include "common/core/fileio.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/picturebox.h"
+#include "workbench/core/colouredit.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/regionfile.h"
+#include "workbench/core/vispreview.h"
+#include "workbench/ui/aboutwindow.h"
+#include "workbench/ui/doublesizedwindow.h"
+#include "workbench/ui/showwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

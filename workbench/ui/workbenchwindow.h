@@ -1,8 +1,8 @@
 #pragma once
 
-#include "coloursession.h"
-#include "polygonstore.h"
-#include "skin.h"
+#include "workbench/core/coloursession.h"
+#include "workbench/core/polygonstore.h"
+#include "workbench/core/skin.h"
 
 #include <QMainWindow>
 

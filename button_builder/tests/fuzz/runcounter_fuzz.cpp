@@ -1,6 +1,6 @@
 // Whatever knapro.dat holds, the count read from it is within 0 to 32767, and
 // the count written back reads as itself.
-#include "runcounter.h"
+#include "button_builder/core/runcounter.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // Any bytes opened as a picture: a file that is not whole is never decoded, a
 // decoded picture is never empty, and a bitmap the kit reads writes back to the
 // same pixels.
-#include "bmp.h"
-#include "picturecheck.h"
-#include "pictureload.h"
+#include "common/core/picturecheck.h"
+#include "common/core/pictureload.h"
+#include "common/portable/bmp.h"
 
 #include <QLoggingCategory>
 

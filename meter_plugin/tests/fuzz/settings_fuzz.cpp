@@ -4,8 +4,8 @@
 //
 // The input is the four value texts, one per line, as the profile functions
 // hand them over, then any bytes that stand for a frame of spectrum data.
-#include "needles.h"
-#include "settings_rules.h"
+#include "meter_plugin/core/needles.h"
+#include "meter_plugin/core/settings_rules.h"
 
 #include <array>
 #include <cstdint>

@@ -6,8 +6,8 @@
 //
 // "write" writes those values to DIRECTORY\plugin.ini; "read" reads that file
 // with those values as the current ones and prints the four values it ends with.
-#include "settings_file.h"
-#include "settings_rules.h"
+#include "meter_plugin/core/settings_rules.h"
+#include "meter_plugin/win32/settings_file.h"
 
 #include <windows.h>
 

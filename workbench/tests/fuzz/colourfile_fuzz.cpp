@@ -1,6 +1,6 @@
 // Any text read as a colour file gives a table whose file text is 23 lines of
 // finite numbers, so a loaded file can always be saved again.
-#include "colourfile.h"
+#include "workbench/core/colourfile.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // that text, and polygons that take no more corners than their counts ask for
 // and than the list holds: complete ones exactly their count, and only the last
 // one cut short. Drawing them never reaches outside the picture.
-#include "colourfile.h"
-#include "pixels.h"
-#include "regionfile.h"
+#include "workbench/core/colourfile.h"
+#include "workbench/core/pixels.h"
+#include "workbench/core/regionfile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "diskfull.h"
-#include "unprivileged.h"
-#include "fixtures.h"
-#include "frmbutton.h"
-#include "picturebox.h"
-#include "scripteddialogs.h"
+#include "button_builder/tests/fixtures.h"
+#include "button_builder/ui/mainwindow.h"
+#include "common/testing/diskfull.h"
+#include "common/testing/scripteddialogs.h"
+#include "common/testing/unprivileged.h"
+#include "common/ui/picturebox.h"
 
 #include <QAction>
 #include <QClipboard>

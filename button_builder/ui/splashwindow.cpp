@@ -1,9 +1,9 @@
-#include "frmsplash.h"
+#include "button_builder/ui/splashwindow.h"
 
-#include "artwork.h"
-#include "knapro_version.h"
-#include "runcounter.h"
-#include "textconversion.h"
+#include "button_builder/core/runcounter.h"
+#include "button_builder/knapro_version.h"
+#include "button_builder/ui/artwork.h"
+#include "common/core/textconversion.h"
 
 #include <QFrame>
 #include <QGuiApplication>

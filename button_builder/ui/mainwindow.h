@@ -1,7 +1,7 @@
 #pragma once
 
-#include "elementtable.h"
-#include "randomcolours.h"
+#include "button_builder/core/elementtable.h"
+#include "button_builder/core/randomcolours.h"
 
 #include <QMainWindow>
 

@@ -1,16 +1,16 @@
-#include "frmbutton.h"
+#include "button_builder/ui/mainwindow.h"
 
-#include "artwork.h"
-#include "bmpfile.h"
-#include "commandstates.h"
-#include "dialogs.h"
-#include "fileio.h"
-#include "frmabout.h"
-#include "knapro_version.h"
-#include "overlay.h"
-#include "picture.h"
-#include "picturebox.h"
-#include "textconversion.h"
+#include "button_builder/core/bmpfile.h"
+#include "button_builder/core/commandstates.h"
+#include "button_builder/core/overlay.h"
+#include "button_builder/core/picture.h"
+#include "button_builder/knapro_version.h"
+#include "button_builder/ui/aboutwindow.h"
+#include "button_builder/ui/artwork.h"
+#include "common/core/fileio.h"
+#include "common/core/textconversion.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/picturebox.h"
 
 #include <QAction>
 #include <QClipboard>

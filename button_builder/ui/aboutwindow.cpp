@@ -1,8 +1,8 @@
-#include "frmabout.h"
+#include "button_builder/ui/aboutwindow.h"
 
-#include "artwork.h"
-#include "knapro_version.h"
-#include "textconversion.h"
+#include "button_builder/knapro_version.h"
+#include "button_builder/ui/artwork.h"
+#include "common/core/textconversion.h"
 
 #include <QLabel>
 #include <QLineEdit>

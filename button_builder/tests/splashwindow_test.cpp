@@ -1,4 +1,4 @@
-#include "frmsplash.h"
+#include "button_builder/ui/splashwindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>
