@@ -13,6 +13,7 @@
 #include "workbench/core/skin.h"
 #include "workbench/core/vispreview.h"
 #include "workbench/core/zoom.h"
+#include "workbench/ui/regionpanel.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
@@ -187,11 +188,12 @@ void dragThroughTheWindow(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         form = std::make_unique<tessel::Form1>(dialogs);
+        tessel::RegionPanel& region = *form->findChild<tessel::RegionPanel*>();
         state.ResumeTiming();
-        form->Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
+        region.Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
         for (int i = 1; i < points; ++i)
-            form->Picture20_MouseMove(Qt::LeftButton, dragPoint(i));
-        form->Picture20_MouseUp(Qt::LeftButton, dragPoint(points - 1));
+            region.Picture20_MouseMove(Qt::LeftButton, dragPoint(i));
+        region.Picture20_MouseUp(Qt::LeftButton, dragPoint(points - 1));
         QCoreApplication::processEvents();
     }
     state.SetComplexityN(points);

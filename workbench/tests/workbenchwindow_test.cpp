@@ -1,5 +1,8 @@
 #include "workbench/ui/workbenchwindow.h"
 
+#include "workbench/ui/colourpanel.h"
+#include "workbench/ui/skinpanel.h"
+
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/unprivileged.h"
@@ -66,6 +69,8 @@ protected:
     QString label(const char* name) const { return control<QLabel>(name)->text(); }
     const QImage& picture(const char* name) const { return control<PictureBox>(name)->picture(); }
     QRgb previewPixel(int x, int y) const { return picture("Picture6").pixel(x, y); }
+    tessel::ColourPanel& colours() const { return *form.findChild<tessel::ColourPanel*>(); }
+    tessel::SkinPanel& skin() const { return *form.findChild<tessel::SkinPanel*>(); }
 
     // Opens `name` in the temporary directory, first writing `bytes` into it unless they are null.
     void openColourFile(const QString& name, const char* bytes = nullptr)
@@ -159,6 +164,27 @@ TEST_F(Workbench, StartsInTheFullLayoutAndSwitchesToTheCompactOneAndBack)
                     << name;
             }
         }
+        click("Command10");
+    }
+}
+
+TEST_F(Workbench, EveryControlShownTakesTheMouseWhereverThePanelsInterlock)
+{
+    form.show();
+    QWidget* body = form.centralWidget();
+    for (const bool full : {true, false}) {
+        int checked = 0;
+        for (QWidget* control : body->findChildren<QWidget*>()) {
+            const bool panel = control->parentWidget() == body;
+            if (panel || control->objectName().isEmpty() || !control->isVisible()
+                || control->testAttribute(Qt::WA_TransparentForMouseEvents))
+                continue;
+            const QPoint centre = control->mapTo(body, control->rect().center());
+            QWidget* hit = body->childAt(centre);
+            EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << control->objectName().toStdString();
+            ++checked;
+        }
+        EXPECT_GT(checked, full ? 50 : 8);
         click("Command10");
     }
 }
@@ -334,7 +360,7 @@ TEST_F(Workbench, RefreshShowsTheBarsTheSelectionAndTheFadeEnd)
     openColourFile("Tessel.txt", "0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n300,40,50\r\n");
     setBars({10, 20, 30});
     control<QSlider>("Slider2")->setValue(7);
-    form.Timer1_Timer();
+    colours().Timer1_Timer();
     EXPECT_EQ(label("Label1(0)") + label("Label1(1)") + label("Label1(2)"), "102030");
     EXPECT_EQ(picture("Picture3").pixel(45, 55), qRgb(10, 20, 30));
     EXPECT_EQ(label("Label2") + "|" + label("Label15"), "0|7");
@@ -382,7 +408,7 @@ TEST_F(Workbench, StartVisCommitsAndTogglesTheAnimationWhoseStyleFollowsTheCombo
     // from the bar's top row down, and no other pixel is.
     auto* style = control<QComboBox>("Combo1");
     style->setCurrentText("Lines");
-    form.Timer2_Timer();
+    skin().Timer2_Timer();
     const QImage frame = picture("Picture5");
     for (int x = 0; x < frame.width(); ++x)
         for (int y = 0; y < frame.height(); ++y)
@@ -391,7 +417,7 @@ TEST_F(Workbench, StartVisCommitsAndTogglesTheAnimationWhoseStyleFollowsTheCombo
     // Normal strip, never blue in Lines. Any other text keeps the style.
     for (const auto& [text, blue] : {std::pair {"Normal", true}, {"Fi", true}, {"Lines", false}}) {
         style->setCurrentText(text);
-        form.Timer2_Timer();
+        skin().Timer2_Timer();
         int blueColumns = 0;
         for (int x = 0; x < frame.width(); ++x)
             blueColumns += picture("Picture5").pixel(x, 16) == qRgb(0, 0, 255);
@@ -458,9 +484,9 @@ TEST_F(Workbench, DrawsATransportButtonPressedWhileTheMouseHoldsItAndMovesTheKno
     QTest::mousePress(preview, Qt::LeftButton, {}, {45, 95});
     EXPECT_EQ(previewPixel(39, 88), held);
     // Off the button it springs back; over it again it is held again.
-    form.Picture6_MouseMove(Qt::LeftButton, {120, 40});
+    skin().Picture6_MouseMove(Qt::LeftButton, {120, 40});
     EXPECT_EQ(previewPixel(39, 88), up);
-    form.Picture6_MouseMove(Qt::LeftButton, {50, 100});
+    skin().Picture6_MouseMove(Qt::LeftButton, {50, 100});
     EXPECT_EQ(previewPixel(39, 88), held);
     QTest::mouseRelease(preview, Qt::LeftButton, {}, {50, 100});
     EXPECT_EQ(picture("Picture6"), released);
@@ -471,13 +497,13 @@ TEST_F(Workbench, DrawsATransportButtonPressedWhileTheMouseHoldsItAndMovesTheKno
         QTest::mouseRelease(preview, button, {}, at);
     }
 
-    form.Picture17_MouseDown(Qt::LeftButton, {4, 5});
+    skin().Picture17_MouseDown(Qt::LeftButton, {4, 5});
     EXPECT_EQ(picture("Picture17").pixel(0, 0), skinPixel(SkinFile::PosBar, 278, 0));
     for (const auto& [pointerX, knobX] : {std::pair {104, 117}, {500, 237}, {-500, 17}}) {
-        form.Picture17_MouseMove(Qt::LeftButton, {pointerX, 5});
+        skin().Picture17_MouseMove(Qt::LeftButton, {pointerX, 5});
         EXPECT_EQ(control("Picture17")->pos(), QPoint(knobX, 72));
     }
-    form.Picture17_MouseUp(Qt::LeftButton, {0, 0});
+    skin().Picture17_MouseUp(Qt::LeftButton, {0, 0});
     EXPECT_EQ(picture("Picture17").pixel(0, 0), skinPixel(SkinFile::PosBar, 249, 0));
 }
 
