@@ -9,6 +9,7 @@
 #include "common/ui/picturebox.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/tests/syntheticskin.h"
+#include "workbench/tests/textfit.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -188,6 +189,8 @@ TEST_F(Workbench, EveryControlShownTakesTheMouseWhereverThePanelsInterlock)
         click("Command10");
     }
 }
+
+TEST(WorkbenchTexts, EveryCaptionAndCountFitsItsPlace) { EXPECT_EQ(workbenchTextsThatDoNotFit(), ""); }
 
 TEST_F(Workbench, SavesTheTableNotTheBarsUntilACommit)
 {

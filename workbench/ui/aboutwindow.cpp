@@ -3,6 +3,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/picturebox.h"
 #include "workbench/core/pixels.h"
+#include "workbench/ui/windowtexts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,6 +52,7 @@ Form4::Form4(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("About Veskit"));
+    setFont(textFont());
     setFixedSize(kPatternSize.width() + 16, kPatternSize.height() + kLogoSize.height() + 24);
 
     Picture3 = new PictureBox(this);

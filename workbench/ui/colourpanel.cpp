@@ -5,10 +5,10 @@
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
 #include "workbench/core/colouredit.h"
-#include "workbench/ui/paneltexts.h"
+#include "workbench/ui/windowtexts.h"
 
 #include <QEvent>
-#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +17,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+
+#include <cmath>
 
 namespace tessel {
 namespace {
@@ -29,6 +31,11 @@ QString shownText(const std::string& lines)
         shown.chop(1);
     return shown;
 }
+
+// The widest line of a usual file, " 255, 255, 255" with "// 22" beside it,
+// fits the list beside its scroll bar.
+constexpr int kListTextPixels = 10;
+constexpr int kListLines = 3;
 
 } // namespace
 
@@ -85,10 +92,9 @@ void ColourPanel::createControls()
     Command2 = button(QStringLiteral("Command2"), QStringLiteral("&Save Vis"), {72, 4, 66, 24});
     Command3 = button(QStringLiteral("Command3"), QStringLiteral("&Update Vis"), {140, 4, 78, 24});
     Command8 = button(QStringLiteral("Command8"), QStringLiteral("&Fade"), {220, 4, 58, 24});
-    Command7 = button(QStringLiteral("Command7"), QStringLiteral("&Current Color to Black"), {4, 31, 150, 24});
-    Command6 = button(QStringLiteral("Command6"), QStringLiteral("&Clear"), {156, 31, 52, 24});
-    Label3 = named(caption(QStringLiteral("Analyzer colors?"), {212, 31, 70, 24}), QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
+    Command7 = button(QStringLiteral("Command7"), QStringLiteral("&Current Color to Black"), {4, 31, 136, 24});
+    Command6 = button(QStringLiteral("Command6"), QStringLiteral("&Clear"), {142, 31, 46, 24});
+    Label3 = named(caption(QStringLiteral("Analyzer colors?"), {192, 31, 90, 24}), QStringLiteral("Label3"));
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setToolTip(QStringLiteral("Which entries each analyzer style uses"));
     Label3->installEventFilter(this);
@@ -120,7 +126,8 @@ void ColourPanel::createControls()
     loadedFileLayout->setContentsMargins(2, 0, 2, 0);
     Label4 = named(new QLabel(loadedFile), QStringLiteral("Label4"));
     Label5 = named(new QLabel(loadedFile), QStringLiteral("Label5"));
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setPixelSize(kListTextPixels);
     for (QLabel* text : {Label4, Label5}) {
         text->setFont(fixed);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -129,6 +136,13 @@ void ColourPanel::createControls()
     loadedFileLayout->addStretch();
     loadedFileView->setWidget(loadedFile);
     loadedFileView->setWidgetResizable(true);
+    // Three whole lines, and a scroll always stops at the top of a line. A
+    // label sets its lines a whole number of pixels apart.
+    const int pitch = int(std::ceil(QFontMetricsF(fixed).lineSpacing()));
+    loadedFileView->setFixedHeight(kListLines * pitch + 2 * loadedFileView->frameWidth());
+    QScrollBar* lines = loadedFileView->verticalScrollBar();
+    lines->setSingleStep(pitch);
+    connect(lines, &QScrollBar::valueChanged, lines, [lines, pitch](int value) { lines->setValue(qRound(double(value) / pitch) * pitch); });
     loadedFileView->setToolTip(QStringLiteral("The colours of the last Tessel.txt opened"));
 
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));

@@ -8,7 +8,7 @@
 #include "workbench/core/regionfile.h"
 #include "workbench/core/skin.h"
 #include "workbench/ui/doublesizedwindow.h"
-#include "workbench/ui/paneltexts.h"
+#include "workbench/ui/windowtexts.h"
 #include "workbench/ui/skinpanel.h"
 
 #include <QCheckBox>
@@ -50,10 +50,9 @@ RegionPanel::~RegionPanel() = default;
 
 void RegionPanel::createControls()
 {
-    // A point smaller, so that the six buttons with their whole captions fit beside the previews.
-    QFont panelFont = font();
-    panelFont.setPointSizeF(panelFont.pointSizeF() - 1);
-    setFont(panelFont);
+    // A pixel smaller than the rest of the window, so that the six buttons with
+    // their whole captions fit beside the previews.
+    setFont(textFont(kTextPixels - 1));
     const auto placed = [](QWidget* control, const QString& name, QRect at) {
         control->setObjectName(name);
         control->setGeometry(at);
@@ -97,9 +96,10 @@ void RegionPanel::createControls()
     Label6 = new QLabel(this);
     placed(Label6, QStringLiteral("Label6"), {427, 287, 146, 20});
     Label19 = new QLabel(this);
-    placed(Label19, QStringLiteral("Label19"), {285, 309, 140, 20});
-    textBox(Text5, QStringLiteral("Text5"), QStringLiteral("Points of this polygon"), {427, 309, 36, 20});
-    textBox(Text7, QStringLiteral("Text7"), QStringLiteral("Point counts"), {465, 309, 108, 20});
+    // Wide enough for counts up to 999,999.
+    placed(Label19, QStringLiteral("Label19"), {285, 309, 148, 20});
+    textBox(Text5, QStringLiteral("Text5"), QStringLiteral("Points of this polygon"), {435, 309, 46, 20});
+    textBox(Text7, QStringLiteral("Text7"), QStringLiteral("Point counts"), {483, 309, 90, 20});
     textBox(Text4, QStringLiteral("Text4"), QStringLiteral("This polygon"), {285, 331, 96, 22});
     textBox(Text6, QStringLiteral("Text6"), QStringLiteral("All polygons"), {383, 331, 96, 22});
     textBox(Text3, QStringLiteral("Text3"), QStringLiteral("Region file"), {481, 331, 46, 22});

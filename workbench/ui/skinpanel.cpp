@@ -5,7 +5,7 @@
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/vispreview.h"
-#include "workbench/ui/paneltexts.h"
+#include "workbench/ui/windowtexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

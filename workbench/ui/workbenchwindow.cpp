@@ -5,6 +5,7 @@
 #include "workbench/ui/regionpanel.h"
 #include "workbench/ui/showwindow.h"
 #include "workbench/ui/skinpanel.h"
+#include "workbench/ui/windowtexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +24,7 @@ Form1::Form1(kit::Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Veskit 1.x"));
+    setFont(textFont());
     auto* body = new QWidget(this);
     setCentralWidget(body);
     m_colour = new ColourPanel(dialogs, body);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <string>
@@ -12,8 +13,15 @@ namespace kit {
 class Dialogs;
 }
 
-// How the workbench's panels put texts in front of the author.
+// How the workbench's windows put texts in front of the author.
 namespace tessel {
+
+// DejaVu Sans, the face the kit installs, at `pixels` pixels. The windows
+// choose their sizes so that every caption fits its place, on any desktop,
+// whatever its own font: 11 for the main and about windows, a pixel smaller
+// where the region buttons stand close together.
+inline constexpr int kTextPixels = 11;
+QFont textFont(int pixels = kTextPixels);
 
 // A message box titled "Tessel Editor" with one OK button: a plain one, and one
 // with the exclamation icon for a failure.

@@ -1,4 +1,4 @@
-#include "workbench/ui/paneltexts.h"
+#include "workbench/ui/windowtexts.h"
 
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
@@ -13,6 +13,13 @@ const QString kMessageTitle = QStringLiteral("Tessel Editor");
 constexpr qsizetype kShownTextLimit = 32767;
 
 } // namespace
+
+QFont textFont(int pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    return font;
+}
 
 void showMessage(kit::Dialogs& dialogs, QWidget* parent, const QString& text)
 {
