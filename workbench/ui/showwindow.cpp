@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QRandomGenerator>
 
 namespace tessel {
@@ -116,7 +117,9 @@ void Form2::closeEvent(QCloseEvent* event)
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Picture21 && event->type() == QEvent::MouseButtonDblClick) {
+    // A second quick press of another button is a press like any other.
+    if (watched == Picture21 && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Picture21_DblClick();
         return true;
     }
