@@ -82,8 +82,10 @@ RegionText readRegionText(std::string_view text)
     const size_t listKey = afterKey.find('P');
     if (listKey == std::string_view::npos)
         return {withoutLineEnd(afterKey), {}};
-    // The two characters before the "P" are the count line's CR LF.
-    const std::string_view counts = afterKey.substr(0, listKey >= 2 ? listKey - 2 : 0);
+    // The count line's end: CR LF, two characters; a file with LF line ends has one.
+    const bool lineFeedAlone = listKey >= 1 && afterKey[listKey - 1] == '\n' && (listKey < 2 || afterKey[listKey - 2] != '\r');
+    const size_t lineEnd = lineFeedAlone ? 1 : 2;
+    const std::string_view counts = afterKey.substr(0, listKey >= lineEnd ? listKey - lineEnd : 0);
     const size_t list = std::min(listKey + kListKeyLength, afterKey.size());
     return {counts, afterKey.substr(list)};
 }
