@@ -7,6 +7,7 @@
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/unprivileged.h"
 #include "common/ui/picturebox.h"
+#include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/tests/syntheticskin.h"
 #include "workbench/tests/textfit.h"
@@ -586,6 +587,26 @@ TEST_F(Workbench, SavesTheRegionFileWholeAndReadsItBackOverTheSkinPreview)
     EXPECT_EQ(text("Text4"), "3");
     EXPECT_EQ(picture("Picture6"), skin);
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(Workbench, ClearAllPolysAndTheDoubledViewTakeTheSkinWithoutTheReadPolygonsAndGreyBeforeASkin)
+{
+    const QImage grey = picture("Picture20");
+    press("Picture20", Qt::LeftButton, {10, 10});
+    press("Picture20", Qt::LeftButton, {60, 40});
+    click("Command15");
+    EXPECT_EQ(picture("Picture20"), grey);
+
+    openSkin();
+    const QImage skin = picture("Picture6");
+    writeFile(temporary.filePath("Region.txt"), "NumPoints=3,\r\nPointlist=10,10,60,10,60,40,");
+    dialogs.choosePath(temporary.filePath("Region.txt"));
+    trigger("mnuOpRegion");
+    ASSERT_EQ(previewPixel(35, 25), qRgb(0, 255, 0));
+    click("Command15");
+    EXPECT_EQ(picture("Picture20"), skin);
+    click("Command16");
+    EXPECT_EQ(topLevel("Form3")->findChild<PictureBox*>("Picture21")->picture(), tessel::doubleSized(skin));
 }
 
 TEST_F(Workbench, ShowsTheSkinDoubledAndRecordsPointsInItsOwnCoordinates)

@@ -106,7 +106,19 @@ void RegionPanel::createControls()
     textBox(Text8, QStringLiteral("Text8"), QStringLiteral("Saved points"), {529, 331, 44, 22});
 }
 
-void RegionPanel::copySkinIntoDrawingArea() { Picture20->setPicture(m_preview.previewPicture().copy()); }
+// The skin's main window without the polygons read from a file, which are in
+// no point store; the drawing area's own grey until a skin has loaded.
+QImage RegionPanel::drawingBackdrop() const
+{
+    QImage backdrop = m_preview.skinMainWindow();
+    if (backdrop.isNull()) {
+        backdrop = blankPicture(kMainWindowSize);
+        backdrop.fill(kDrawingBackground);
+    }
+    return backdrop;
+}
+
+void RegionPanel::copySkinIntoDrawingArea() { Picture20->setPicture(drawingBackdrop()); }
 
 void RegionPanel::recordPoint(QPoint at, bool alsoInLines)
 {
@@ -188,7 +200,7 @@ void RegionPanel::Command16_Click()
         m_doubled = std::make_unique<Form3>(m_polygons);
         connect(m_doubled.get(), &Form3::regionChanged, this, &RegionPanel::showRegionTexts);
     }
-    m_doubled->showDoubled(m_preview.previewPicture());
+    m_doubled->showDoubled(drawingBackdrop());
     m_doubled->show();
     m_doubled->raise();
 }

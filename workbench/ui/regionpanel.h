@@ -40,7 +40,7 @@ public:
     ~RegionPanel() override;
 
     const PolygonStore& polygons() const { return m_polygons; }
-    // The skin preview's main window becomes the picture the author draws on.
+    // The skin's main window becomes the picture the author draws on.
     void copySkinIntoDrawingArea();
 
 public slots:
@@ -58,6 +58,7 @@ public slots:
 
 private:
     void createControls();
+    QImage drawingBackdrop() const;
     void recordPoint(QPoint at, bool alsoInLines);
     void showPointCount();
     void showRegionTexts();

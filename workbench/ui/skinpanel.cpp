@@ -16,6 +16,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace tessel {
 namespace {
 
@@ -221,7 +223,12 @@ MainWindowLook SkinPanel::look() const
 
 void SkinPanel::DrawMainWindow() { Picture6->setPicture(tessel::DrawMainWindow(m_skin, look())); }
 
-const QImage& SkinPanel::previewPicture() const { return Picture6->picture(); }
+QImage SkinPanel::skinMainWindow() const
+{
+    const auto& pictures = m_skin.images;
+    const bool loaded = std::any_of(pictures.begin(), pictures.end(), [](const QImage& picture) { return !picture.isNull(); });
+    return loaded ? tessel::DrawMainWindow(m_skin, look()) : QImage();
+}
 
 std::string_view SkinPanel::DrawRegion(std::string_view counts, std::string_view list)
 {

@@ -50,8 +50,9 @@ public:
 
     void LoadSkin();
     void DrawMainWindow();
-    // What the preview shows of the main window.
-    const QImage& previewPicture() const;
+    // The skin's main window as the preview composes it, with nothing drawn
+    // over it; a null picture until a picture of the skin has loaded.
+    QImage skinMainWindow() const;
     // Paints the three static previews from `table`.
     void PaintPreview(const ColourTable& table);
     // Composes the window afresh and draws the polygons of `counts` and `list`
