@@ -1,6 +1,7 @@
 #include "workbench/core/pixels.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -36,6 +37,14 @@ void fillPixels(QImage& target, const QRect& area, QRgb colour)
         std::fill(row + clipped.left(), row + clipped.right() + 1, colour);
     }
 }
+
+int pixelCoordinate(double value)
+{
+    constexpr double kFar = 1 << 24;
+    return static_cast<int>(std::lround(std::clamp(value, -kFar, kFar)));
+}
+
+QPoint pixelAt(double x, double y) { return {pixelCoordinate(x), pixelCoordinate(y)}; }
 
 void setPixel(QImage& target, QPoint at, QRgb colour)
 {

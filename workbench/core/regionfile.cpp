@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kCountsKey = "NumPoints=";
 constexpr size_t kListKeyLength = std::string_view("PointList=").size();
-constexpr double kCoordinateLimit = 1 << 24;
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -53,8 +52,6 @@ public:
 private:
     std::string_view m_rest;
 };
-
-int coordinate(double value) { return static_cast<int>(std::lround(std::clamp(value, -kCoordinateLimit, kCoordinateLimit))); }
 
 } // namespace
 
@@ -107,7 +104,7 @@ void forEachRegionPolygon(std::string_view counts, std::string_view list,
                 visit(polygon);
                 return;
             }
-            polygon.corners.emplace_back(coordinate(x), coordinate(y));
+            polygon.corners.push_back(pixelAt(x, y));
         }
         visit(polygon);
     }

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QTimer>
 
 #include <algorithm>
@@ -22,12 +21,6 @@ constexpr QPoint kPatternCentre {180, 130};
 constexpr QPoint kTextAt {10, 8};
 constexpr int kYouShift = 20;
 constexpr QSize kLogoSize {48, 48};
-
-QRgb randomColour()
-{
-    QRandomGenerator& random = *QRandomGenerator::global();
-    return qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
-}
 
 // Tessel's mark: a tiling of triangles, each shaded by where it lies.
 QImage logo()

@@ -6,18 +6,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 
 namespace tessel {
-namespace {
-
-QRgb randomColour()
-{
-    QRandomGenerator& random = *QRandomGenerator::global();
-    return qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
-}
-
-} // namespace
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window)
