@@ -1,7 +1,8 @@
 // What one tick of the animated analyzer costs, what the repaints that run on
 // every commit and every press on the skin preview cost, what a frame of the
-// show costs, and how long freehand drags of many points take to record, save,
-// read back and redraw.
+// show costs, how long freehand drags of many points take to record, save,
+// read back and redraw, and what share of a core the main window idle, the
+// about window and the show take while they run.
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
@@ -13,15 +14,22 @@
 #include "workbench/core/skin.h"
 #include "workbench/core/vispreview.h"
 #include "workbench/core/zoom.h"
+#include "workbench/ui/aboutwindow.h"
 #include "workbench/ui/regionpanel.h"
+#include "workbench/ui/showwindow.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -199,6 +207,66 @@ void dragThroughTheWindow(benchmark::State& state)
     state.SetComplexityN(points);
 }
 BENCHMARK(dragThroughTheWindow)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+// The process's processor time and the wall time while the event loop runs
+// for `span`, after `start` was called from within it: the share of one core
+// in percent.
+double corePercent(std::chrono::milliseconds span, const std::function<void()>& start = {})
+{
+    const auto processorTime = [] {
+        timespec now {};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+    };
+    QEventLoop loop;
+    QTimer::singleShot(span, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    if (start)
+        QTimer::singleShot(0, &loop, start);
+    const auto wallBefore = std::chrono::steady_clock::now();
+    const auto before = processorTime();
+    loop.exec();
+    const std::chrono::duration<double> used = processorTime() - before;
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wallBefore;
+    return 100 * used.count() / wall.count();
+}
+
+constexpr std::chrono::seconds kRunningSpan {5};
+
+// The main window shown and left alone: its display refresh ticks on.
+void idleMainWindow(benchmark::State& state)
+{
+    kit::SystemDialogs dialogs;
+    tessel::Form1 form(dialogs);
+    form.show();
+    for (auto _ : state)
+        state.counters["core_percent"] = corePercent(kRunningSpan);
+}
+BENCHMARK(idleMainWindow)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void aboutWindow(benchmark::State& state)
+{
+    tessel::Form4 about;
+    about.show();
+    for (auto _ : state)
+        state.counters["core_percent"] = corePercent(kRunningSpan);
+    about.close();
+}
+BENCHMARK(aboutWindow)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The show started by a click and ended by closing its window, with the line
+// pattern or the zoom.
+void runningShow(benchmark::State& state)
+{
+    tessel::Form2 show;
+    for (auto _ : state) {
+        show.open(sampleTable());
+        if (state.range(0) == 1)
+            show.Picture21_MouseDown(Qt::RightButton, {});
+        QTimer::singleShot(kRunningSpan, &show, &QWidget::close);
+        state.counters["core_percent"] = corePercent(kRunningSpan + std::chrono::milliseconds(50), [&show] { show.Picture21_Click(); });
+    }
+}
+BENCHMARK(runningShow)->ArgName("zoom")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

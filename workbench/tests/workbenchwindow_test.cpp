@@ -371,6 +371,24 @@ TEST_F(Workbench, RefreshShowsTheBarsTheSelectionAndTheFadeEnd)
     EXPECT_EQ(picture("Picture19").pixel(0, 0), qRgb(255, 40, 50));
 }
 
+TEST_F(Workbench, TheRefreshTicksNoFasterThanTheScreenAndRestsUntilWhatItShowsChanges)
+{
+    for (const QTimer* clock : form.findChildren<QTimer*>())
+        EXPECT_GE(clock->interval(), 16) << clock->objectName().toStdString();
+    auto* refresh = control<QTimer>("Timer1");
+    EXPECT_TRUE(QTest::qWaitFor([refresh] { return !refresh->isActive(); }));
+    bar(1)->setValue(77);
+    EXPECT_TRUE(refresh->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return label("Label1(1)") == "77"; }));
+    control<QSlider>("Slider2")->setValue(4);
+    EXPECT_TRUE(refresh->isActive());
+    // Stopped, as while the show runs, no change brings a tick.
+    control<QLineEdit>("Text2")->setText("!Vortex");
+    bar(1)->setValue(78);
+    EXPECT_FALSE(refresh->isActive());
+    topLevel("Form2")->close();
+}
+
 TEST_F(Workbench, ExplainsTheColourIndicesAndRegionsWithTheirOwnLineBreaks)
 {
     form.show();

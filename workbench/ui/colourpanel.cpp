@@ -5,6 +5,7 @@
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
 #include "workbench/core/colouredit.h"
+#include "workbench/ui/ticks.h"
 #include "workbench/ui/windowtexts.h"
 
 #include <QEvent>
@@ -55,8 +56,11 @@ ColourPanel::ColourPanel(kit::Dialogs& dialogs, QWidget* parent)
     // Programmatic changes of Slider1 are made with its signals blocked: only the author's commit.
     connect(Slider1, &QSlider::valueChanged, this, &ColourPanel::Slider1_Change);
     connect(Timer1, &QTimer::timeout, this, &ColourPanel::Timer1_Timer);
+    for (QAbstractSlider* control : std::initializer_list<QAbstractSlider*> {HScroll1, HScroll2, HScroll3, Slider2})
+        connect(control, &QAbstractSlider::valueChanged, this, &ColourPanel::refreshSoon);
+    connect(this, &ColourPanel::tableChanged, this, &ColourPanel::refreshSoon);
     Timer1_Timer();
-    Timer1->start();
+    startRefresh();
 }
 
 void ColourPanel::createControls()
@@ -145,8 +149,10 @@ void ColourPanel::createControls()
     connect(lines, &QScrollBar::valueChanged, lines, [lines, pitch](int value) { lines->setValue(qRound(double(value) / pitch) * pitch); });
     loadedFileView->setToolTip(QStringLiteral("The colours of the last Tessel.txt opened"));
 
+    // The refresh rests while nothing it shows changes; a change brings its next tick.
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
+    Timer1->setInterval(kTickInterval);
+    Timer1->setSingleShot(true);
 }
 
 BarValues ColourPanel::bars() const { return {HScroll1->value(), HScroll2->value(), HScroll3->value()}; }
@@ -160,21 +166,35 @@ void ColourPanel::setBars(const BarValues& values)
 
 void ColourPanel::Commit()
 {
-    Timer1->stop();
+    stopRefresh();
     setBars(m_session.Commit(bars(), Slider1->value()));
-    Timer1->start();
+    startRefresh();
     emit tableChanged();
 }
 
-void ColourPanel::stopRefresh() { Timer1->stop(); }
+void ColourPanel::stopRefresh()
+{
+    m_refreshRunning = false;
+    Timer1->stop();
+}
 
-void ColourPanel::startRefresh() { Timer1->start(); }
+void ColourPanel::startRefresh()
+{
+    m_refreshRunning = true;
+    Timer1->start();
+}
+
+void ColourPanel::refreshSoon()
+{
+    if (m_refreshRunning && !Timer1->isActive())
+        Timer1->start();
+}
 
 void ColourPanel::Slider1_Change()
 {
-    Timer1->stop();
+    stopRefresh();
     setBars(m_session.select(bars(), Slider1->value()));
-    Timer1->start();
+    startRefresh();
     emit tableChanged();
 }
 
@@ -190,9 +210,9 @@ void ColourPanel::Command6_Click()
 
 void ColourPanel::Command8_Click()
 {
-    Timer1->stop();
+    stopRefresh();
     setBars(m_session.fade(bars(), Slider1->value(), Slider2->value()));
-    Timer1->start();
+    startRefresh();
     emit tableChanged();
 }
 

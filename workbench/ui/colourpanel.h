@@ -40,7 +40,7 @@ public:
     void openColourFile(const QString& path);
     // Stores the bars into the table and reloads them from the selected entry.
     void Commit();
-    // The display refresh holds while the show runs.
+    // The display refresh stops while a commit or the show runs.
     void stopRefresh();
     void startRefresh();
 
@@ -71,6 +71,8 @@ private:
     void setBars(const BarValues& values);
     bool ReadColourFile(const QString& path);
     bool WriteColourFile(const QString& path);
+    // Brings the refresh's next tick, unless it is stopped.
+    void refreshSoon();
 
     kit::Dialogs& m_dialogs;
 
@@ -96,6 +98,7 @@ private:
     QTimer* Timer1;
 
     ColourSession m_session;
+    bool m_refreshRunning = false;
 };
 
 } // namespace tessel

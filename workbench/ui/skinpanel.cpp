@@ -5,6 +5,7 @@
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/vispreview.h"
+#include "workbench/ui/ticks.h"
 #include "workbench/ui/windowtexts.h"
 
 #include <QCheckBox>
@@ -127,7 +128,7 @@ void SkinPanel::createControls()
     Combo1->setToolTip(QStringLiteral("Analyzer style"));
 
     Timer2 = named(new QTimer(this), QStringLiteral("Timer2"));
-    Timer2->setInterval(10);
+    Timer2->setInterval(kTickInterval);
 }
 
 void SkinPanel::applyLayout()
