@@ -11,6 +11,7 @@
 #include "workbench/core/pixels.h"
 #include "workbench/core/polygonstore.h"
 #include "workbench/core/regionfile.h"
+#include "workbench/core/regionshape.h"
 #include "workbench/core/skin.h"
 #include "workbench/core/vispreview.h"
 #include "workbench/core/zoom.h"
@@ -186,6 +187,33 @@ void dragRedraw(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(dragRedraw)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN);
+
+// The shape as Show Shape recomputes it at every tick of a drawing: the
+// polygons taken from their texts, the mask, and the preview cut to it.
+void shapeRecompute(benchmark::State& state)
+{
+    const tessel::PolygonStore store = draggedPolygon(int(state.range(0)));
+    const QImage window = tessel::blankPicture(tessel::kMainWindowSize);
+    for (auto _ : state) {
+        QImage shown = window.copy();
+        tessel::cutToShape(shown, tessel::shapeMask(tessel::shapePolygons(store)));
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(shapeRecompute)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// The mask alone, for 1,000 corners in one polygon and in 100 polygons of ten.
+void shapeMask(benchmark::State& state)
+{
+    const int polygons = int(state.range(0));
+    std::vector<std::vector<QPoint>> corners(static_cast<size_t>(polygons));
+    for (int i = 0; i < 1000; ++i)
+        corners[static_cast<size_t>(i % polygons)].push_back(dragPoint(i * 7));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tessel::shapeMask(corners));
+}
+BENCHMARK(shapeMask)->ArgName("polygons")->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 // The whole drag through the main window: the press, a move for every point, and the release.
 void dragThroughTheWindow(benchmark::State& state)

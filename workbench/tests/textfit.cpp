@@ -85,8 +85,8 @@ void checkShownInFull(const QWidget& window, const char* name, const QString& te
 void checkCounts(tessel::Form1& form, std::ostringstream& misfits)
 {
     auto* area = form.findChild<QWidget*>(QStringLiteral("Picture20"));
-    const auto mouse = [area](QEvent::Type type, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(20, 20), area->mapToGlobal(QPointF(20, 20)), Qt::LeftButton, held, Qt::NoModifier);
+    const auto mouse = [area](QEvent::Type type, Qt::MouseButtons held, QPointF at = {20, 20}) {
+        QMouseEvent event(type, at, area->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(area, &event);
     };
     mouse(QEvent::MouseButtonPress, Qt::LeftButton);
@@ -100,6 +100,15 @@ void checkCounts(tessel::Form1& form, std::ostringstream& misfits)
         for (const QString& count : {QStringLiteral("1000"), QStringLiteral("999999")})
             checkShownInFull(form, name, QString(shown).replace(QStringLiteral("1000"), count), misfits);
     }
+    // The drag's widest positions: from the window's last pixel to itself.
+    const QPointF last(274, 115);
+    mouse(QEvent::MouseButtonRelease, Qt::NoButton, last);
+    mouse(QEvent::MouseButtonPress, Qt::LeftButton, last);
+    mouse(QEvent::MouseMove, Qt::LeftButton, last);
+    const auto* drag = form.findChild<QLabel*>(QStringLiteral("Label6"));
+    checkShownInFull(form, "Label6", drag->text(), misfits);
+    if (!drag->text().contains(QStringLiteral("274")))
+        misfits << "Label6 shows " << drag->text().toStdString() << "\n";
 }
 
 // The list of a file whose colours are all 255 shows whole lines, at least

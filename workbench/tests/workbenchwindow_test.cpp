@@ -627,6 +627,35 @@ TEST_F(Workbench, ClearAllPolysAndTheDoubledViewTakeTheSkinWithoutTheReadPolygon
     EXPECT_EQ(topLevel("Form3")->findChild<PictureBox*>("Picture21")->picture(), tessel::doubleSized(skin));
 }
 
+TEST_F(Workbench, ShowShapeCutsThePreviewToThePolygonsBeingDrawnOrReadAndFollowsEveryPoint)
+{
+    openSkin();
+    const QImage skin = picture("Picture6");
+    const auto shows = [this, &skin](QPoint at) { return previewPixel(at.x(), at.y()) == skin.pixel(at); };
+    trigger("mnuShowShape");
+    EXPECT_TRUE(control<QCheckBox>("Check4")->isChecked());
+    EXPECT_FALSE(shows({100, 50}));
+    // A corner at a time: the open polygon is cut as the player would cut it once saved.
+    for (const QPoint corner : {QPoint(80, 30), QPoint(140, 30), QPoint(140, 70)})
+        press("Picture20", Qt::LeftButton, corner);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows({130, 40}); }));
+    EXPECT_FALSE(shows({90, 60}));
+    press("Picture20", Qt::LeftButton, {80, 70});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows({90, 60}); }));
+    EXPECT_FALSE(shows({140, 50}) || shows({79, 50}));
+
+    // A region file read takes the place of the polygons finished.
+    press("Picture20", Qt::RightButton, {0, 0});
+    writeFile(temporary.filePath("Region.txt"), "NumPoints=4,\r\nPointlist=0,0,20,0,20,20,0,20,");
+    dialogs.choosePath(temporary.filePath("Region.txt"));
+    click("Command11");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows({10, 10}) && !shows({130, 40}); }));
+
+    control<QCheckBox>("Check4")->setChecked(false);
+    EXPECT_FALSE(control<QAction>("mnuShowShape")->isChecked());
+    EXPECT_EQ(picture("Picture6"), skin);
+}
+
 TEST_F(Workbench, ShowsTheSkinDoubledAndRecordsPointsInItsOwnCoordinates)
 {
     openSkin();

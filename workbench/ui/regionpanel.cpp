@@ -6,15 +6,18 @@
 #include "common/ui/picturebox.h"
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
+#include "workbench/core/regionshape.h"
 #include "workbench/core/skin.h"
 #include "workbench/ui/doublesizedwindow.h"
 #include "workbench/ui/windowtexts.h"
 #include "workbench/ui/skinpanel.h"
+#include "workbench/ui/ticks.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tessel {
 namespace {
@@ -43,6 +46,11 @@ RegionPanel::RegionPanel(kit::Dialogs& dialogs, SkinPanel& preview, QWidget* par
     connect(Picture20, &PictureBox::mouseDown, this, &RegionPanel::Picture20_MouseDown);
     connect(Picture20, &PictureBox::mouseMove, this, &RegionPanel::Picture20_MouseMove);
     connect(Picture20, &PictureBox::mouseUp, this, &RegionPanel::Picture20_MouseUp);
+    connect(Check4, &QCheckBox::toggled, this, &RegionPanel::Check4_Click);
+    m_shapeDue = new QTimer(this);
+    m_shapeDue->setSingleShot(true);
+    m_shapeDue->setInterval(kTickInterval);
+    connect(m_shapeDue, &QTimer::timeout, this, &RegionPanel::showShape);
     showRegionTexts();
 }
 
@@ -92,18 +100,21 @@ void RegionPanel::createControls()
     button(Command15, QStringLiteral("Command15"), QStringLiteral("Clear All Polys"), {375, 262, 88, 22});
     button(Command16, QStringLiteral("Command16"), QStringLiteral("Show Double Sized"), {465, 262, 108, 22});
     Check3 = new QCheckBox(QStringLiteral("AutoNextPoly on Lift"), this);
-    placed(Check3, QStringLiteral("Check3"), {285, 287, 140, 20});
-    Label6 = new QLabel(this);
-    placed(Label6, QStringLiteral("Label6"), {427, 287, 146, 20});
-    Label19 = new QLabel(this);
+    placed(Check3, QStringLiteral("Check3"), {285, 287, 128, 20});
+    Check4 = new QCheckBox(QStringLiteral("Show Shape"), this);
+    placed(Check4, QStringLiteral("Check4"), {415, 287, 90, 20});
+    Check4->setToolTip(QStringLiteral("The skin preview as the player cuts it to these polygons"));
     // Wide enough for counts up to 999,999.
+    textBox(Text5, QStringLiteral("Text5"), QStringLiteral("Points of this polygon"), {507, 287, 66, 20});
+    Label19 = new QLabel(this);
     placed(Label19, QStringLiteral("Label19"), {285, 309, 148, 20});
-    textBox(Text5, QStringLiteral("Text5"), QStringLiteral("Points of this polygon"), {435, 309, 46, 20});
-    textBox(Text7, QStringLiteral("Text7"), QStringLiteral("Point counts"), {483, 309, 90, 20});
-    textBox(Text4, QStringLiteral("Text4"), QStringLiteral("This polygon"), {285, 331, 96, 22});
-    textBox(Text6, QStringLiteral("Text6"), QStringLiteral("All polygons"), {383, 331, 96, 22});
-    textBox(Text3, QStringLiteral("Text3"), QStringLiteral("Region file"), {481, 331, 46, 22});
-    textBox(Text8, QStringLiteral("Text8"), QStringLiteral("Saved points"), {529, 331, 44, 22});
+    Label6 = new QLabel(this);
+    placed(Label6, QStringLiteral("Label6"), {435, 309, 138, 20});
+    textBox(Text4, QStringLiteral("Text4"), QStringLiteral("This polygon"), {285, 331, 68, 22});
+    textBox(Text6, QStringLiteral("Text6"), QStringLiteral("All polygons"), {355, 331, 68, 22});
+    textBox(Text7, QStringLiteral("Text7"), QStringLiteral("Point counts"), {425, 331, 64, 22});
+    textBox(Text3, QStringLiteral("Text3"), QStringLiteral("Region file"), {491, 331, 40, 22});
+    textBox(Text8, QStringLiteral("Text8"), QStringLiteral("Saved points"), {533, 331, 40, 22});
 }
 
 // The skin's main window without the polygons read from a file, which are in
@@ -126,6 +137,7 @@ void RegionPanel::recordPoint(QPoint at, bool alsoInLines)
         setPixel(Picture21->surface(), at, kBlack);
     Picture20->update();
     showPointCount();
+    polygonsChanged();
 }
 
 void RegionPanel::showPointCount()
@@ -141,6 +153,24 @@ void RegionPanel::showRegionTexts()
     showText(Text4, m_polygons.currentPoints());
     showText(Text6, m_polygons.regionPoints());
     showText(Text7, m_polygons.regionCounts());
+    polygonsChanged();
+}
+
+void RegionPanel::polygonsChanged()
+{
+    if (Check4->isChecked() && !m_shapeDue->isActive())
+        m_shapeDue->start();
+}
+
+void RegionPanel::showShape() { m_preview.showShape(shapeMask(shapePolygons(m_polygons))); }
+
+void RegionPanel::Check4_Click()
+{
+    m_shapeDue->stop();
+    if (Check4->isChecked())
+        showShape();
+    else
+        m_preview.showShape(std::nullopt);
 }
 
 void RegionPanel::Picture20_MouseDown(Qt::MouseButton button, QPoint at)
@@ -221,6 +251,7 @@ void RegionPanel::readRegionFile(bool draw)
     const RegionText found = readRegionText(text);
     m_polygons.setRead(found.counts, found.pointList);
     showText(Text4, found.counts);
+    polygonsChanged();
     if (draw)
         DrawRegion();
 }

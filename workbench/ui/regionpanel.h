@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace kit {
 class Dialogs;
@@ -40,6 +41,8 @@ public:
     ~RegionPanel() override;
 
     const PolygonStore& polygons() const { return m_polygons; }
+    // "Show Shape": the skin preview shows the window as the player cuts it.
+    QCheckBox* showShapeBox() const { return Check4; }
     // The skin's main window becomes the picture the author draws on.
     void copySkinIntoDrawingArea();
 
@@ -55,6 +58,7 @@ public slots:
     void Command16_Click();
     void mnuOpRegion_Click();
     void mnuRegINF_Click();
+    void Check4_Click();
 
 private:
     void createControls();
@@ -62,6 +66,9 @@ private:
     void recordPoint(QPoint at, bool alsoInLines);
     void showPointCount();
     void showRegionTexts();
+    // The polygons changed: the shape shown follows at the next tick.
+    void polygonsChanged();
+    void showShape();
     void readRegionFile(bool draw);
     void DrawRegion();
 
@@ -79,6 +86,7 @@ private:
     QLabel* Label19;
     QLabel* Label6;
     QCheckBox* Check3;
+    QCheckBox* Check4;
     QPushButton* Command11;
     QPushButton* Command12;
     QPushButton* Command13;
@@ -88,6 +96,8 @@ private:
 
     PolygonStore m_polygons;
     DrawingPen m_pen;
+    // A drag records a point at every move: the shape is cut once a tick.
+    QTimer* m_shapeDue;
     std::unique_ptr<Form3> m_doubled;
 };
 

@@ -222,7 +222,19 @@ MainWindowLook SkinPanel::look() const
     return look;
 }
 
-void SkinPanel::DrawMainWindow() { Picture6->setPicture(tessel::DrawMainWindow(m_skin, look())); }
+void SkinPanel::DrawMainWindow()
+{
+    QImage window = tessel::DrawMainWindow(m_skin, look());
+    if (m_shape)
+        cutToShape(window, *m_shape);
+    Picture6->setPicture(window);
+}
+
+void SkinPanel::showShape(const std::optional<ShapeMask>& shape)
+{
+    m_shape = shape;
+    DrawMainWindow();
+}
 
 QImage SkinPanel::skinMainWindow() const
 {

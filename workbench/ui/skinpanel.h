@@ -1,11 +1,13 @@
 #pragma once
 
 #include "workbench/core/colourfile.h"
+#include "workbench/core/regionshape.h"
 #include "workbench/core/skin.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -55,6 +57,8 @@ public:
     QImage skinMainWindow() const;
     // Paints the three static previews from `table`.
     void PaintPreview(const ColourTable& table);
+    // Shows the window cut to `shape` from now on, or whole without one.
+    void showShape(const std::optional<ShapeMask>& shape);
     // Composes the window afresh and draws the polygons of `counts` and `list`
     // over it. Returns the count text of the last polygon drawn.
     std::string_view DrawRegion(std::string_view counts, std::string_view list);
@@ -123,6 +127,7 @@ private:
     std::vector<int> m_bars;
     bool m_compact = false;
     std::vector<QWidget*> m_fullLayoutOnly;
+    std::optional<ShapeMask> m_shape;
 };
 
 } // namespace tessel

@@ -8,6 +8,7 @@
 #include "workbench/ui/windowtexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -79,6 +80,8 @@ void Form1::createActions()
     mnuReg = menu(QStringLiteral("mnuReg"), QStringLiteral("&Region"));
     mnuRefReg = action(mnuReg, QStringLiteral("mnuRefReg"), QStringLiteral("&Refresh Region"));
     mnuClear = action(mnuReg, QStringLiteral("mnuClear"), QStringLiteral("&Clear Region"));
+    mnuShowShape = action(mnuReg, QStringLiteral("mnuShowShape"), QStringLiteral("Show &Shape"));
+    mnuShowShape->setCheckable(true);
     mnuHelp = menu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     mnuVisinf = action(mnuHelp, QStringLiteral("mnuVisinf"), QStringLiteral("&Vis Info"));
     mnuRegINF = action(mnuHelp, QStringLiteral("mnuRegINF"), QStringLiteral("&Region Info"));
@@ -93,6 +96,9 @@ void Form1::createActions()
     connect(mnuRefReg, &QAction::triggered, m_region, &RegionPanel::Command12_Click);
     connect(mnuClear, &QAction::triggered, m_region, &RegionPanel::Command15_Click);
     connect(mnuRegINF, &QAction::triggered, m_region, &RegionPanel::mnuRegINF_Click);
+    // The menu item and the check box are one switch.
+    connect(mnuShowShape, &QAction::toggled, m_region->showShapeBox(), &QCheckBox::setChecked);
+    connect(m_region->showShapeBox(), &QCheckBox::toggled, mnuShowShape, &QAction::setChecked);
     connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
 }

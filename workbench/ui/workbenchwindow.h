@@ -76,6 +76,7 @@ private:
     QMenu* mnuReg;
     QAction* mnuRefReg;
     QAction* mnuClear;
+    QAction* mnuShowShape;
     QMenu* mnuHelp;
     QAction* mnuVisinf;
     QAction* mnuRegINF;
