@@ -2,8 +2,6 @@
 
 #include <QDir>
 
-#include <ranges>
-
 namespace kit {
 namespace {
 
@@ -17,8 +15,8 @@ QString cleaned(const QString& path)
 RecentFiles::RecentFiles(const QStringList& stored)
 {
     // Added oldest first, so that the newest of any duplicates keeps its place.
-    for (const QString& path : std::views::reverse(stored))
-        add(path);
+    for (auto path = stored.crbegin(); path != stored.crend(); ++path)
+        add(*path);
 }
 
 void RecentFiles::add(const QString& path)
