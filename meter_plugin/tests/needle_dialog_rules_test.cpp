@@ -78,6 +78,18 @@ TEST(NeedleDialog, SlidersAndBoxesFromTheDefaults)
     EXPECT_EQ(values.decayPerMille, 20.5078125f);
 }
 
+// 3000 x 33.333332f is 99999.996 exactly and 100000 once rounded to a float; the
+// x87 stack of a 32-bit build kept the former, and the fall step came out 99.
+TEST(NeedleDialog, TheFullScaleTimesTheDecayIsRoundedToAFloat)
+{
+    MeterValues values = settings(100, 3000);
+    openNeedleDialog(values);
+    vuLimitDragged(values, 3000);
+    EXPECT_EQ(values.nDelay, 100);
+    EXPECT_TRUE(vuLimitTyped(values, 3000));
+    EXPECT_EQ(values.nDelay, 100);
+}
+
 TEST(NeedleDialog, PresetsSetAllThreeAndSurviveTheRefresh)
 {
     struct Case {
