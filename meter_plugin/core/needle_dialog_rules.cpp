@@ -48,12 +48,9 @@ void openNeedleDialog(MeterValues& values)
     values.decayPerMille = perMilleOf(values.nDelay, values.nVULimit);
 }
 
-NeedleDialogView refreshNeedleDialog(MeterValues& values)
+NeedleDialogView refreshNeedleDialog(const MeterValues& values)
 {
-    const NeedleDialogView view{cutToInt(perMilleOf(values.nDelay, values.nVULimit)), values.nVULimit};
-    perMilleTyped(values, static_cast<unsigned>(view.perMille));
-    vuLimitTyped(values, static_cast<unsigned>(view.vuLimit));
-    return view;
+    return {cutToInt(perMilleOf(values.nDelay, values.nVULimit)), values.nVULimit};
 }
 
 void perMilleDragged(MeterValues& values, int position)

@@ -420,6 +420,20 @@ TEST(NeedleDialog, SlidersTheBoxesAndTheSettingsFile)
     expectCleanEnd(run);
 }
 
+TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
+{
+    // The first was written back as 99 by the 32-bit build; the others lost one
+    // to the boxes taking the dialog's own numbers for typing.
+    const std::pair<int, int> states[] = {{100, 3000}, {21, 1070}, {20, 1015}};
+    for (auto [nDelay, nVULimit] : states) {
+        PluginFolder folder;
+        folder.writeSettings("[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=" + std::to_string(nDelay)
+                             + "\r\nnVULimit=" + std::to_string(nVULimit) + "\r\nAutoSet=0\r\n");
+        const ProgramRun run = folder.runHost({"--frames", "1", "--menu", "40002", "--needle", "close", "--show-settings"});
+        EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, nDelay, nVULimit, 0))) << run.text();
+    }
+}
+
 TEST(NeedleDialog, ARefusedStartLeavesSetNeedleWorkingAndOneDialogComesBack)
 {
     PluginFolder folder;
