@@ -1,4 +1,4 @@
-// The real vis_Dovrik.dll: its file, and how it behaves when the host stand-in
+// The real vis_Dovrik.dll: its file, and how it behaves when the test host
 // loads it under Wine with the null display driver.
 #include "meter_plugin/tests/wine_run.h"
 
