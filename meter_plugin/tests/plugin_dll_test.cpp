@@ -99,6 +99,64 @@ TEST(PluginFile, IsA32BitDllThatNeedsOnlySystemLibraries)
     EXPECT_GT(imports, 0);
 }
 
+// The optional header of a PE32 file, as far as the checks below read it.
+struct PeHeader {
+    bool pe32 = false;
+    unsigned dllCharacteristics = 0;
+    unsigned relocationBytes = 0; // size of the base relocation directory
+};
+
+PeHeader readPeHeader(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    auto at = [&](std::size_t offset, int size) {
+        unsigned value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | static_cast<unsigned char>(bytes.at(offset + static_cast<std::size_t>(i)));
+        return value;
+    };
+    PeHeader header;
+    const std::size_t pe = at(0x3c, 4);
+    if (bytes.size() < 0x40 || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+        return header;
+    const std::size_t optional = pe + 24;
+    header.pe32 = at(optional, 2) == 0x10b;
+    header.dllCharacteristics = at(optional + 70, 2);
+    header.relocationBytes = at(optional + 96 + 5 * 8 + 4, 4);
+    return header;
+}
+
+TEST(PluginFile, IsMarkedForAddressRandomisationAndNoExecuteData)
+{
+    const PeHeader header = readPeHeader(std::string(METER_WIN32_DIR) + "/vis_Dovrik.dll");
+    ASSERT_TRUE(header.pe32);
+    constexpr unsigned kDynamicBase = 0x0040;
+    constexpr unsigned kNxCompatible = 0x0100;
+    EXPECT_EQ(header.dllCharacteristics & kDynamicBase, kDynamicBase);
+    EXPECT_EQ(header.dllCharacteristics & kNxCompatible, kNxCompatible);
+    // Without relocations the loader could not move it, whatever the mark says.
+    EXPECT_GT(header.relocationBytes, 0u);
+}
+
+// The player unloads a visualization and loads it again whenever the user
+// switches visualizations.
+TEST(PluginModule, LoadingAndUnloadingLeavesNoHandleOrMemoryBehind)
+{
+    PluginFolder folder;
+    const ProgramRun run = runUnderWine("dovrik_test_host.exe",
+                                        {"--dll", windowsPath(folder.path() / "vis_Dovrik.dll"), "--cycles", "200"});
+    ASSERT_EQ(run.exitCode, 0) << run.text();
+    const auto counts = run.startingWith("cycles ");
+    ASSERT_EQ(counts.size(), 1u) << run.text();
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(
+        counts[0], match, std::regex(R"(cycles 200 handles before=(\d+) after=(\d+) committed before=(\d+) after=(\d+))")))
+        << counts[0];
+    EXPECT_EQ(match[1], match[2]) << counts[0];
+    EXPECT_EQ(match[3], match[4]) << counts[0];
+}
+
 TEST(PluginModule, HandsOutOneModuleWithItsRecordAndVersion)
 {
     PluginFolder folder;

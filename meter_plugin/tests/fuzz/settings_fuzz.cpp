@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     values.meterHeight = 22;
     dovrik::applySettings(values, read);
     for (int value : dovrik::currentSettings(values))
-        if (dovrik::leadingInteger(dovrik::settingText(value)) != value)
+        if (dovrik::leadingInteger(dovrik::settingText(value).view()) != value)
             std::abort();
 
     if (!dovrik::setUpNeedles(values))
