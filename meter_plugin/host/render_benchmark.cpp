@@ -62,7 +62,7 @@ public:
         values_.modelId = kDefaultModelId;
         values_.nDelay = kDefaultDelay;
         values_.nVULimit = kDefaultVULimit;
-        setUpNeedles(values_);
+        setUpNeedles(values_, kDefaultModelId);
         updateNeedleTips(values_);
     }
 

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -31,6 +32,7 @@ constexpr Rgb kQuorvelLetter{84, 204, 96};
 constexpr Rgb kMcIntoshPanel{204, 214, 198};
 constexpr Rgb kMcIntoshEdge{236, 134, 36};
 constexpr Rgb kMcIntoshHiddenColumn{150, 78, 22};
+constexpr Rgb kOnkyoCream{242, 232, 204};
 
 const char* const kDefaultsFile = "[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=63\r\nnVULimit=3072\r\nAutoSet=0\r\n";
 
@@ -396,6 +398,41 @@ TEST(ModelDialog, ChoosingAnotherFaceSwitchesTheRunningMeterAndSavesIt)
     const ProgramRun again = folder.runHost({"--frames", "1", "--config-at", "1", "--cancel"});
     EXPECT_THAT(again.startingWith("dialog "),
                 ElementsAre(HasSubstr("| (*) McInTosh 7072 |")));
+}
+
+// A save that fails leaves the settings file at the old face, which the model
+// dialog reads back and ticks. The face drawn and its needles still change only
+// together, also at the next size change.
+TEST(ModelDialog, AfterAFailedSaveTheFaceAndItsNeedlesStayTogether)
+{
+    struct Case {
+        bool cancel;
+        Rgb face;
+        Rgb needles;
+        Rgb otherFacesNeedles;
+    };
+    const Case cases[] = {
+        {true, kOnkyoCream, kBlack, kWhite},   // face 102 stays, with its own needles
+        {false, kQuorvelPanel, kWhite, kBlack}, // OK on the face ticked brings face 101 back
+    };
+    for (const Case& c : cases) {
+        PluginFolder folder;
+        folder.writeSettings(kDefaultsFile);
+        std::vector<std::string> arguments = {"--frames", "1", "--signal", "silence", "--refuse-saves", "--menu", "1000",
+                                              "--configure", "--resize", "550x232"};
+        if (c.cancel)
+            arguments.push_back("--cancel");
+        const ProgramRun run = folder.runHost(arguments);
+        EXPECT_THAT(run.startingWith("dialog "), ElementsAre(HasSubstr("| (*) Quorvel's Lumatic ammeter |"))) << run.text();
+        EXPECT_TRUE(run.has("resized 550x232")) << run.text();
+        EXPECT_EQ(folder.settingsText(), kDefaultsFile);
+        const Picture meter = Picture::read(folder.dumpFile());
+        ASSERT_EQ(meter.width, 162) << c.cancel;
+        auto count = [&](Rgb colour) { return std::count(meter.pixels.begin(), meter.pixels.end(), colour); };
+        EXPECT_GT(count(c.face), static_cast<long>(meter.pixels.size() / 3)) << c.cancel;
+        EXPECT_GT(count(c.needles), 0) << c.cancel;
+        EXPECT_EQ(count(c.otherFacesNeedles), 0) << c.cancel;
+    }
 }
 
 TEST(ModelDialog, CancelAndTheSameFaceChangeNothing)

@@ -7,6 +7,16 @@
 namespace dovrik {
 namespace {
 
+// The face bitmap numbered `modelId` from the library, or null when there is
+// none. Numbers that cannot name a resource (a settings file can hold any) load
+// nothing rather than being taken for a resource name's address.
+HBITMAP loadFace(HINSTANCE library, int modelId)
+{
+    if (modelId <= 0 || modelId > 0xFFFF)
+        return nullptr;
+    return LoadBitmapA(library, MAKEINTRESOURCEA(modelId));
+}
+
 void paintMeter(HWND window)
 {
     PaintDC paint(window);
@@ -95,13 +105,6 @@ VisModule* moduleOfMeterWindow(HWND window)
     return reinterpret_cast<VisModule*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-HBITMAP loadFace(HINSTANCE library, int modelId)
-{
-    if (modelId <= 0 || modelId > 0xFFFF)
-        return nullptr;
-    return LoadBitmapA(library, MAKEINTRESOURCEA(modelId));
-}
-
 bool meterRunning(const MeterState& state)
 {
     return state.backSurface && IsWindow(state.meterWindow);
@@ -113,9 +116,16 @@ void createBackSurface(MeterState& state, HDC reference)
     state.backSurface.adoptBitmap(CreateCompatibleBitmap(reference, state.meterWidth, state.meterHeight));
 }
 
+void showFaceOfModel(MeterState& state, HINSTANCE library)
+{
+    state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
+    state.faceShown = state.modelId;
+    setUpNeedleGeometry(state);
+}
+
 void setUpNeedleGeometry(MeterState& state)
 {
-    setUpNeedles(state);
+    setUpNeedles(state, state.faceShown);
     state.backSurface.selectStockPen(state.needlePen == NeedlePen::White ? WHITE_PEN : BLACK_PEN);
 }
 
@@ -157,9 +167,8 @@ void switchFace(MeterState& state, const VisModule& fallbackModule)
             WindowDC reference(state.hostWindow);
             createBackSurface(state, reference.get());
             state.faceSurface.create(reference.get());
-            state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
         }
-        setUpNeedleGeometry(state);
+        showFaceOfModel(state, library);
         window = state.meterWindow;
     }
     InvalidateRect(window, nullptr, FALSE);

@@ -81,8 +81,7 @@ int initMeter(VisModule* module)
     {
         Locked locked(state.lock);
         state.restLevel = {restingLevel(state.nDelay), restingLevel(state.nDelay)};
-        state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
-        setUpNeedleGeometry(state);
+        showFaceOfModel(state, module->hDllInstance);
     }
 
     if (GetThreadPriority(GetCurrentThread()) < THREAD_PRIORITY_NORMAL)
