@@ -111,7 +111,8 @@ int takeTestOption(const std::string& name, const std::vector<std::string>& rest
     const std::pair<const char*, bool TestOptions::*> switches[] = {
         {"--init-twice", &TestOptions::initTwice},   {"--render-elsewhere", &TestOptions::renderElsewhere},
         {"--cancel", &TestOptions::cancelDialogs},   {"--refuse-window", &TestOptions::refuseWindow},
-        {"--refuse-saves", &TestOptions::refuseSaves},
+        {"--refuse-saves", &TestOptions::refuseSaves}, {"--count-copies", &TestOptions::countCopies},
+        {"--burst", &TestOptions::burst},
     };
     for (const auto& [switchName, member] : switches) {
         if (name == switchName) {
@@ -195,7 +196,8 @@ const char* const kTestUsage =
     "                        --frames N [--then-ticks K] [--dump BMP] [--resize-at F WxH]\n"
     "                        [--config-at F [--choose ID] [--cancel]] [--key-at F VK]\n"
     "                        [--init-twice] [--render-elsewhere] [--refuse-threads N]\n"
-    "                        [--refuse-window] [--refuse-saves] [--loads N]\n"
+    "                        [--refuse-window] [--refuse-saves] [--count-copies] [--burst]\n"
+    "                        [--loads N]\n"
     "                        [--menu ID|dismiss] [--needle ACTION] [--show-settings]\n"
     "                        [--configure] [--resize WxH] ...\n"
     "       dovrik_test_host [--dll PATH] [--size WxH] --benchmark N\n"
@@ -226,7 +228,8 @@ std::optional<TestOptions> parseTestOptions(const std::vector<std::string>& args
     }
     const bool testRunOnly = options.thenTicks || !options.dumpPath.empty() || options.resize || options.configAt
         || options.keyAt || options.initTwice || options.renderElsewhere || !options.script.empty()
-        || options.refusedThreads || options.refuseWindow || options.refuseSaves || options.loads != 1;
+        || options.refusedThreads || options.refuseWindow || options.refuseSaves || options.countCopies || options.burst
+        || options.loads != 1;
     if (testRunOnly && !options.frames) {
         error = "those options belong to a test run: give --frames instead";
         return std::nullopt;

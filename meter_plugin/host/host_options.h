@@ -76,6 +76,8 @@ struct TestOptions : HostOptions {
     int refusedThreads = 0;            // --refuse-threads N: the plug-in's first N thread starts fail
     bool refuseWindow = false;         // --refuse-window: the first start cannot create the meter window
     bool refuseSaves = false;          // --refuse-saves: the plug-in cannot write its settings file
+    bool countCopies = false;          // --count-copies: report how often the plug-in copied to a window
+    bool burst = false;                // --burst: the frames back to back, before any timer tick
     int loads = 1;                     // --loads N: load, start, run, end and unload the plug-in N times
 };
 

@@ -12,6 +12,14 @@ namespace dovrik::host {
 namespace {
 
 std::atomic<int> threadsToRefuse{0};
+std::atomic<int> copiesMade{0};
+
+BOOL WINAPI countingBitBlt(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                           DWORD operation)
+{
+    ++copiesMade;
+    return BitBlt(target, x, y, width, height, source, sourceX, sourceY, operation);
+}
 
 HANDLE WINAPI refusingCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stackSize, LPTHREAD_START_ROUTINE routine,
                                    void* argument, DWORD flags, DWORD* id)
@@ -67,10 +75,15 @@ LRESULT CALLBACK refuseMeterWindow(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-PlatformStandIns::PlatformStandIns(int refusedThreads, bool refuseSaves)
-    : refuseThreads_(refusedThreads > 0), refuseSaves_(refuseSaves)
+PlatformStandIns::PlatformStandIns(int refusedThreads, bool refuseSaves, bool countCopies)
+    : refuseThreads_(refusedThreads > 0), refuseSaves_(refuseSaves), countCopies_(countCopies)
 {
     threadsToRefuse = refusedThreads;
+}
+
+int PlatformStandIns::copies()
+{
+    return copiesMade;
 }
 
 void PlatformStandIns::standIn(HMODULE plugin) const
@@ -80,6 +93,8 @@ void PlatformStandIns::standIn(HMODULE plugin) const
         redirect(plugin, "kernel32.dll", "CreateThread", reinterpret_cast<void*>(&refusingCreateThread));
     if (refuseSaves_)
         redirect(plugin, "kernel32.dll", "WritePrivateProfileStringW", reinterpret_cast<void*>(&refusingProfileWrite));
+    if (countCopies_)
+        redirect(plugin, "gdi32.dll", "BitBlt", reinterpret_cast<void*>(&countingBitBlt));
 }
 
 MeterWindowRefusal::MeterWindowRefusal()

@@ -124,7 +124,8 @@ void PluginHost::configure()
 
 void PluginHost::playFrames(VisModule& module, SpectrumFeed& feed, FramePacing& pacing)
 {
-    const DWORD delay = static_cast<DWORD>(std::max(module.delayMs, 1));
+    const int soundPerFrameMs = std::max(module.delayMs, 1);
+    const DWORD delay = pacing.frameDelayMs(module);
     DWORD nextFrame = GetTickCount();
     int frames = 0;
     bool ending = false;
@@ -143,7 +144,7 @@ void PluginHost::playFrames(VisModule& module, SpectrumFeed& feed, FramePacing& 
         if (pacing.wantsFrame(frames)) {
             const auto untilFrame = static_cast<LONG>(nextFrame - GetTickCount());
             if (untilFrame <= 0) {
-                feed.fill(module, static_cast<int>(delay));
+                feed.fill(module, soundPerFrameMs);
                 pacing.render(module);
                 ++frames;
                 nextFrame += delay;

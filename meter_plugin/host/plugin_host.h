@@ -54,6 +54,8 @@ private:
 class FramePacing {
 public:
     virtual ~FramePacing() = default;
+    // The time between two frames.
+    virtual DWORD frameDelayMs(const VisModule& module) { return module.delayMs > 1 ? module.delayMs : 1; }
     // Whether another frame follows the `frames` already rendered.
     virtual bool wantsFrame(int /*frames*/) { return true; }
     virtual void render(VisModule& module) { module.Render(&module); }

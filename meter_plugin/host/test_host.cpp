@@ -7,7 +7,8 @@
 // of menu commands, needle dialog actions, Config calls and resizes shows, and
 // whether the library leaves a thread, a window or its class behind once it is
 // unloaded. The plug-in's requests to the shell are reported instead of carried
-// out, and its thread starts, settings writes and meter window can be made to fail.
+// out, its thread starts, settings writes and meter window can be made to fail,
+// and its copies to its window counted.
 //
 // Load cycles (--cycles N) load, start, feed, end and unload the plug-in N times
 // and report the process's open handles and committed private memory before and
@@ -132,7 +133,8 @@ private:
 class TestHost final : public PluginHost {
 public:
     explicit TestHost(const TestOptions& options)
-        : PluginHost(options, kTitle), options_(options), standIns_(options.refusedThreads, options.refuseSaves)
+        : PluginHost(options, kTitle), options_(options),
+          standIns_(options.refusedThreads, options.refuseSaves, options.countCopies)
     {
     }
 
@@ -145,6 +147,11 @@ private:
         {
             if (host.options_.renderElsewhere)
                 renderThread_ = std::make_unique<RenderThread>(module);
+        }
+
+        DWORD frameDelayMs(const VisModule& module) override
+        {
+            return host_.options_.burst ? 0 : FramePacing::frameDelayMs(module);
         }
 
         bool wantsFrame(int frames) override { return frames < *host_.options_.frames; }
@@ -187,6 +194,8 @@ private:
             reportMeterPlacement(meter_, host_.window());
             if (!host_.options_.dumpPath.empty() && IsWindow(meter_))
                 dumpMeter(meter_, host_.options_.dumpPath);
+            if (host_.options_.countCopies)
+                report("copies %d", PlatformStandIns::copies());
             return true;
         }
 

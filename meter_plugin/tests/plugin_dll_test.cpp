@@ -308,6 +308,29 @@ TEST(MeterFace, RenderFromAnotherThreadDrawsTheSameFrame)
     EXPECT_EQ(meter.at(43, 17), kQuorvelLetter);
 }
 
+// The frames follow each other before any timer tick, and the host counts the
+// plug-in's copies to its window.
+TEST(MeterFace, FramesThatLeaveTheNeedlesInTheirPixelsDrawNothing)
+{
+    PluginFolder folder;
+    auto frames = [&](const char* signal, const char* count) {
+        const ProgramRun run = folder.runHost({"--burst", "--count-copies", "--signal", signal, "--frames", count});
+        const auto copies = run.startingWith("copies ");
+        EXPECT_EQ(copies.size(), 1u) << run.text();
+        return std::pair{copies.empty() ? -1 : std::stoi(copies[0].substr(7)), Picture::read(folder.dumpFile())};
+    };
+    const auto [oneLoud, oneLoudPicture] = frames("loud", "1");
+    const auto [manyLoud, manyLoudPicture] = frames("loud", "30");
+    const auto [manyQuiet, manyQuietPicture] = frames("silence", "30");
+    // Past the full scale the needles tremble by one fall step, within their pixels.
+    EXPECT_EQ(manyLoud, oneLoud);
+    ASSERT_EQ(manyLoudPicture.width, 81);
+    EXPECT_EQ(manyLoudPicture.pixels, oneLoudPicture.pixels);
+    EXPECT_EQ(manyLoudPicture.at(76, 16), kWhite);
+    // In silence they swing between 0 and the rest below it, and every frame shows.
+    EXPECT_EQ(manyQuiet, oneLoud + 29);
+}
+
 TEST(MeterFace, McIntoshIsShownWithoutItsLastColumn)
 {
     PluginFolder folder;

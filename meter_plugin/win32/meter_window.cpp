@@ -7,6 +7,12 @@
 namespace dovrik {
 namespace {
 
+void recordPictureOnScreen(MeterState& state)
+{
+    state.needlesOnScreen = state.needlePoints;
+    state.pictureOnScreen = true;
+}
+
 // The face bitmap numbered `modelId` from the library, or null when there is
 // none. Numbers that cannot name a resource (a settings file can hold any) load
 // nothing rather than being taken for a resource name's address.
@@ -25,6 +31,14 @@ void paintMeter(HWND window)
     drawFace(state);
     updateNeedleTips(state);
     drawNeedlesAndShow(state, paint.get());
+    // A paint of part of the window leaves the rest as the last frame drew it.
+    RECT client{};
+    GetClientRect(window, &client);
+    const RECT& painted = paint.area();
+    if (painted.left <= 0 && painted.top <= 0 && painted.right >= client.right && painted.bottom >= client.bottom)
+        recordPictureOnScreen(state);
+    else
+        state.pictureOnScreen = false;
 }
 
 // Follows a change of the host window's client size, or else lets the needles
@@ -39,10 +53,8 @@ void onMeterTimer(HWND window)
         Locked locked(state.lock);
         if (client == state.hostClientRect) {
             if (idleFallDue(state) && IsWindowVisible(window)) {
-                WindowDC dc(window);
-                drawFace(state);
                 fallTowardRest(state);
-                drawNeedlesAndShow(state, dc.get());
+                showFrameIfChanged(state);
             }
             return;
         }
@@ -112,6 +124,7 @@ bool meterRunning(const MeterState& state)
 
 void createBackSurface(MeterState& state, HDC reference)
 {
+    state.pictureOnScreen = false;
     state.backSurface.create(reference);
     state.backSurface.adoptBitmap(CreateCompatibleBitmap(reference, state.meterWidth, state.meterHeight));
 }
@@ -143,6 +156,16 @@ void drawNeedlesAndShow(MeterState& state, HDC target)
     const DWORD pointsPerNeedle[] = {3, 3};
     PolyPolyline(state.backSurface.dc(), points, pointsPerNeedle, 2);
     BitBlt(target, 0, 0, state.meterWidth, state.meterHeight, state.backSurface.dc(), 0, 0, SRCCOPY);
+}
+
+void showFrameIfChanged(MeterState& state)
+{
+    if (state.pictureOnScreen && state.needlesOnScreen == state.needlePoints)
+        return;
+    WindowDC dc(state.meterWindow);
+    drawFace(state);
+    drawNeedlesAndShow(state, dc.get());
+    recordPictureOnScreen(state);
 }
 
 void switchFace(MeterState& state, const VisModule& fallbackModule)

@@ -40,6 +40,11 @@ void drawFace(MeterState& state);
 // Draws both needles into the back surface and copies it to `target`.
 void drawNeedlesAndShow(MeterState& state, HDC target);
 
+// Draws the frame, face, needles and copy, into the window, unless the window
+// already shows these needles on this face at this size. Takes the window's
+// drawing context only when it draws.
+void showFrameIfChanged(MeterState& state);
+
 // Changes to the face modelId names: the settings written, then both surfaces
 // made anew, the face loaded from the library and the needles laid out in one
 // hold of the lock, and the window repainted. The library is the one of the

@@ -99,10 +99,8 @@ int renderMeter(VisModule* module)
     Locked locked(state.lock);
     if (!IsWindowVisible(state.meterWindow))
         return 0;
-    WindowDC dc(state.meterWindow);
-    drawFace(state);
     renderLevels(state, module->spectrumData[0], module->spectrumData[1]);
-    drawNeedlesAndShow(state, dc.get());
+    showFrameIfChanged(state);
     return 0;
 }
 

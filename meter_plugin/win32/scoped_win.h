@@ -43,6 +43,8 @@ public:
     explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
     ~PaintDC() { EndPaint(window_, &paint_); }
     HDC get() const { return dc_; }
+    // The part of the window that this paint updates.
+    const RECT& area() const { return paint_.rcPaint; }
 
 private:
     HWND window_;
