@@ -58,6 +58,8 @@ WidePath settingsPathFor(HINSTANCE library)
 
 SettingValues readSettings(const SettingValues& current, const wchar_t* path)
 {
+    if (!*path)
+        return current;
     const ShortWide section(kSettingsSection);
     SettingValues read{};
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
@@ -72,6 +74,8 @@ SettingValues readSettings(const SettingValues& current, const wchar_t* path)
 
 void writeSettings(const SettingValues& settings, const wchar_t* path)
 {
+    if (!*path)
+        return;
     const ShortWide section(kSettingsSection);
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i)
         WritePrivateProfileStringW(section.c_str(), ShortWide(kSettingKeys[i]).c_str(),
