@@ -37,13 +37,13 @@ enum class NeedlePreset { Low, Middle, High };
 void openNeedleDialog(MeterValues& values);
 
 // Refresh: what the controls show, p = the per mille cut to a whole number and
-// the full scale. The numbers the dialog puts in its own boxes are not typing
-// and change no value. Taken as typing, they would set nDelay from the cut per
-// mille and then from the full scale times the decay factor, and the one loses
-// up to a whole step where the lower box refuses the full scale (below 1024,
-// where ranging can end), the other one where the float factor lies just below
-// the true ratio: opening the dialog and closing it untouched would lower the
-// fall step, again at each opening.
+// the full scale. The numbers the dialog puts into its own boxes are not typing
+// and change no value. Taken as typing, they would set nDelay from p, which is
+// cut, and then from the full scale times the float decay factor, which can lie
+// just below the true ratio; and where the lower box refuses the full scale
+// (below 1024, where ranging can end) the cut one would stand. Either way,
+// opening the dialog and closing it untouched would lower the fall step, and
+// again at every opening.
 NeedleDialogView refreshNeedleDialog(const MeterValues& values);
 
 // The upper slider dragged to `position`: nDelay = nVULimit x position x 0.001.
