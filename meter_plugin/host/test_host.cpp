@@ -428,10 +428,11 @@ int main(int argc, char** argv)
     }
     if (options->dllPath.empty())
         options->dllPath = pluginBesideThisProgram();
-    if (options->frames) {
+    if (options->frames)
         KernelHandle(CreateThread(nullptr, 0, endHungTestRun, nullptr, 0, nullptr));
-        answerDialogs({options->chooseFace, options->cancelDialogs});
-    }
+    // A plug-in that cannot start says so in a message box, which would
+    // otherwise wait for a user in any kind of run.
+    answerDialogs({options->chooseFace, options->cancelDialogs});
     TestHost host(*options);
     return host.run();
 }
