@@ -14,6 +14,8 @@ set(KIT_ICON_SIZES 16 32 48 64 128 256)
 
 find_program(KIT_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(KIT_GZIP gzip REQUIRED)
+# What `cmake --install --strip` and the package run on the installed programs.
+set(CMAKE_STRIP ${CMAKE_CURRENT_LIST_DIR}/package-strip)
 
 function(kit_add_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
