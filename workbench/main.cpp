@@ -1,6 +1,7 @@
 #include "common/core/commandline.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "workbench/identity.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@
 #include <iostream>
 
 namespace {
-constexpr kit::ProgramInfo kTessel{"tessel", "Tessel", "1.0",
+constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity::kName, tessel::identity::kVersionText,
                                    "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
                                    "(Tessel.txt) with live previews, preview the skin's main window and draw its\n"
                                    "regions. A COLOURFILE given here opens as Open Vis would open it.",
@@ -22,8 +23,8 @@ int main(int argc, char** argv)
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
-    QApplication::setApplicationName(QStringLiteral("Tessel"));
+    QGuiApplication::setDesktopFileName(kit::toQString(tessel::identity::kDesktopId));
+    QApplication::setApplicationName(kit::toQString(tessel::identity::kName));
     kit::SystemDialogs dialogs;
     tessel::Form1 form(dialogs);
     form.show();
