@@ -1,6 +1,7 @@
 #include "common/core/commandline.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "workbench/core/regionfile.h"
 #include "workbench/identity.h"
 #include "workbench/ui/workbenchwindow.h"
 
@@ -12,8 +13,9 @@ namespace {
 constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity::kName, tessel::identity::kVersionText,
                                    "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
                                    "(Tessel.txt) with live previews, preview the skin's main window and draw its\n"
-                                   "regions. A COLOURFILE given here opens as Open Vis would open it.",
-                                   "COLOURFILE"};
+                                   "regions. A FILE given here opens as Open Vis would open it, or, when it is named\n"
+                                   "Region.txt in any case, as Open Region.txt would.",
+                                   "FILE"};
 } // namespace
 
 int main(int argc, char** argv)
@@ -28,7 +30,12 @@ int main(int argc, char** argv)
     kit::SystemDialogs dialogs;
     tessel::Form1 form(dialogs);
     form.show();
-    if (commandLine.file)
-        form.openColourFile(kit::fromPath(*commandLine.file));
+    if (commandLine.file) {
+        // A file manager hands over the region file too, by its name.
+        if (tessel::hasRegionFileName(*commandLine.file))
+            form.openRegionFile(kit::fromPath(*commandLine.file));
+        else
+            form.openColourFile(kit::fromPath(*commandLine.file));
+    }
     return QApplication::exec();
 }
