@@ -66,8 +66,6 @@ function(kit_configure_identity command template output)
   if(NOT KIT_NAME)
     message(FATAL_ERROR "${command}: call kit_program_identity() before kit_add_program()")
   endif()
-  set(KIT_COMMAND ${command})
-  set(KIT_DESKTOP_ID ${KIT_DESKTOP_ID_PREFIX}.${command})
   string(TOUPPER ${command} KIT_MAN_TITLE)
   # A manual page's NAME line goes on in small letters after the dash.
   string(SUBSTRING "${KIT_SUMMARY}" 0 1 first)
