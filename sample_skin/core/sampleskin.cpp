@@ -1,11 +1,11 @@
 #include "sample_skin/core/sampleskin.h"
 
-#include "button_builder/core/elementtable.h"
+#include "common/core/elementtable.h"
+#include "common/core/skinfont.h"
 #include "common/portable/bmp.h"
 #include "workbench/core/colourfile.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/skin.h"
-#include "workbench/core/skinfont.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -250,7 +250,7 @@ QImage text()
     for (size_t row = 0; row < rows.size(); ++row)
         for (size_t cell = 0; cell < rows[row].size(); ++cell)
             drawGlyph(image,
-                      {static_cast<int>(cell) * tessel::kGlyphWidth, static_cast<int>(row) * tessel::kGlyphHeight},
+                      {static_cast<int>(cell) * kit::kGlyphWidth, static_cast<int>(row) * kit::kGlyphHeight},
                       rows[row][cell], kLit);
     return image;
 }
@@ -292,7 +292,7 @@ QImage windowPicture(int tab)
     QImage image = canvas(275, 116, kCase);
     QPainter painter(&image);
     bevel(painter, {0, 0, 275, 116}, kCase, false);
-    const auto cuts = knapro::cutRectangles(tab);
+    const auto cuts = kit::cutRectangles(tab);
     for (size_t i = 0; i < cuts.size(); ++i) {
         const QRect rect(cuts[i].intX, cuts[i].intY, cuts[i].intWidth, cuts[i].intHeight);
         bevel(painter, rect, QColor::fromHsv(static_cast<int>(i * 47 % 360), 90, 170), false);
@@ -359,8 +359,8 @@ std::vector<SkinFile> sampleSkinFiles()
     tessel::MainWindowLook look;
     look.title = QStringLiteral("Kit Sample - a skin to try the kit on");
     files.push_back({"window-main.bmp", bitmapBytes(tessel::DrawMainWindow(pictures, look))});
-    files.push_back({"window-equalizer.bmp", bitmapBytes(windowPicture(knapro::EqualizerTab))});
-    files.push_back({"window-playlist.bmp", bitmapBytes(windowPicture(knapro::PlaylistTab))});
+    files.push_back({"window-equalizer.bmp", bitmapBytes(windowPicture(kit::EqualizerTab))});
+    files.push_back({"window-playlist.bmp", bitmapBytes(windowPicture(kit::PlaylistTab))});
     return files;
 }
 

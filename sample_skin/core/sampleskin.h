@@ -27,7 +27,7 @@ inline constexpr const char* kSkinName = "KitSample";
 // - window-main.bmp, window-equalizer.bmp and window-playlist.bmp, 275 x 116
 //   pictures of the player's three windows for Knapro's three tabs (and for
 //   Plevo's picture): the main window as Tessel composes it, and the other two
-//   with a distinct piece at every rectangle Knapro cuts.
+//   with a distinct piece at every rectangle Knapro cuts (the kit's element table).
 std::vector<SkinFile> sampleSkinFiles();
 
 // The ten bitmaps as pictures, in Tessel's loading order.

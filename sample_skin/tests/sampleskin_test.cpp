@@ -1,6 +1,7 @@
-#include "button_builder/core/picture.h"
+#include "common/core/elementtable.h"
 #include "common/core/fileio.h"
 #include "common/core/pictureload.h"
+#include "common/core/skinsource.h"
 #include "sample_skin/core/sampleskin.h"
 #include "sample_skin/core/wsz.h"
 #include "workbench/core/colourfile.h"
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <map>
 
@@ -24,31 +24,6 @@ Files byName(const std::vector<sample::SkinFile>& files)
     for (const auto& file : files)
         map[file.name] = file.bytes;
     return map;
-}
-
-// The files of a zip archive, read back with the library that wrote it.
-Files unzip(const std::string& bytes)
-{
-    Files files;
-    zip_error_t error;
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
-    if (!archive) {
-        zip_source_free(source);
-        return files;
-    }
-    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-        zip_stat_t stat;
-        zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
-        if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) != 0 || !file)
-            continue;
-        std::string data(stat.size, '\0');
-        if (zip_fread(file, data.data(), stat.size) == static_cast<zip_int64_t>(stat.size))
-            files[stat.name] = data;
-        zip_fclose(file);
-    }
-    zip_close(archive);
-    return files;
 }
 
 } // namespace
@@ -81,16 +56,24 @@ TEST(SampleSkin, OpensInTesselAndKnaproAsTheirOwnReadersTakeIt)
     for (const char* name : {"window-main.bmp", "window-equalizer.bmp", "window-playlist.bmp"}) {
         const kit::PictureLoad picture = kit::decodePicture(named.at(name));
         EXPECT_EQ(picture.error, kit::PictureLoad::Error::None) << name;
-        EXPECT_TRUE(knapro::hasWindowSize(picture.image)) << name;
+        EXPECT_EQ(picture.image.size(), QSize(kit::kPictureWidth, kit::kPictureHeight)) << name;
     }
 }
 
-TEST(SampleSkin, TheArchiveHoldsTheFolderAndIsTheSameOnEveryRun)
+TEST(SampleSkin, TheArchiveOpensInTheKitsSkinReaderAndIsTheSameOnEveryRun)
 {
     const std::vector<sample::SkinFile> files = sample::sampleSkinFiles();
     std::string error;
     const std::string archive = sample::wszBytes(files, error);
     ASSERT_FALSE(archive.empty()) << error;
-    EXPECT_EQ(unzip(archive), byName(files));
+
+    const kit::SkinOpen opened = kit::SkinSource::openArchive(archive, "KitSample.wsz");
+    ASSERT_TRUE(opened.skin) << opened.message;
+    EXPECT_EQ(opened.skin->members().size(), files.size());
+    for (const auto& file : files) {
+        const kit::SkinMember* member = opened.skin->find(file.name);
+        ASSERT_TRUE(member) << file.name;
+        EXPECT_EQ(opened.skin->read(*member).bytes, file.bytes) << file.name;
+    }
     EXPECT_EQ(sample::wszBytes(sample::sampleSkinFiles(), error), archive);
 }
