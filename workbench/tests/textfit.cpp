@@ -48,6 +48,13 @@ void checkCaptions(const QWidget& window, std::ostringstream& misfits)
         // The colour list's texts scroll in their own area.
         if (label->text().isEmpty() || inScrollArea(label))
             continue;
+        // A label that wraps its words must have room for all its lines.
+        if (label->wordWrap()) {
+            if (label->heightForWidth(label->width()) > label->height())
+                misfits << "label " << label->text().toStdString() << ": " << label->heightForWidth(label->width())
+                        << " high in " << label->height() << "\n";
+            continue;
+        }
         const QStringList lines = label->text().split(QLatin1Char('\n'));
         int widest = 0;
         for (const QString& line : lines)

@@ -240,8 +240,14 @@ void RegionPanel::readRegionFile(bool draw)
     kit::FileRequest request;
     request.title = QStringLiteral("Open Region");
     const QString path = m_dialogs.openFile(this, request);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        readRegionFile(path, draw);
+}
+
+void RegionPanel::openRegionFile(const QString& path) { readRegionFile(path, true); }
+
+void RegionPanel::readRegionFile(const QString& path, bool draw)
+{
     std::string text;
     if (const std::string reason = kit::readWholeFile(kit::toPath(path), text, kRegionFileSizeLimit); !reason.empty()) {
         showFailure(m_dialogs, this, readFailureText(path, reason));

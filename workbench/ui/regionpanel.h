@@ -43,6 +43,8 @@ public:
     const PolygonStore& polygons() const { return m_polygons; }
     // "Show Shape": the skin preview shows the window as the player cuts it.
     QCheckBox* showShapeBox() const { return Check4; }
+    // What Open Region.txt does once a file is chosen: read it and draw it.
+    void openRegionFile(const QString& path);
     // The skin's main window becomes the picture the author draws on.
     void copySkinIntoDrawingArea();
 
@@ -70,6 +72,7 @@ private:
     void polygonsChanged();
     void showShape();
     void readRegionFile(bool draw);
+    void readRegionFile(const QString& path, bool draw);
     void DrawRegion();
 
     kit::Dialogs& m_dialogs;

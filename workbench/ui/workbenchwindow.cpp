@@ -53,6 +53,8 @@ const QString& Form1::skinDirectory() const { return m_skin->skinDirectory(); }
 
 void Form1::openColourFile(const QString& path) { m_colour->openColourFile(path); }
 
+void Form1::openRegionFile(const QString& path) { m_region->openRegionFile(path); }
+
 void Form1::createActions()
 {
     const auto action = [](QMenu* menu, const QString& name, const QString& text) {

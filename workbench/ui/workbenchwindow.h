@@ -44,6 +44,8 @@ public:
     const QString& skinDirectory() const;
     // What Open Vis does once a file is chosen.
     void openColourFile(const QString& path);
+    // What Open Region.txt does once a file is chosen: read it and draw it.
+    void openRegionFile(const QString& path);
 
 public slots:
     void mnuExit_Click();
