@@ -2,6 +2,7 @@
 #include "button_builder/ui/mainwindow.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
 #include "common/ui/picturebox.h"
 
@@ -43,7 +44,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        window = std::make_unique<knapro::frmButton>(dialogs);
+        window = std::make_unique<knapro::frmButton>(dialogs, *settings);
         window->show();
     }
     void TearDown() override
@@ -97,6 +98,7 @@ protected:
 
     QTemporaryDir dir;
     kit::testing::ScriptedDialogs dialogs;
+    kit::testing::TemporarySettings settings;
     std::unique_ptr<knapro::frmButton> window;
 };
 
@@ -493,4 +495,67 @@ TEST_F(Builder, SavesOverEverySpecialTargetOrSaysWhyNot)
     EXPECT_TRUE(QFileInfo(path("linked/cut.bmp")).isSymLink());
     chmodPath(path("locked"), 0755);
     chmodPath(path("ro"), 0755);
+}
+
+TEST_F(Builder, OpenAndSaveDialogsReopenWhereTheirLastFileWasChosen)
+{
+    for (const char* folder : {"skins/Blue", "cuts", "colours"})
+        ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
+    open(picture("skins/Blue/main.bmp", elementPicture(0)));
+    press("imgControl");
+    dialogs.choosePath(path("cuts/control.bmp"));
+    action("mnuFileSave")->trigger();
+    dialogs.choosePath(path("colours/Tessel.txt"));
+    action("mnuFileRanVis")->trigger();
+
+    const struct
+    {
+        const char* command;
+        QString folder;
+        QString fileName;
+    } reopened[] = {
+        {"mnuFileOpen", path("skins/Blue"), "main.bmp"},
+        {"mnuFileSave", path("cuts"), ""},
+        {"mnuFileRanVis", path("colours"), "Tessel.txt"},
+        {"mnuPopupSave", path("cuts"), ""},
+    };
+    for (const auto& dialog : reopened) {
+        dialogs.cancelPath();
+        action(dialog.command)->trigger();
+        EXPECT_EQ(dialogs.lastCall().file.directory, dialog.folder) << dialog.command;
+        EXPECT_EQ(dialogs.lastCall().file.fileName, dialog.fileName) << dialog.command;
+    }
+}
+
+TEST_F(Builder, ARecentPictureReopensOnTheCurrentTabAndIsRememberedAcrossRuns)
+{
+    const QString first = elementFile(0), second = elementFile(1);
+    open(first);
+    open(second);
+    auto* recent = child<QMenu>("mnuFileRecent");
+    EXPECT_EQ(recent->actions().value(0)->text(), "&1 " + second);
+
+    setTab(2);
+    recent->actions().value(1)->trigger();
+    EXPECT_EQ(child<PictureBox>("picBack(2)")->picture().convertToFormat(QImage::Format_RGB32),
+              elementPicture(0).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(elementMenu("mnuPl")->isVisible());
+
+    window = std::make_unique<knapro::frmButton>(dialogs, *settings);
+    EXPECT_EQ(child<QMenu>("mnuFileRecent")->actions().value(0)->text(), "&1 " + first);
+}
+
+TEST_F(Builder, TheDesktopsKeysCloseATabAndExitBesideTheMenusOwn)
+{
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const char* close : {"Ctrl+W", "Ctrl+F4"}) {
+        open(elementFile(0));
+        QTest::keySequence(window.get(), QKeySequence(close));
+        EXPECT_TRUE(window->currentPicture().isNull()) << close;
+    }
+    int exits = 0;
+    QObject::connect(action("mnuFileExit"), &QAction::triggered, [&exits] { ++exits; });
+    QTest::keySequence(window.get(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(exits, 1);
 }
