@@ -4,6 +4,7 @@
 #include "button_builder/core/commandstates.h"
 #include "button_builder/core/overlay.h"
 #include "button_builder/core/picture.h"
+#include "button_builder/core/skinwindows.h"
 #include "button_builder/knapro_version.h"
 #include "button_builder/ui/aboutwindow.h"
 #include "button_builder/ui/artwork.h"
@@ -11,6 +12,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/core/settings.h"
+#include "common/core/skinsource.h"
 #include "common/ui/picturebox.h"
 #include "common/ui/recentfilesmenu.h"
 #include "common/ui/rememberedfolders.h"
@@ -20,6 +22,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
@@ -55,6 +58,9 @@ const QString kOpenFilter = QStringLiteral(
 const QString kBitmapExtension = QStringLiteral("*.bmp");
 const QString kBitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
 const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
+// A skin folder is chosen by any file in it.
+const QString kSkinFilter = QStringLiteral("Skin archives and bitmaps|*.wsz;*.zip;*.bmp|All Files (*.*)|*.*");
+const QString kOpenSkinTitle = QStringLiteral("Open Skin");
 
 // The key of the menu caption first, so that the menu shows it, then the
 // desktop's own keys for the command where they differ.
@@ -98,6 +104,8 @@ void frmButton::createActions()
     };
     mnuFileOpen = action("mnuFileOpen", QStringLiteral("&Open..."), &frmButton::OpenFile);
     mnuFileOpen->setShortcut(Qt::CTRL | Qt::Key_O);
+    mnuFileOpenSkin = action("mnuFileOpenSkin", QStringLiteral("Open S&kin..."), &frmButton::mnuFileOpenSkin_Click);
+    mnuFileOpenSkin->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     mnuFileClose = action("mnuFileClose", QStringLiteral("&Close"), &frmButton::mnuFileClose_Click);
     mnuFileClose->setShortcuts(withStandardKeys(Qt::CTRL | Qt::Key_F4, QKeySequence::Close));
     mnuFileCloseAll = action("mnuFileCloseAll", QStringLiteral("Clo&se All"), &frmButton::mnuFileCloseAll_Click);
@@ -123,7 +131,7 @@ void frmButton::createMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addAction(mnuFileOpen);
+    mnuFile->addActions({mnuFileOpen, mnuFileOpenSkin});
     mnuFile->addMenu(m_recentFiles->menu());
     mnuFile->addActions({mnuFileClose, mnuFileCloseAll});
     mnuFile->addSeparator();
@@ -347,7 +355,44 @@ void frmButton::openPicture(int tab, const QString& path)
     }
 }
 
-void frmButton::openRecentFile(const QString& path) { openPicture(tabButton->currentIndex(), path); }
+void frmButton::mnuFileOpenSkin_Click()
+{
+    kit::FileRequest request;
+    request.title = kOpenSkinTitle;
+    request.directory = QDir::currentPath();
+    request.filter = kSkinFilter;
+    const QString chosen = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
+    if (chosen.isEmpty())
+        return;
+    openSkin(kit::isSkinArchiveName(kit::toPath(chosen)) ? chosen : QFileInfo(chosen).absolutePath());
+}
+
+void frmButton::openSkin(const QString& path)
+{
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(path));
+    if (!opened.skin) {
+        m_dialogs.message(this, kOpenSkinTitle, kit::toQString(opened.message), kit::MessageButtons::Ok,
+                          kit::MessageIcon::Critical);
+        return;
+    }
+    const SkinWindowPictures pictures = readSkinWindowPictures(*opened.skin);
+    for (int tab = 0; tab < kTabCount; ++tab)
+        setTabPicture(tab, pictures[static_cast<size_t>(tab)].picture);
+    intTab = tabButton->currentIndex();
+    picButton->setPicture(QImage());
+    hidePreview();
+    m_recentFiles->add(path);
+    if (const QString report = skinWindowReport(*opened.skin, pictures); !report.isEmpty())
+        m_dialogs.message(this, kOpenSkinTitle, report, kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+}
+
+void frmButton::openRecentFile(const QString& path)
+{
+    if (QFileInfo(path).isDir() || kit::isSkinArchiveName(kit::toPath(path)))
+        openSkin(path);
+    else
+        openPicture(tabButton->currentIndex(), path);
+}
 
 void frmButton::Buttons(const ElementRect& cut, const QString& strTool, int intMouse)
 {

@@ -45,7 +45,12 @@ public slots:
     // What Open does once a file is chosen, for the picture of tab `tab`
     // (0 main window, 1 equalizer, 2 playlist editor).
     void openPicture(int tab, const QString& path);
-    // A file chosen from Recent Files opens on the current tab, as Open would open it.
+    // Fills the three tabs from one skin folder or archive; a tab whose picture
+    // the skin lacks is left empty, and the author is told which.
+    void openSkin(const QString& path);
+    void mnuFileOpenSkin_Click();
+    // A skin chosen from Recent Files opens as Open Skin opens it, a picture on
+    // the current tab, as Open would open it.
     void openRecentFile(const QString& path);
     void picButton_MouseDown(int button);
     void imgCover_MouseDown(int index, int button);
@@ -109,6 +114,7 @@ private:
     QPushButton* cmdExit = nullptr;
 
     QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileOpenSkin = nullptr;
     QAction* mnuFileClose = nullptr;
     QAction* mnuFileCloseAll = nullptr;
     QAction* mnuFileRanVis = nullptr;
