@@ -9,9 +9,9 @@
 namespace knapro {
 namespace {
 
-constexpr std::string_view kMainNames[] = {"main.bmp"};
-constexpr std::string_view kEqualizerNames[] = {"eq.bmp", "eqmain.bmp"};
-constexpr std::string_view kPlaylistNames[] = {"pl.bmp"};
+constexpr std::string_view kMainNames[] = {"window-main.bmp", "main.bmp"};
+constexpr std::string_view kEqualizerNames[] = {"window-equalizer.bmp", "eq.bmp", "eqmain.bmp"};
+constexpr std::string_view kPlaylistNames[] = {"window-playlist.bmp", "pl.bmp"};
 // eqmain.bmp holds the sliders and buttons below the window itself.
 constexpr std::string_view kPlayerEqualizerName = "eqmain.bmp";
 
@@ -76,8 +76,9 @@ QString skinWindowReport(const kit::SkinSource& skin, const SkinWindowPictures& 
             QStringList names;
             for (const std::string_view name : skinWindowNames(tab))
                 names << kit::toQString(name);
-            lines << QStringLiteral("%1 has no %2").arg(kit::toQString(skin.displayName()), names.join(QStringLiteral(" or ")))
-                         + stays;
+            const QString last = names.takeLast();
+            const QString lookedFor = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+            lines << QStringLiteral("%1 has no %2").arg(kit::toQString(skin.displayName()), lookedFor) + stays;
             break;
         }
         case SkinWindowPicture::Outcome::Unreadable:

@@ -17,10 +17,11 @@ class SkinSource;
 // one step, one for each of Knapro's tabs.
 namespace knapro {
 
-// The names a tab's picture is looked for under, in order: Knapro's own name for
-// the window's picture (the one its Open offers), then, for the equalizer, the
-// player's own eqmain.bmp, whose top left 275 x 116 pixels are the equalizer
-// window. A skin holds no whole picture of the playlist editor but pl.bmp.
+// The names a tab's picture is looked for under, in order: the kit's name for a
+// whole picture of the window (window-main.bmp, as the sample skin has them),
+// Knapro's own name for it (the one its Open offers), then, for the equalizer,
+// the player's own eqmain.bmp, whose top left 275 x 116 pixels are the equalizer
+// window. The player's own bitmaps hold no whole picture of the playlist editor.
 std::span<const std::string_view> skinWindowNames(int tab);
 
 struct SkinWindowPicture

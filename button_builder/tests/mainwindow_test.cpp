@@ -597,7 +597,7 @@ TEST_F(Builder, OpenSkinFillsTheThreeTabsFromAnArchiveOrAFolderAndSaysWhichStayE
     EXPECT_EQ(window->currentPicture(), pictureOf(1));
     EXPECT_TRUE(elementMenu("mnuMain")->isVisible() && elementMenu("mnuEq")->isEnabled());
     EXPECT_FALSE(elementMenu("mnuPl")->isVisible());
-    expectMessage(onlyMessage(), "Open Skin", "Blue.wsz has no pl.bmp, so the Playlist Editor tab stays empty.",
+    expectMessage(onlyMessage(), "Open Skin", "Blue.wsz has no window-playlist.bmp or pl.bmp, so the Playlist Editor tab stays empty.",
                   MessageIcon::Exclamation);
 
     dialogs.clear();

@@ -45,10 +45,15 @@ TEST(SkinWindows, EachTabTakesItsWindowFromTheSkinOrSaysWhyItStaysEmpty)
           {"Blue/eqmain.bmp", bmp(eqmain)}},
          {main, eq, pl},
          ""},
+        {"the kit's whole pictures of the windows before any other",
+         {{"main.bmp", bmp(eq)}, {"window-main.bmp", bmp(main)}, {"eq.bmp", bmp(main)},
+          {"Window-Equalizer.bmp", bmp(eq)}, {"pl.bmp", bmp(main)}, {"window-playlist.bmp", bmp(pl)}},
+         {main, eq, pl},
+         ""},
         {"the player's own bitmaps",
          {{"main.bmp", bmp(main)}, {"eqmain.bmp", bmp(eqmain)}, {"pledit.bmp", bmp(pl)}},
          {main, eqmain.copy(0, 0, 275, 116), none},
-         "Blue.wsz has no pl.bmp, so the Playlist Editor tab stays empty."},
+         "Blue.wsz has no window-playlist.bmp or pl.bmp, so the Playlist Editor tab stays empty."},
         {"pictures that cannot be taken or cut",
          {{"main.bmp", "not a picture"}, {"eq.bmp", bmp(eq), true, true}, {"pl.bmp", bmp(windowPicture(qRgb(9, 9, 9), 276, 116))}},
          {none, none, windowPicture(qRgb(9, 9, 9), 276, 116)},
@@ -58,9 +63,9 @@ TEST(SkinWindows, EachTabTakesItsWindowFromTheSkinOrSaysWhyItStaysEmpty)
         {"an empty skin",
          {{"readme.txt", "hello"}},
          {none, none, none},
-         "Blue.wsz has no main.bmp, so the Main Window tab stays empty.\n"
-         "Blue.wsz has no eq.bmp or eqmain.bmp, so the Equalizer tab stays empty.\n"
-         "Blue.wsz has no pl.bmp, so the Playlist Editor tab stays empty."},
+         "Blue.wsz has no window-main.bmp or main.bmp, so the Main Window tab stays empty.\n"
+         "Blue.wsz has no window-equalizer.bmp, eq.bmp or eqmain.bmp, so the Equalizer tab stays empty.\n"
+         "Blue.wsz has no window-playlist.bmp or pl.bmp, so the Playlist Editor tab stays empty."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
