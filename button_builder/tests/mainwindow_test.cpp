@@ -423,7 +423,10 @@ TEST_F(Builder, SavesOverEverySpecialTargetOrSaysWhyNot)
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     const auto chmodPath = [](const QString& file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); };
     const auto giveToUser = [](const QString& file) {
-        ::chown(QFile::encodeName(file).constData(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+        EXPECT_EQ(::chown(QFile::encodeName(file).constData(), kit::testing::Unprivileged::user(),
+                          kit::testing::Unprivileged::group()),
+                  0)
+            << file.toStdString();
     };
     const auto folder = [&](const QString& name) {
         QDir(dir.path()).mkdir(name);
