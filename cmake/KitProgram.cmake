@@ -54,3 +54,23 @@ function(kit_add_program name)
 
   add_custom_target(${name}_desktop_files ALL DEPENDS ${outputs})
 endfunction()
+
+# kit_add_command(<name> SOURCES <files...> LIBRARIES <targets...>)
+#
+# One of the kit's command-line programs: the executable and its manual page,
+# packaging/<name>/<name>.1, with no desktop entry or icon.
+function(kit_add_command name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+  kit_sanitizer_defaults(${name})
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+  set(manual ${CMAKE_CURRENT_BINARY_DIR}/${name}.1.gz)
+  add_custom_command(OUTPUT ${manual}
+    COMMAND sh -c "${KIT_GZIP} -9n -c \"$1\" > \"$2\"" gzip ${KIT_PACKAGING_DIR}/${name}/${name}.1 ${manual}
+    DEPENDS ${KIT_PACKAGING_DIR}/${name}/${name}.1
+    VERBATIM)
+  install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  add_custom_target(${name}_manual ALL DEPENDS ${manual})
+endfunction()
