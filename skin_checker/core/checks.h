@@ -35,7 +35,7 @@ struct Checking
 // Up to 30 characters of `text` for a reason, anything but printable ASCII as "?".
 std::string shown(std::string_view text);
 
-// "a", "a and b", "a, b and c"; past `most` names, "and N more".
+// "a", "a and b", "a, b and c"; past `most` names, "and N others".
 std::string listed(const std::vector<std::string>& names, size_t most = 8);
 
 void checkBitmaps(Checking& checking);

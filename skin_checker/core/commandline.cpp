@@ -2,6 +2,7 @@
 
 #include "skin_checker/core/output.h"
 #include "skin_checker/core/skincheck.h"
+#include "skin_checker/identity.h"
 
 #include <algorithm>
 
@@ -69,7 +70,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kUsage << std::flush;
         return out ? 0 : 1;
     case Options::Action::Version:
-        out << "skincheck " SKINCHECK_VERSION "\nCopyright (C) The Skin Kit authors.\n"
+        out << identity::kName << ' ' << identity::kVersionText
+            << "\nCopyright (C) The Skin Kit authors.\n"
                "Free software under the MIT licence; there is NO WARRANTY.\n"
             << std::flush;
         return out ? 0 : 1;

@@ -125,7 +125,7 @@ std::string listed(const std::vector<std::string>& names, size_t most)
         text += names[i];
     }
     if (shownNames < names.size())
-        text += " and " + std::to_string(names.size() - shownNames) + " more";
+        text += " and " + std::to_string(names.size() - shownNames) + " others";
     return text;
 }
 
