@@ -15,6 +15,7 @@ QString cleaned(const QString& path)
 RecentFiles::RecentFiles(const QStringList& stored)
 {
     // Added oldest first, so that the newest of any duplicates keeps its place.
+    // (Reverse iterators: clang 14 cannot take std::views::reverse of a QList.)
     for (auto path = stored.crbegin(); path != stored.crend(); ++path)
         add(*path);
 }
