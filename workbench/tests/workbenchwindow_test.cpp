@@ -495,6 +495,35 @@ TEST_F(Workbench, OpensASkinBesideAColourFileOrByAnyOfItsFilesAndComposesIt)
     EXPECT_EQ(previewPixel(48, 26), skinPixel(SkinFile::Numbers, 0, 0));
 }
 
+TEST_F(Workbench, OpensASkinArchiveNamedInTheTitleRefreshReadsItAgainAndARefusedOneChangesNothing)
+{
+    const QString blue = temporary.filePath("Blue.wsz");
+    writeFile(blue, syntheticSkinArchive("Blue/", true));
+    dialogs.choosePath(blue);
+    click("Command9");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(form.windowTitle(), "Veskit 1.x - Blue.wsz");
+    EXPECT_EQ(previewPixel(39, 88), skinPixel(SkinFile::CButtons, 23, 0));
+    EXPECT_EQ(picture("Picture20"), picture("Picture6"));
+
+    writeFile(blue, syntheticSkinArchive("Blue/", false, {{"text.bmp", "no picture"}}));
+    click("Command5");
+    expectMessage("Unrecognized BMP Format: Blue.wsz: Blue/text.bmp\r\nResave file in a BMP editor.",
+                  MessageIcon::Exclamation);
+    EXPECT_EQ(previewPixel(112, 27), skinPixel(SkinFile::Main, 112, 27));
+
+    writeFile(temporary.filePath("Broken.wsz"), "not a zip");
+    const QImage shown = picture("Picture6");
+    dialogs.choosePath(temporary.filePath("Broken.wsz"));
+    trigger("mnuOpSkin");
+    expectMessage("Tessel could not open the skin Broken.wsz: not a zip archive.", MessageIcon::Exclamation);
+    EXPECT_EQ(form.windowTitle(), "Veskit 1.x - Blue.wsz");
+    EXPECT_EQ(picture("Picture6"), shown);
+    click("Command5");
+    expectMessage("Unrecognized BMP Format: Blue.wsz: Blue/text.bmp\r\nResave file in a BMP editor.",
+                  MessageIcon::Exclamation);
+}
+
 TEST_F(Workbench, DrawsATransportButtonPressedWhileTheMouseHoldsItAndMovesTheKnobWithinTheBar)
 {
     openSkin();

@@ -149,7 +149,7 @@ void SkinPanel::applyLayout()
     Command10->setText(m_compact ? QStringLiteral("&Max") : QStringLiteral("&Min"));
 }
 
-void SkinPanel::updateActions() { Command5->setEnabled(!m_skinDirectory.isEmpty()); }
+void SkinPanel::updateActions() { Command5->setEnabled(!skinPath().isEmpty()); }
 
 bool SkinPanel::autoSkinLoad() const { return Check1->isChecked(); }
 
@@ -198,19 +198,27 @@ void SkinPanel::Timer2_Timer()
 
 // The skin
 
+QString SkinPanel::skinPath() const { return m_skinArchive.isEmpty() ? m_skinDirectory : m_skinArchive; }
+
 void SkinPanel::setSkinDirectoryFromFile(const QString& path)
 {
     m_skinDirectory = path.left(path.size() - QFileInfo(path).fileName().size());
+    m_skinArchive.clear();
     updateActions();
 }
 
-void SkinPanel::LoadSkin()
+bool SkinPanel::LoadSkin()
 {
-    const SkinLoad load = tessel::LoadSkin(m_skinDirectory);
-    m_skin = load.pictures;
-    showKnob(kKnobUp);
-    if (const QString text = skinLoadMessage(load); !text.isEmpty())
+    const SkinLoad load = tessel::LoadSkin(skinPath());
+    const QString text = skinLoadMessage(load);
+    if (load.error != SkinLoadError::SkinRefused) {
+        m_skin = load.pictures;
+        showKnob(kKnobUp);
+        emit skinLoaded(skinPath());
+    }
+    if (!text.isEmpty())
         showFailure(m_dialogs, this, text);
+    return load.error != SkinLoadError::SkinRefused;
 }
 
 MainWindowLook SkinPanel::look() const
@@ -258,8 +266,19 @@ void SkinPanel::Command9_Click()
     const QString path = m_dialogs.openFile(this, request);
     if (path.isEmpty())
         return;
+    // A skin archive is the skin itself; any other file names its directory.
+    // A skin that cannot be opened leaves the one open before in place.
+    const QString previousDirectory = m_skinDirectory;
+    const QString previousArchive = m_skinArchive;
     setSkinDirectoryFromFile(path);
-    LoadSkin();
+    if (isSkinArchive(path))
+        m_skinArchive = path;
+    if (!LoadSkin()) {
+        m_skinDirectory = previousDirectory;
+        m_skinArchive = previousArchive;
+        updateActions();
+        return;
+    }
     DrawMainWindow();
     emit skinOpened();
 }

@@ -44,13 +44,20 @@ public:
     explicit SkinPanel(kit::Dialogs& dialogs, QWidget* parent = nullptr);
 
     const QString& skinDirectory() const { return m_skinDirectory; }
-    // The directory of the file at `path` becomes the skin directory.
+    // Where the skin is read from: the skin archive opened last, or else the
+    // skin directory.
+    QString skinPath() const;
+    // The directory of the file at `path` becomes the skin directory, and the
+    // skin is read from that directory again.
     void setSkinDirectoryFromFile(const QString& path);
     // "AutoSkin Load": a colour file opened brings the skin beside it.
     bool autoSkinLoad() const;
     bool compact() const { return m_compact; }
 
-    void LoadSkin();
+    // Loads the ten pictures from skinPath(). A skin that cannot be opened at
+    // all is reported and leaves the pictures as they were; returns whether it
+    // could be opened.
+    bool LoadSkin();
     void DrawMainWindow();
     // The skin's main window as the preview composes it, with nothing drawn
     // over it; a null picture until a picture of the skin has loaded.
@@ -84,6 +91,8 @@ signals:
     void commitWanted();
     // Open Skin loaded a skin chosen by the author.
     void skinOpened();
+    // The pictures were read from the skin at `path`, a folder or an archive.
+    void skinLoaded(const QString& path);
     // Min or Max switched the layout.
     void compactChanged(bool compact);
     // The title box holds the word that opens the show.
@@ -118,6 +127,7 @@ private:
     QTimer* Timer2;
 
     QString m_skinDirectory;
+    QString m_skinArchive;
     SkinPictures m_skin;
     TransportButton pressedButton = TransportButton::None;
     TransportButton m_grabbedButton = TransportButton::None;

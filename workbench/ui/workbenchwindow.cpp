@@ -17,6 +17,7 @@ namespace {
 
 // Width and height of the compact layout's client area below the menu.
 constexpr QSize kCompactBody {476, 118};
+const QString kCaption = QStringLiteral("Veskit 1.x");
 
 } // namespace
 
@@ -24,7 +25,7 @@ Form1::Form1(kit::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Veskit 1.x"));
+    setWindowTitle(kCaption);
     setFont(textFont());
     auto* body = new QWidget(this);
     setCentralWidget(body);
@@ -112,6 +113,9 @@ void Form1::connectPanels()
     connect(m_skin, &SkinPanel::commitWanted, m_colour, &ColourPanel::Commit);
     connect(m_skin, &SkinPanel::skinOpened, m_region, &RegionPanel::copySkinIntoDrawingArea);
     connect(m_skin, &SkinPanel::compactChanged, this, &Form1::applyLayout);
+    // The caption stays first; the skin shown follows it.
+    connect(m_skin, &SkinPanel::skinLoaded, this,
+            [this](const QString& path) { setWindowTitle(kCaption + QStringLiteral(" - ") + skinTitleName(path)); });
     connect(m_skin, &SkinPanel::triggerWordTyped, this, &Form1::openShow);
 }
 
@@ -129,8 +133,7 @@ void Form1::applyLayout()
 void Form1::afterColourFileLoaded(const QString& path)
 {
     m_skin->setSkinDirectoryFromFile(path);
-    if (m_skin->autoSkinLoad()) {
-        m_skin->LoadSkin();
+    if (m_skin->autoSkinLoad() && m_skin->LoadSkin()) {
         m_skin->DrawMainWindow();
         m_region->copySkinIntoDrawingArea();
     }
