@@ -5,6 +5,7 @@
 // archive, and what share of a core the main window idle, the
 // about window and the show take while they run.
 #include "common/core/fileio.h"
+#include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/testing/ziparchive.h"
 #include "common/ui/dialogs.h"
@@ -290,10 +291,11 @@ void dragThroughTheWindow(benchmark::State& state)
 {
     const int points = int(state.range(0));
     kit::SystemDialogs dialogs;
+    kit::Settings settings {QString()};
     std::unique_ptr<tessel::Form1> form;
     for (auto _ : state) {
         state.PauseTiming();
-        form = std::make_unique<tessel::Form1>(dialogs);
+        form = std::make_unique<tessel::Form1>(dialogs, settings);
         tessel::RegionPanel& region = *form->findChild<tessel::RegionPanel*>();
         state.ResumeTiming();
         region.Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
@@ -334,7 +336,8 @@ constexpr std::chrono::seconds kRunningSpan {5};
 void idleMainWindow(benchmark::State& state)
 {
     kit::SystemDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::Settings settings {QString()};
+    tessel::Form1 form(dialogs, settings);
     form.show();
     for (auto _ : state)
         state.counters["core_percent"] = corePercent(kRunningSpan);

@@ -5,6 +5,7 @@
 
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
 #include "common/ui/picturebox.h"
 #include "workbench/core/pixels.h"
@@ -135,7 +136,8 @@ protected:
     }
 
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form {dialogs};
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form {dialogs, *settings};
     QTemporaryDir temporary;
 };
 
@@ -206,6 +208,7 @@ TEST_F(Workbench, LoadingSelectsEntryZeroAndShowsTheFileAndSelectingCutsAnEntryT
     auto* slider = control<QSlider>("Slider1");
     setBars({99, 99, 99});
     slider->setValue(3);
+    dialogs.answer(kit::MessageAnswer::Discard);
     openColourFile("Tessel.txt", "300,-3,12.5\r\n300,12.5,-3\r\n300,0,0\r\n400,0,0\r\n");
     EXPECT_EQ(dialogs.lastCall().file.filter + dialogs.lastCall().file.fileName, "");
     EXPECT_EQ(slider->value() + form.editIndex(), 0);
@@ -729,7 +732,8 @@ TEST_F(Workbench, OpensTheShowForTheTriggerWordAloneAndRefreshesAgainWhenItClose
 TEST(WorkbenchProgram, ClosingTheMainWindowDuringTheShowEndsTheProgram)
 {
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form(dialogs, *settings);
     form.show();
     QTimer::singleShot(0, &form, [&form] {
         form.findChild<QLineEdit*>("Text2")->setText("!Vortex");
@@ -743,4 +747,131 @@ TEST(WorkbenchProgram, ClosingTheMainWindowDuringTheShowEndsTheProgram)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(WorkbenchUnsavedWork, AsksBeforeOpeningOrQuittingThrowsEditsAwayAndCancelKeepsEverything)
+{
+    using Answer = kit::MessageAnswer;
+    enum class Step { OpenVis, Quit };
+    const struct
+    {
+        Step step;
+        std::vector<Answer> answers; // one for the colours, then one for the region on quitting
+        bool saveDialogCancelled;
+        bool goesOn;
+    } cases[] = {
+        {Step::OpenVis, {Answer::Cancel}, false, false}, {Step::OpenVis, {Answer::Discard}, false, true},
+        {Step::OpenVis, {Answer::Save}, false, true},    {Step::OpenVis, {Answer::Save}, true, false},
+        {Step::Quit, {Answer::Cancel}, false, false},    {Step::Quit, {Answer::Discard, Answer::Cancel}, false, false},
+        {Step::Quit, {Answer::Discard, Answer::Discard}, false, true},
+        {Step::Quit, {Answer::Save, Answer::Save}, false, true},
+    };
+    for (const auto& c : cases) {
+        const std::string context = std::to_string(int(c.step)) + "/" + std::to_string(int(c.answers.front())) + "/"
+                                    + std::to_string(c.answers.size()) + (c.saveDialogCancelled ? "/cancelled" : "");
+        QTemporaryDir temporary;
+        kit::testing::ScriptedDialogs dialogs;
+        kit::testing::TemporarySettings settings;
+        tessel::Form1 form(dialogs, *settings);
+        form.show();
+        writeFile(temporary.filePath("Tessel.txt"), "1,2,3\r\n");
+        form.findChild<QScrollBar*>("HScroll1")->setValue(40);
+        form.findChild<QPushButton*>("Command3")->click();
+        sendMouse(form.findChild<QWidget*>("Picture20"), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {9, 9});
+        const tessel::ColourTable edited = form.colourTable();
+
+        for (size_t i = 0; i < c.answers.size(); ++i) {
+            dialogs.answer(c.answers[i]);
+            if (c.answers[i] == Answer::Save && c.saveDialogCancelled)
+                dialogs.cancelPath();
+            else if (c.answers[i] == Answer::Save)
+                dialogs.choosePath(temporary.filePath(i == 0 ? "Saved.txt" : "Region.txt"));
+        }
+        if (c.step == Step::OpenVis) {
+            if (c.goesOn)
+                dialogs.choosePath(temporary.filePath("Tessel.txt"));
+            form.findChild<QPushButton*>("Command1")->click();
+        } else {
+            form.findChild<QAction*>("mnuExit")->trigger();
+        }
+        EXPECT_TRUE(dialogs.unanswered()) << context;
+        const auto asked = dialogs.messages();
+        ASSERT_EQ(asked.size(), c.answers.size()) << context;
+        EXPECT_EQ(asked.front().title + "|" + asked.front().text,
+                  "Tessel Editor|The colours have changes that Save Vis has not saved.\r\nSave them first?");
+        EXPECT_EQ(asked.front().buttons, kit::MessageButtons::SaveDiscardCancel);
+        EXPECT_EQ(asked.back().text.startsWith("The region has points that Save Region has not saved."),
+                  c.answers.size() == 2);
+        if (c.answers.front() == Answer::Save && !c.saveDialogCancelled) {
+            EXPECT_TRUE(fileBytes(temporary.filePath("Saved.txt")).starts_with(" 40, 0, 0  // 0\r\n")) << context;
+        }
+        if (c.answers.back() == Answer::Save && c.step == Step::Quit) {
+            EXPECT_TRUE(fileBytes(temporary.filePath("Region.txt")).ends_with("Pointlist=9,9,")) << context;
+        }
+        if (c.step == Step::OpenVis) {
+            EXPECT_EQ(form.colourTable()[0], c.goesOn ? (ColourEntry {1, 2, 3}) : edited[0]) << context;
+        } else {
+            EXPECT_EQ(form.isVisible(), !c.goesOn) << context;
+            EXPECT_EQ(form.colourTable(), edited) << context;
+        }
+    }
+}
+
+TEST_F(Workbench, EachKindOfFileDialogOpensWhereThatKindWasLastChosenAndRecentFilesReopenAsWhatTheyAre)
+{
+    for (const char* folder : {"colours", "regions", "skins"})
+        ASSERT_TRUE(QDir(temporary.path()).mkdir(folder));
+    const QString colours = temporary.filePath("colours/Tessel.txt");
+    const QString region = temporary.filePath("regions/shape.txt");
+    const QString skin = temporary.filePath("skins/Blue.wsz");
+    writeFile(colours, "5,6,7\r\n");
+    writeFile(region, "[Normal]\r\nNumPoints=3,\r\nPointlist=10,10,60,10,60,40,");
+    writeFile(skin, syntheticSkinArchive("", false));
+    dialogs.choosePath(colours);
+    click("Command1");
+    dialogs.choosePath(region);
+    click("Command11");
+    dialogs.choosePath(skin);
+    click("Command9");
+    dialogs.clear();
+
+    // Every dialog starts in the folder of its kind, open or save alike.
+    dialogs.cancelPath().cancelPath().cancelPath().cancelPath().cancelPath();
+    const std::pair<const char*, QString> starts[] = {{"Command2", "colours"}, {"Command1", "colours"},
+                                                      {"Command13", "regions"}, {"Command11", "regions"},
+                                                      {"Command9", "skins"}};
+    for (size_t i = 0; i < std::size(starts); ++i) {
+        click(starts[i].first);
+        EXPECT_EQ(dialogs.calls()[i].file.directory, temporary.filePath(starts[i].second)) << starts[i].first;
+    }
+
+    // Newest first; each entry opens again as what it is.
+    const auto entries = [this] {
+        QStringList paths;
+        for (QAction* entry : control<QMenu>("mnuFileRecent")->actions())
+            paths << entry->toolTip();
+        return paths;
+    };
+    const auto choose = [&](const QString& path) {
+        control<QMenu>("mnuFileRecent")->actions()[entries().indexOf(path)]->trigger();
+    };
+    EXPECT_EQ(entries().mid(0, 3), QStringList({skin, region, colours}));
+    click("Command6");
+    dialogs.answer(kit::MessageAnswer::Discard);
+    choose(colours);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(form.colourTable()[0], (ColourEntry {5, 6, 7}));
+    dialogs.clear();
+    ASSERT_TRUE(QFile::remove(region));
+    choose(region);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().title, "Recent Files");
+    EXPECT_EQ(control<QMenu>("mnuFileRecent")->actions().size(), 2 + 2);
+
+    // The desktop's keys, with the captions as they were.
+    EXPECT_EQ(control<QAction>("mnuOp")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(control<QAction>("munSaVis")->shortcut(), QKeySequence(QKeySequence::Save));
+    const QList<QKeySequence> exitKeys = control<QAction>("mnuExit")->shortcuts();
+    EXPECT_TRUE(exitKeys.contains(QKeySequence("Ctrl+Q")) && exitKeys.contains(QKeySequence("Ctrl+W")));
+    EXPECT_EQ(control<QAction>("mnuOp")->text() + control<QAction>("mnuExit")->text(), "Open &Tessel.txt&Exit");
 }

@@ -15,6 +15,7 @@ class QTimer;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace tessel {
@@ -32,12 +33,17 @@ class ColourPanel : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ColourPanel(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    ColourPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent = nullptr);
 
     const ColourTable& colourTable() const { return m_session.colourTable(); }
     int editIndex() const { return m_session.editIndex(); }
     // What Open Vis does once a file is chosen.
     void openColourFile(const QString& path);
+    // Before the table is thrown away: when it has changes not saved, asks
+    // whether to save them (Save Vis), throw them away, or keep everything.
+    // True when the author may go on.
+    bool saveOrDiscardEdits();
+    bool unsaved() const { return m_session.unsaved(); }
     // Stores the bars into the table and reloads them from the selected entry.
     void Commit();
     // The display refresh stops while a commit or the show runs.
@@ -61,6 +67,8 @@ signals:
     void tableChanged();
     // A colour file was read into the table from `path`.
     void colourFileOpened(const QString& path);
+    // The table was written to `path`.
+    void colourFileSaved(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,10 +79,13 @@ private:
     void setBars(const BarValues& values);
     bool ReadColourFile(const QString& path);
     bool WriteColourFile(const QString& path);
+    // Save Vis: true once the table is in the file the author chose.
+    bool saveColourFile();
     // Brings the refresh's next tick, unless it is stopped.
     void refreshSoon();
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
 
     QSlider* Slider1;
     QScrollBar* HScroll1;

@@ -2,6 +2,7 @@
 
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/rememberedfolders.h"
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/vispreview.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,9 +45,10 @@ constexpr SkinControlPlace kStayOnTopPlace {{477, 31, 98, 24}, {376, 55, 96, 24}
 
 } // namespace
 
-SkinPanel::SkinPanel(kit::Dialogs& dialogs, QWidget* parent)
+SkinPanel::SkinPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
+    , m_settings(settings)
     , m_visArea(blankPicture(kVisAreaSize))
     , m_bars(static_cast<size_t>(kVisAreaSize.width()))
 {
@@ -263,16 +266,24 @@ void SkinPanel::Command9_Click()
 {
     kit::FileRequest request;
     request.title = QStringLiteral("Open Skin");
-    const QString path = m_dialogs.openFile(this, request);
-    if (path.isEmpty())
-        return;
-    // A skin archive is the skin itself; any other file names its directory.
-    // A skin that cannot be opened leaves the one open before in place.
+    const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
+    if (!path.isEmpty())
+        openSkin(path);
+}
+
+void SkinPanel::openSkin(const QString& chosen)
+{
     const QString previousDirectory = m_skinDirectory;
     const QString previousArchive = m_skinArchive;
-    setSkinDirectoryFromFile(path);
-    if (isSkinArchive(path))
-        m_skinArchive = path;
+    if (QFileInfo(chosen).isDir()) {
+        m_skinDirectory = QDir(chosen).path() + QLatin1Char('/');
+        m_skinArchive.clear();
+    } else {
+        setSkinDirectoryFromFile(chosen);
+        if (isSkinArchive(chosen))
+            m_skinArchive = chosen;
+    }
+    updateActions();
     if (!LoadSkin()) {
         m_skinDirectory = previousDirectory;
         m_skinArchive = previousArchive;
@@ -280,7 +291,7 @@ void SkinPanel::Command9_Click()
         return;
     }
     DrawMainWindow();
-    emit skinOpened();
+    emit skinOpened(skinPath());
 }
 
 void SkinPanel::Command5_Click()

@@ -20,6 +20,7 @@ class QTimer;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace tessel {
@@ -41,7 +42,7 @@ public:
     static constexpr QPoint kFullPreviewAt {285, 59};
     static constexpr QPoint kCompactPreviewAt {3, 1};
 
-    explicit SkinPanel(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    SkinPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent = nullptr);
 
     const QString& skinDirectory() const { return m_skinDirectory; }
     // Where the skin is read from: the skin archive opened last, or else the
@@ -53,6 +54,10 @@ public:
     // "AutoSkin Load": a colour file opened brings the skin beside it.
     bool autoSkinLoad() const;
     bool compact() const { return m_compact; }
+    // What Open Skin does once a file is chosen: a skin archive is the skin,
+    // any other file names its folder, and a folder is the skin folder. A skin
+    // that cannot be opened leaves the one open before in place.
+    void openSkin(const QString& chosen);
 
     // Loads the ten pictures from skinPath(). A skin that cannot be opened at
     // all is reported and leaves the pictures as they were; returns whether it
@@ -89,8 +94,8 @@ public slots:
 signals:
     // Start Vis commits the colour editor's bars before it starts or stops.
     void commitWanted();
-    // Open Skin loaded a skin chosen by the author.
-    void skinOpened();
+    // Open Skin loaded the skin at `path`, a folder or an archive, chosen by the author.
+    void skinOpened(const QString& path);
     // The pictures were read from the skin at `path`, a folder or an archive.
     void skinLoaded(const QString& path);
     // Min or Max switched the layout.
@@ -106,6 +111,7 @@ private:
     MainWindowLook look() const;
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
 
     PictureBox* Picture6;
     PictureBox* Picture17;

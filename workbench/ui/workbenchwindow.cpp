@@ -1,5 +1,9 @@
 #include "workbench/ui/workbenchwindow.h"
 
+#include "common/ui/recentfilesmenu.h"
+#include "common/ui/standardkeys.h"
+#include "common/ui/windowplacement.h"
+#include "workbench/core/filekind.h"
 #include "workbench/ui/aboutwindow.h"
 #include "workbench/ui/colourpanel.h"
 #include "workbench/ui/regionpanel.h"
@@ -21,17 +25,19 @@ const QString kCaption = QStringLiteral("Veskit 1.x");
 
 } // namespace
 
-Form1::Form1(kit::Dialogs& dialogs, QWidget* parent)
+Form1::Form1(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent)
     : QMainWindow(parent)
+    , m_dialogs(dialogs)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     setFont(textFont());
     auto* body = new QWidget(this);
     setCentralWidget(body);
-    m_colour = new ColourPanel(dialogs, body);
-    m_skin = new SkinPanel(dialogs, body);
-    m_region = new RegionPanel(dialogs, *m_skin, body);
+    m_colour = new ColourPanel(dialogs, settings, body);
+    m_skin = new SkinPanel(dialogs, settings, body);
+    m_region = new RegionPanel(dialogs, settings, *m_skin, body);
     // The panels interlock on the window, so each lies over the whole client
     // area and takes the mouse only where its controls are (applyLayout).
     for (QWidget* panel : panels())
@@ -40,6 +46,7 @@ Form1::Form1(kit::Dialogs& dialogs, QWidget* parent)
     connectPanels();
     applyLayout();
     m_skin->PaintPreview(colourTable());
+    kit::rememberPlacement(this, m_settings, objectName());
 }
 
 Form1::~Form1() = default;
@@ -55,6 +62,20 @@ const QString& Form1::skinDirectory() const { return m_skin->skinDirectory(); }
 void Form1::openColourFile(const QString& path) { m_colour->openColourFile(path); }
 
 void Form1::openRegionFile(const QString& path) { m_region->openRegionFile(path); }
+
+void Form1::openFile(const QString& path)
+{
+    switch (fileKind(path)) {
+    case FileKind::Skin: m_skin->openSkin(path); break;
+    case FileKind::Region: m_region->openRegionFile(path); break;
+    case FileKind::Colour:
+        if (m_colour->saveOrDiscardEdits())
+            m_colour->openColourFile(path);
+        break;
+    }
+}
+
+void Form1::addRecentFile(const QString& path) { m_recentFiles->add(path); }
 
 void Form1::createActions()
 {
@@ -75,6 +96,9 @@ void Form1::createActions()
     mnuOpRegion = action(mnuFile, QStringLiteral("mnuOpRegion"), QStringLiteral("Open &Region.txt"));
     mnuSaRegion = action(mnuFile, QStringLiteral("mnuSaRegion"), QStringLiteral("Save &Region.txt"));
     mnuFile->addSeparator();
+    m_recentFiles = new kit::RecentFilesMenu(m_settings, m_dialogs, this, [this](const QString& path) { openFile(path); });
+    mnuFile->addMenu(m_recentFiles->menu());
+    mnuFile->addSeparator();
     mnuExit = action(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("&Exit"));
     mnuVis = menu(QStringLiteral("mnuVis"), QStringLiteral("&Tessel"));
     mnuVislear = action(mnuVis, QStringLiteral("mnuVislear"), QStringLiteral("&Clear"));
@@ -89,6 +113,17 @@ void Form1::createActions()
     mnuVisinf = action(mnuHelp, QStringLiteral("mnuVisinf"), QStringLiteral("&Vis Info"));
     mnuRegINF = action(mnuHelp, QStringLiteral("mnuRegINF"), QStringLiteral("&Region Info"));
     mnuAbout = action(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About"));
+
+    // The desktop's keys, beside the captions' own accelerator letters.
+    mnuOp->setShortcuts(QKeySequence::Open);
+    munSaVis->setShortcuts(QKeySequence::Save);
+    mnuOpSkin->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    // Closing the one main window ends the program, so Close is Exit too.
+    QList<QKeySequence> exitKeys = kit::withStandardKeys(Qt::CTRL | Qt::Key_Q, QKeySequence::Quit);
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!exitKeys.contains(key))
+            exitKeys << key;
+    mnuExit->setShortcuts(exitKeys);
 
     connect(mnuOp, &QAction::triggered, m_colour, &ColourPanel::Command1_Click);
     connect(munSaVis, &QAction::triggered, m_colour, &ColourPanel::Command2_Click);
@@ -112,6 +147,11 @@ void Form1::connectPanels()
     connect(m_colour, &ColourPanel::colourFileOpened, this, &Form1::afterColourFileLoaded);
     connect(m_skin, &SkinPanel::commitWanted, m_colour, &ColourPanel::Commit);
     connect(m_skin, &SkinPanel::skinOpened, m_region, &RegionPanel::copySkinIntoDrawingArea);
+    for (auto opened : {&ColourPanel::colourFileOpened, &ColourPanel::colourFileSaved})
+        connect(m_colour, opened, this, &Form1::addRecentFile);
+    for (auto opened : {&RegionPanel::regionFileOpened, &RegionPanel::regionFileSaved})
+        connect(m_region, opened, this, &Form1::addRecentFile);
+    connect(m_skin, &SkinPanel::skinOpened, this, &Form1::addRecentFile);
     connect(m_skin, &SkinPanel::compactChanged, this, &Form1::applyLayout);
     // The caption stays first; the skin shown follows it.
     connect(m_skin, &SkinPanel::skinLoaded, this,
@@ -153,15 +193,21 @@ void Form1::mnuExit_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (!m_colour->saveOrDiscardEdits() || !m_region->saveOrDiscardPoints()) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    // Every window of the workbench goes with the main window; nothing is saved.
+    // Every window of the workbench goes with the main window.
     QApplication::closeAllWindows();
 }
 
 void Form1::mnuAbout_Click()
 {
-    if (!m_about)
+    if (!m_about) {
         m_about = std::make_unique<Form4>();
+        kit::rememberPlacement(m_about.get(), m_settings, m_about->objectName());
+    }
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

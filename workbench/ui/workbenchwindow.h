@@ -12,6 +12,8 @@ class QMenu;
 
 namespace kit {
 class Dialogs;
+class RecentFilesMenu;
+class Settings;
 }
 
 namespace tessel {
@@ -29,14 +31,16 @@ class SkinPanel;
 // window and the show.
 //
 // Every control carries its name as its object name; each handler is named
-// after its control and event.
+// after its control and event. The folders of its file dialogs, its recent
+// files and its windows' places are kept in `settings`; before colour edits or
+// region points that are not saved are thrown away, it asks.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
 public:
     static constexpr QSize kFullSize {578, 376};
 
-    explicit Form1(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    Form1(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent = nullptr);
     ~Form1() override;
 
     const ColourTable& colourTable() const;
@@ -46,6 +50,9 @@ public:
     void openColourFile(const QString& path);
     // What Open Region.txt does once a file is chosen: read it and draw it.
     void openRegionFile(const QString& path);
+    // Opens `path` as what it is (see fileKind): a skin, a region file or a
+    // colour file, asking first where colour edits would be thrown away.
+    void openFile(const QString& path);
 
 public slots:
     void mnuExit_Click();
@@ -61,6 +68,7 @@ private:
     void applyLayout();
     void afterColourFileLoaded(const QString& path);
     void openShow();
+    void addRecentFile(const QString& path);
 
     ColourPanel* m_colour;
     SkinPanel* m_skin;
@@ -72,6 +80,7 @@ private:
     QAction* mnuOpSkin;
     QAction* mnuOpRegion;
     QAction* mnuSaRegion;
+    kit::RecentFilesMenu* m_recentFiles;
     QAction* mnuExit;
     QMenu* mnuVis;
     QAction* mnuVislear;
@@ -84,6 +93,8 @@ private:
     QAction* mnuRegINF;
     QAction* mnuAbout;
 
+    kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
     std::unique_ptr<Form2> m_show;
     std::unique_ptr<Form4> m_about;
 };
