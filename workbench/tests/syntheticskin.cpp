@@ -58,5 +58,13 @@ std::string syntheticSkinArchive(const std::string& folder, bool capitals, const
         syntheticPicture(file).save(&buffer, "BMP");
         entries.push_back({folder + (capitals ? name.toUpper() : name).toStdString(), bytes.toStdString()});
     }
+    for (const kit::testing::ZipEntry& added : changes) {
+        const QString name = QString::fromStdString(added.name);
+        const auto& names = tessel::kSkinFileNames;
+        if (std::none_of(names.begin(), names.end(), [&name](const char* skinFile) {
+                return name.compare(QLatin1String(skinFile), Qt::CaseInsensitive) == 0;
+            }))
+            entries.push_back({folder + added.name, added.bytes, added.deflated, added.encrypted});
+    }
     return kit::testing::zipArchive(entries);
 }

@@ -26,6 +26,7 @@ void replaceWithText(const QString& path);
 
 // The ten files as the members of a skin archive under `folder` ("Blue/", or
 // "" for the top), their names in capitals where asked; a member of `changes`
-// takes the place of the file of its name, or drops it when its bytes are empty.
+// takes the place of the file of its name, or drops it when its bytes are
+// empty, and is added when it is none of the ten.
 std::string syntheticSkinArchive(const std::string& folder, bool capitals = false,
                                  const std::vector<kit::testing::ZipEntry>& changes = {});

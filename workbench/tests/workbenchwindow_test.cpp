@@ -875,3 +875,53 @@ TEST_F(Workbench, EachKindOfFileDialogOpensWhereThatKindWasLastChosenAndRecentFi
     EXPECT_TRUE(exitKeys.contains(QKeySequence("Ctrl+Q")) && exitKeys.contains(QKeySequence("Ctrl+W")));
     EXPECT_EQ(control<QAction>("mnuOp")->text() + control<QAction>("mnuExit")->text(), "Open &Tessel.txt&Exit");
 }
+
+TEST_F(Workbench, CheckSkinListsTheFindingsWorstFirstAndADoubleClickSelectsTheEntryOrPolygonNamed)
+{
+    const QString skin = temporary.filePath("Blue.wsz");
+    std::string colours;
+    for (int entry = 0; entry < 24; ++entry)
+        colours += entry == 5 ? "300,0,0\r\n" : "1,2,3\r\n";
+    writeFile(skin, syntheticSkinArchive("", false, {{"viscolor.txt", colours},
+                                                     {"region.txt", "[Normal]\r\nNumPoints=4,2\r\n"
+                                                                    "PointList=10,10,60,10,60,40,10,40,5,5,9,9\r\n"}}));
+    dialogs.choosePath(skin);
+    click("Command9");
+    trigger("mnuCheckSkin");
+    QWidget* window = topLevel("SkinCheckWindow");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Check Skin - Blue.wsz");
+    auto* list = window->findChild<QTreeWidget*>("lstFindings");
+    const auto row = [list](const QString& text) {
+        const QList<QTreeWidgetItem*> found = list->findItems(text, Qt::MatchContains, 2);
+        return found.isEmpty() ? nullptr : found.front();
+    };
+    QTreeWidgetItem* polygon = row("polygon 2 has 2 points");
+    QTreeWidgetItem* colour = row("red 300");
+    ASSERT_TRUE(polygon && colour);
+    EXPECT_EQ(list->topLevelItem(0), polygon);
+    EXPECT_EQ(colour->text(0) + "|" + colour->text(1), "warning|viscolor.txt");
+    EXPECT_EQ(window->findChild<QLabel*>("lblSummary")->text(), "Blue.wsz: 1 error and 1 warning.");
+
+    form.show();
+    const auto doubleClick = [list](QTreeWidgetItem* item) {
+        const QPoint at = list->visualItemRect(item).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                        QEvent::MouseButtonRelease})
+            sendMouse(list->viewport(), type, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, at);
+    };
+    doubleClick(colour);
+    EXPECT_EQ(control<QSlider>("Slider1")->value(), 5);
+    EXPECT_EQ(form.editIndex(), 5);
+    doubleClick(polygon);
+    EXPECT_EQ(previewPixel(7, 7), qRgb(255, 0, 255));
+    EXPECT_EQ(text("Text4"), "4,2");
+
+    // A skin as the kit's own writers make it has nothing worse than notes.
+    writeFile(skin, syntheticSkinArchive(""));
+    trigger("mnuCheckSkin");
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        EXPECT_EQ(list->topLevelItem(i)->text(0), "note") << list->topLevelItem(i)->text(2).toStdString();
+}

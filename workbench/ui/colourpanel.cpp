@@ -202,6 +202,8 @@ void ColourPanel::Slider1_Change()
 
 void ColourPanel::Command3_Click() { Commit(); }
 
+void ColourPanel::selectEntry(int entry) { Slider1->setValue(entry); }
+
 void ColourPanel::Command7_Click() { setBars({0, 0, 0}); }
 
 void ColourPanel::Command6_Click()

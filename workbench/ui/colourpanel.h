@@ -46,6 +46,8 @@ public:
     bool unsaved() const { return m_session.unsaved(); }
     // Stores the bars into the table and reloads them from the selected entry.
     void Commit();
+    // Selects entry `entry` as the author does with the entry slider.
+    void selectEntry(int entry);
     // The display refresh stops while a commit or the show runs.
     void stopRefresh();
     void startRefresh();

@@ -257,6 +257,14 @@ void RegionPanel::readRegionFile(const QString& path, bool draw)
         showFailure(m_dialogs, this, readFailureText(path, reason));
         return;
     }
+    takeRegionText(text, draw);
+    emit regionFileOpened(path);
+}
+
+void RegionPanel::showRegionText(const std::string& text) { takeRegionText(text, true); }
+
+void RegionPanel::takeRegionText(const std::string& text, bool draw)
+{
     showText(Text3, text);
     const RegionText found = readRegionText(text);
     m_polygons.setRead(found.counts, found.pointList);
@@ -264,7 +272,6 @@ void RegionPanel::readRegionFile(const QString& path, bool draw)
     polygonsChanged();
     if (draw)
         DrawRegion();
-    emit regionFileOpened(path);
 }
 
 void RegionPanel::Command11_Click() { readRegionFile(false); }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -46,6 +47,8 @@ public:
     QCheckBox* showShapeBox() const { return Check4; }
     // What Open Region.txt does once a file is chosen: read it and draw it.
     void openRegionFile(const QString& path);
+    // What Open Region.txt does with the text of a region file it has read.
+    void showRegionText(const std::string& text);
     // The skin's main window becomes the picture the author draws on.
     void copySkinIntoDrawingArea();
     // Before the points drawn are thrown away: when some are not saved, asks
@@ -83,6 +86,7 @@ private:
     void showShape();
     void readRegionFile(bool draw);
     void readRegionFile(const QString& path, bool draw);
+    void takeRegionText(const std::string& text, bool draw);
     // Save Region: true once the polygons are in the file the author chose.
     bool saveRegionFile();
     void DrawRegion();

@@ -262,6 +262,16 @@ std::string_view SkinPanel::DrawRegion(std::string_view counts, std::string_view
     return lastCount;
 }
 
+void SkinPanel::outlinePolygon(const std::vector<QPoint>& corners)
+{
+    // Magenta stands apart from the region's black lines, its green closing
+    // lines and most skins.
+    constexpr QRgb kOutline = qRgb(255, 0, 255);
+    for (size_t i = 0; i < corners.size(); ++i)
+        drawLine(Picture6->surface(), corners[i], corners[(i + 1) % corners.size()], kOutline);
+    Picture6->update();
+}
+
 void SkinPanel::Command9_Click()
 {
     kit::FileRequest request;

@@ -74,6 +74,9 @@ public:
     // Composes the window afresh and draws the polygons of `counts` and `list`
     // over it. Returns the count text of the last polygon drawn.
     std::string_view DrawRegion(std::string_view counts, std::string_view list);
+    // Outlines the polygon of `corners` over the preview in a colour of its
+    // own, until the window is next composed.
+    void outlinePolygon(const std::vector<QPoint>& corners);
 
 public slots:
     void Command4_Click();

@@ -3,7 +3,12 @@
 #include "common/ui/recentfilesmenu.h"
 #include "common/ui/standardkeys.h"
 #include "common/ui/windowplacement.h"
+#include "common/core/skinsource.h"
+#include "common/core/textconversion.h"
+#include "skin_checker/core/skincheck.h"
 #include "workbench/core/filekind.h"
+#include "workbench/core/skinfindings.h"
+#include "workbench/ui/skincheckwindow.h"
 #include "workbench/ui/aboutwindow.h"
 #include "workbench/ui/colourpanel.h"
 #include "workbench/ui/regionpanel.h"
@@ -96,6 +101,11 @@ void Form1::createActions()
     mnuOpRegion = action(mnuFile, QStringLiteral("mnuOpRegion"), QStringLiteral("Open &Region.txt"));
     mnuSaRegion = action(mnuFile, QStringLiteral("mnuSaRegion"), QStringLiteral("Save &Region.txt"));
     mnuFile->addSeparator();
+    mnuCheckSkin = action(mnuFile, QStringLiteral("mnuCheckSkin"), QStringLiteral("Chec&k Skin..."));
+    mnuCheckSkin->setToolTip(QStringLiteral("What the player will make of the skin open"));
+    // A skin is open once the preview has a folder or archive to read from.
+    connect(mnuFile, &QMenu::aboutToShow, this, [this] { mnuCheckSkin->setEnabled(!m_skin->skinPath().isEmpty()); });
+    mnuFile->addSeparator();
     m_recentFiles = new kit::RecentFilesMenu(m_settings, m_dialogs, this, [this](const QString& path) { openFile(path); });
     mnuFile->addMenu(m_recentFiles->menu());
     mnuFile->addSeparator();
@@ -139,6 +149,7 @@ void Form1::createActions()
     connect(m_region->showShapeBox(), &QCheckBox::toggled, mnuShowShape, &QAction::setChecked);
     connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+    connect(mnuCheckSkin, &QAction::triggered, this, &Form1::mnuCheckSkin_Click);
 }
 
 void Form1::connectPanels()
@@ -211,6 +222,52 @@ void Form1::mnuAbout_Click()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+} // namespace tessel
+
+namespace tessel {
+
+void Form1::mnuCheckSkin_Click()
+{
+    const QString path = m_skin->skinPath();
+    if (path.isEmpty())
+        return;
+    const QString name = skinTitleName(path);
+    const skincheck::SkinReport report = skincheck::checkSkinAt(kit::toPath(path), name.toStdString());
+    if (!m_skinCheck) {
+        m_skinCheck = std::make_unique<SkinCheckWindow>();
+        connect(m_skinCheck.get(), &SkinCheckWindow::findingActivated, this, &Form1::selectFinding);
+        kit::rememberPlacement(m_skinCheck.get(), m_settings, m_skinCheck->objectName());
+    }
+    m_skinCheck->showReport(report, name);
+    m_skinCheck->show();
+    m_skinCheck->raise();
+    m_skinCheck->activateWindow();
+}
+
+void Form1::selectFinding(const skincheck::Finding& finding)
+{
+    const bool colour = finding.colourEntry && *finding.colourEntry >= 0 && *finding.colourEntry < kColourEntries;
+    const bool polygon = finding.polygon && finding.regionSection == "Normal";
+    if (!colour && !polygon)
+        return;
+    // Both live in the full layout.
+    if (m_skin->compact())
+        m_skin->Command10_Click();
+    if (colour)
+        m_colour->selectEntry(*finding.colourEntry);
+    if (polygon) {
+        const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(m_skin->skinPath()));
+        const kit::SkinMember* member = opened.skin ? opened.skin->find("region.txt") : nullptr;
+        const kit::SkinRead read = member ? opened.skin->read(*member) : kit::SkinRead {{}, "missing"};
+        if (!read.error.empty())
+            return;
+        m_region->showRegionText(read.bytes);
+        m_skin->outlinePolygon(findingPolygon(read.bytes, finding.regionSection, *finding.polygon));
+    }
+    raise();
+    activateWindow();
 }
 
 } // namespace tessel

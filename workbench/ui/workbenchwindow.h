@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin_checker/core/findings.h"
 #include "workbench/core/colourfile.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ class ColourPanel;
 class Form2;
 class Form4;
 class RegionPanel;
+class SkinCheckWindow;
 class SkinPanel;
 
 // Tessel's main window, "Veskit 1.x": the colour editor for Tessel.txt, the
@@ -57,6 +59,8 @@ public:
 public slots:
     void mnuExit_Click();
     void mnuAbout_Click();
+    // Check Skin: the skin checker's findings on the skin open, in a window.
+    void mnuCheckSkin_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +73,9 @@ private:
     void afterColourFileLoaded(const QString& path);
     void openShow();
     void addRecentFile(const QString& path);
+    // Selects what a finding of Check Skin names, where the window shows it:
+    // the colour entry, or the polygon of the main window's region.
+    void selectFinding(const skincheck::Finding& finding);
 
     ColourPanel* m_colour;
     SkinPanel* m_skin;
@@ -80,6 +87,7 @@ private:
     QAction* mnuOpSkin;
     QAction* mnuOpRegion;
     QAction* mnuSaRegion;
+    QAction* mnuCheckSkin;
     kit::RecentFilesMenu* m_recentFiles;
     QAction* mnuExit;
     QMenu* mnuVis;
@@ -97,6 +105,7 @@ private:
     kit::Settings& m_settings;
     std::unique_ptr<Form2> m_show;
     std::unique_ptr<Form4> m_about;
+    std::unique_ptr<SkinCheckWindow> m_skinCheck;
 };
 
 } // namespace tessel
