@@ -912,9 +912,12 @@ TEST_F(Workbench, CheckSkinListsTheFindingsWorstFirstAndADoubleClickSelectsTheEn
             sendMouse(list->viewport(), type, Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, at);
     };
+    // The skin's own colour file comes into the editor with the entry selected.
     doubleClick(colour);
     EXPECT_EQ(control<QSlider>("Slider1")->value(), 5);
     EXPECT_EQ(form.editIndex(), 5);
+    EXPECT_EQ(bars(), (ColourEntry {255, 0, 0}));
+    EXPECT_EQ(form.colourTable()[0], (ColourEntry {1, 2, 3}));
     doubleClick(polygon);
     EXPECT_EQ(previewPixel(7, 7), qRgb(255, 0, 255));
     EXPECT_EQ(text("Text4"), "4,2");

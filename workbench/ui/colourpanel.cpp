@@ -262,9 +262,25 @@ bool ColourPanel::ReadColourFile(const QString& path)
         showFailure(m_dialogs, this, readFailureText(path, reason));
         return false;
     }
+    showLoadedTable(table);
+    return true;
+}
+
+void ColourPanel::showLoadedTable(const ColourTable& table)
+{
     setBars(m_session.load(table));
     Label4->setText(shownText(colourValuesText(table)));
     Label5->setText(shownText(colourNotesText()));
+    emit tableChanged();
+    const QSignalBlocker noCommit(Slider1);
+    Slider1->setValue(0);
+}
+
+bool ColourPanel::takeColourText(std::string_view text)
+{
+    if (!saveOrDiscardEdits())
+        return false;
+    showLoadedTable(colourTableFromText(text));
     return true;
 }
 
@@ -292,11 +308,6 @@ void ColourPanel::openColourFile(const QString& path)
 {
     if (!ReadColourFile(path))
         return;
-    emit tableChanged();
-    {
-        const QSignalBlocker noCommit(Slider1);
-        Slider1->setValue(0);
-    }
     emit colourFileOpened(path);
 }
 

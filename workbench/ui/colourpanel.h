@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QLabel;
 class QPushButton;
@@ -39,6 +40,10 @@ public:
     int editIndex() const { return m_session.editIndex(); }
     // What Open Vis does once a file is chosen.
     void openColourFile(const QString& path);
+    // Takes the colour file text `text` into the table as Open Vis takes a
+    // file, but for the skin directory, which stays; asks first about edits
+    // not saved, and returns whether it took it.
+    bool takeColourText(std::string_view text);
     // Before the table is thrown away: when it has changes not saved, asks
     // whether to save them (Save Vis), throw them away, or keep everything.
     // True when the author may go on.
@@ -80,6 +85,8 @@ private:
     BarValues bars() const;
     void setBars(const BarValues& values);
     bool ReadColourFile(const QString& path);
+    // What follows a read: the table, the file's texts and entry 0 selected.
+    void showLoadedTable(const ColourTable& table);
     bool WriteColourFile(const QString& path);
     // Save Vis: true once the table is in the file the author chose.
     bool saveColourFile();

@@ -252,17 +252,19 @@ void Form1::selectFinding(const skincheck::Finding& finding)
     const bool polygon = finding.polygon && finding.regionSection == "Normal";
     if (!colour && !polygon)
         return;
+    // What the finding is about is the skin's own file, which Tessel shows as
+    // it shows a file it opens.
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(m_skin->skinPath()));
+    const kit::SkinMember* member = opened.skin ? opened.skin->find(colour ? "viscolor.txt" : "region.txt") : nullptr;
+    const kit::SkinRead read = member ? opened.skin->read(*member) : kit::SkinRead {{}, "missing"};
+    if (!read.error.empty())
+        return;
     // Both live in the full layout.
     if (m_skin->compact())
         m_skin->Command10_Click();
-    if (colour)
+    if (colour && m_colour->takeColourText(read.bytes))
         m_colour->selectEntry(*finding.colourEntry);
     if (polygon) {
-        const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(m_skin->skinPath()));
-        const kit::SkinMember* member = opened.skin ? opened.skin->find("region.txt") : nullptr;
-        const kit::SkinRead read = member ? opened.skin->read(*member) : kit::SkinRead {{}, "missing"};
-        if (!read.error.empty())
-            return;
         m_region->showRegionText(read.bytes);
         m_skin->outlinePolygon(findingPolygon(read.bytes, finding.regionSection, *finding.polygon));
     }

@@ -74,7 +74,8 @@ private:
     void openShow();
     void addRecentFile(const QString& path);
     // Selects what a finding of Check Skin names, where the window shows it:
-    // the colour entry, or the polygon of the main window's region.
+    // the entry of the skin's colour file, or the polygon of the main window's
+    // region, each file read from the skin as its Open command reads one.
     void selectFinding(const skincheck::Finding& finding);
 
     ColourPanel* m_colour;
