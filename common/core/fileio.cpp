@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <random>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -304,6 +305,26 @@ std::string readWholeFile(const fs::path& path, std::string& bytes, std::uintmax
     }
     bytes = std::move(contents);
     return {};
+}
+
+std::vector<std::string> folderEntries(const fs::path& folder, EntryKind kind)
+{
+    std::vector<std::string> names;
+    DIR* directory = ::opendir(folder.c_str());
+    if (directory == nullptr)
+        return names;
+    while (const dirent* entry = ::readdir(directory)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(directory), entry->d_name, &info, 0) != 0)
+            continue;
+        if (kind == EntryKind::File ? S_ISREG(info.st_mode) : S_ISDIR(info.st_mode))
+            names.emplace_back(name);
+    }
+    ::closedir(directory);
+    return names;
 }
 
 } // namespace kit

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Whole-file reads and writes for the kit's small text and picture files.
 // Failures come back as the system's reason (strerror text), never as exceptions,
@@ -51,6 +52,12 @@ namespace kit {
 // unchanged on failure.
 [[nodiscard]] std::string readWholeFile(const std::filesystem::path& path, std::string& bytes,
                                         std::uintmax_t sizeLimit);
+
+// The names in `folder`, with the bytes the file system gave them, of the
+// entries that are (or link to) regular files, or to folders; "." and ".."
+// never. Empty when the folder cannot be read. Unsorted.
+enum class EntryKind { File, Folder };
+std::vector<std::string> folderEntries(const std::filesystem::path& folder, EntryKind kind);
 
 // The reason a non-regular file is refused with.
 inline constexpr std::string_view kNotARegularFile = "Not a regular file";
