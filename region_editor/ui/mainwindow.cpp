@@ -2,6 +2,7 @@
 
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/picturebox.h"
 #include "region_editor/core/scratchfolder.h"
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/builtinskin.h"
@@ -9,7 +10,6 @@
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/pacer.h"
 #include "region_editor/ui/picturebutton.h"
-#include "region_editor/ui/skinpicture.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QProgressBar>
 
-#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -108,11 +107,15 @@ void Form1::buildControls(const QString& title)
     Frame1 = new QGroupBox(title, this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
 
-    Image1 = new SkinPicture(builtInSkin(), Frame1);
+    Image1 = new kit::PictureBox(Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPicture(builtInSkin());
+    Image1->setMouseTracking(true);
+    Image1->setCursor(Qt::CrossCursor);
+    Image1->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1->setToolTip(QStringLiteral("Click a corner of the region"));
-    connect(Image1, &SkinPicture::pointerMoved, this, &Form1::Image1_MouseMove);
-    connect(Image1, &SkinPicture::clicked, this, &Form1::Image1_Click);
+    connect(Image1, &kit::PictureBox::mouseMove, this, &Form1::Image1_MouseMove);
+    connect(Image1, &kit::PictureBox::clicked, this, &Form1::Image1_Click);
 
     Line7 = new SeparatorLine(QPalette::Dark, Frame1);
     Line7->setObjectName(QStringLiteral("Line7"));
@@ -216,6 +219,7 @@ void Form1::applyLayout()
     setFixedSize(twipsToPixels(m_layout.formWidth), twipsToPixels(m_layout.formHeight));
     Frame1->setGeometry(toPixels(m_layout.Frame1));
     Image1->setGeometry(toPixels(m_layout.Image1));
+    Image1->setMagnification(Image1->width() / Image1->picture().width());
     for (auto [line, model] : {std::pair{Line7, m_layout.Line7}, std::pair{Line8, m_layout.Line8}}) {
         const int x1 = twipsToPixels(model.x1);
         line->setGeometry(x1, twipsToPixels(model.y1), twipsToPixels(model.x2) - x1, 1);
@@ -341,15 +345,17 @@ void Form1::showAboutWindow()
     m_about->showAndSlide();
 }
 
-void Form1::Image1_MouseMove(QPointF position)
+void Form1::Image1_MouseMove(Qt::MouseButtons, QPoint at)
 {
     const float width = m_layout.Image1.width;
-    Text1->setText(QString::number(readoutAtPixel(static_cast<int>(std::floor(position.x())), width)));
-    Text2->setText(QString::number(readoutAtPixel(static_cast<int>(std::floor(position.y())), width)));
+    Text1->setText(QString::number(readoutAtPixel(at.x(), width)));
+    Text2->setText(QString::number(readoutAtPixel(at.y(), width)));
 }
 
-void Form1::Image1_Click()
+void Form1::Image1_Click(Qt::MouseButton button)
 {
+    if (button != Qt::LeftButton)
+        return;
     hidePanels();
     setStatus(QStringLiteral("Last point -- X:") + Text1->text() + QStringLiteral(" Y:") + Text2->text());
     if (!m_form4)

@@ -26,6 +26,7 @@ class QFrame;
 
 namespace kit {
 class Dialogs;
+class PictureBox;
 }
 
 namespace plevo {
@@ -34,7 +35,6 @@ class DisplayBox;
 class Pacer;
 class PictureButton;
 class SeparatorLine;
-class SkinPicture;
 
 using CdDeviceMaker = std::function<std::unique_ptr<CdDevice>()>;
 
@@ -83,8 +83,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void Image1_MouseMove(QPointF position);
-    void Image1_Click();
+    void Image1_MouseMove(Qt::MouseButtons buttons, QPoint at);
+    void Image1_Click(Qt::MouseButton button);
     void Image4_Click();
     void Image18_Click();
     void Image8_Click();
@@ -131,7 +131,7 @@ private:
     bool m_scratchProblemShown = false;
 
     QGroupBox* Frame1 = nullptr;
-    SkinPicture* Image1 = nullptr;
+    kit::PictureBox* Image1 = nullptr;
     SeparatorLine* Line7 = nullptr;
     SeparatorLine* Line8 = nullptr;
     PictureButton* Image4 = nullptr;
