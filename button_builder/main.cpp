@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <filesystem>
 #include <iostream>
@@ -45,8 +46,10 @@ int main(int argc, char* argv[])
         auto* window = new knapro::frmButton(dialogs);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
+        // Opened once the splash has gone, so that a message about the picture
+        // never stands between the splash and the main window.
         if (!picture.isEmpty())
-            window->openPicture(0, picture);
+            QTimer::singleShot(0, window, [window, picture] { window->openPicture(0, picture); });
     });
     splash->show();
     return app.exec();
