@@ -244,10 +244,13 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
 
 std::string writeScratchFile(const fs::path& file, std::string_view bytes)
 {
-    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    // Written over the old bytes and then cut to length, rather than emptied
+    // first: ext4 flushes a file that was emptied and rewritten when it is
+    // closed, the very disk wait this writer is for avoiding.
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.get() < 0)
         return reasonFor(errno);
-    int error = writeAll(fd.get(), bytes) ? 0 : errno;
+    int error = writeAll(fd.get(), bytes) && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 ? 0 : errno;
     if (fd.close() != 0 && error == 0)
         error = errno;
     return error == 0 ? std::string() : reasonFor(error);

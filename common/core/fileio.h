@@ -40,7 +40,7 @@ namespace kit {
 // flush to disk that a save gets, so that a click costs no disk wait. Both refuse
 // a symbolic link ("Too many levels of symbolic links"), since nothing but the
 // program's own files belongs in its scratch folder. writeScratchFile creates the
-// file (mode 0600) or empties it first; appendToScratchFile adds to an existing one.
+// file (mode 0600) or replaces what it holds; appendToScratchFile adds to an existing one.
 // Both return an empty string on success, otherwise the reason.
 [[nodiscard]] std::string writeScratchFile(const std::filesystem::path& file, std::string_view bytes);
 [[nodiscard]] std::string appendToScratchFile(const std::filesystem::path& file, std::string_view bytes);
