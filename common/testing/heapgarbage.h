@@ -12,7 +12,9 @@
 #endif
 #endif
 #ifdef KIT_HEAP_HOOKS
-#include <sanitizer/allocator_interface.h>
+// The sanitizers' runtime has it, but g++ ships no header that declares it.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, std::size_t),
+                                                         void (*)(const volatile void*));
 #endif
 
 namespace kit::testing {
