@@ -3,6 +3,7 @@
 #include "button_builder/ui/mainwindow.h"
 #include "button_builder/ui/splashwindow.h"
 #include "common/core/commandline.h"
+#include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(kit::toQString(knapro::identity::kDesktopId));
     QApplication::setApplicationName(kit::toQString(knapro::identity::kName));
     kit::SystemDialogs dialogs;
+    kit::Settings settings(kit::Settings::applicationFile());
 
     // The run counter lives with the user's application data. Earlier versions
     // kept it in the folder the program was started from, which may be gone.
@@ -41,8 +43,8 @@ int main(int argc, char* argv[])
     knapro::carryOverRunCounter(counterDirectory, std::filesystem::current_path(noWorkingFolder));
 
     const QString picture = commandLine.file ? kit::fromPath(*commandLine.file) : QString();
-    auto* splash = new knapro::frmSplash(counterDirectory, [&dialogs, picture] {
-        auto* window = new knapro::frmButton(dialogs);
+    auto* splash = new knapro::frmSplash(counterDirectory, [&dialogs, &settings, picture] {
+        auto* window = new knapro::frmButton(dialogs, settings);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
         // Opened once the splash has gone, so that a message about the picture

@@ -4,6 +4,7 @@
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -30,7 +31,8 @@ TEST(CommandLineFile, OpensAPictureWhoseNamesAreNotUtf8)
     ASSERT_EQ(kit::replaceFile(file, bmp.toStdString()), "");
 
     kit::testing::ScriptedDialogs dialogs;
-    knapro::frmButton window(dialogs);
+    kit::testing::TemporarySettings settings;
+    knapro::frmButton window(dialogs, *settings);
     const char* argv[] = {"knapro", file.c_str()};
     const kit::CommandLine commandLine = kit::parseCommandLine(2, argv, true);
     ASSERT_TRUE(commandLine.file);
