@@ -15,13 +15,15 @@
 namespace {
 constexpr kit::ProgramInfo kPlevo{"plevo", "Plevo", "1.0",
                                   "Plevo, the region editor: click the corners of a polygon on a picture of the\n"
-                                  "player's main window and save them as a skin's Region.txt.",
-                                  ""};
+                                  "player's main window and save them as a skin's Region.txt. PICTURE is\n"
+                                  "your own 275 x 116 picture of the main window, shown in place of the\n"
+                                  "built-in one.",
+                                  "PICTURE"};
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, false);
+    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, true);
     if (const auto status = kit::answerCommandLine(commandLine, kPlevo, std::cout, std::cerr))
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
@@ -49,6 +51,8 @@ int main(int argc, char** argv)
         // these windows answer a close with the quit question or the credits' cross.
         QObject::connect(form.get(), &plevo::Form1::ended, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         form->show();
+        if (commandLine.file)
+            form->openPicture(kit::fromPath(*commandLine.file));
     });
     splash->run();
     return app.exec();

@@ -4,6 +4,7 @@
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/mainwindow.h"
 #include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/regionmarks.h"
 
 #include <QGroupBox>
 #include <QPainter>
@@ -43,17 +44,9 @@ void SampleShape::setBorder(int width, bool insideSolid)
 
 void SampleShape::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, m_kind == Kind::Circle);
-    p.setPen(QPen(m_colour, m_width));
-    p.setBrush(Qt::NoBrush);
-    // A centred outline straddles the bounds, and the widget clips its outer half.
-    const qreal inset = m_insideSolid ? m_width / 2.0 : 0.5;
-    const QRectF bounds = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    if (m_kind == Kind::Circle)
-        p.drawEllipse(bounds);
-    else
-        p.drawRect(bounds);
+    QPainter painter(this);
+    paintOutline(painter, m_kind == Kind::Circle ? OutlineShape::Circle : OutlineShape::Rectangle, rect(), m_colour,
+                 m_width, m_insideSolid);
 }
 
 Form3::Form3(Form1& main, kit::Dialogs& dialogs)
@@ -65,10 +58,11 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     setWindowTitle(QStringLiteral("Color picker"));
     setFixedSize(twipsToPixels(2010), twipsToPixels(1635));
 
-    Shape2 = new SampleShape(SampleShape::Kind::Rectangle, palette().color(QPalette::HighlightedText), 1, this);
+    const MarkStyle initial = initialMarkStyle(palette());
+    Shape2 = new SampleShape(SampleShape::Kind::Rectangle, initial.line, 1, this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setGeometry(twipsRect(180, 165, 375, 615));
-    Shape1 = new SampleShape(SampleShape::Kind::Circle, Qt::red, 2, this);
+    Shape1 = new SampleShape(SampleShape::Kind::Circle, initial.link, 2, this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(twipsRect(120, 120, 135, 135));
 
@@ -133,8 +127,14 @@ QColor Form3::chooseColour()
     return m_dialogColour;
 }
 
+MarkStyle Form3::markStyle() const
+{
+    return {Shape2->borderColour(), Shape1->borderColour(), Shape1->insideSolid()};
+}
+
 void Form3::reportChange(const QString& status)
 {
+    m_main.setMarkStyle(markStyle());
     m_main.ProgressSweep();
     m_main.setStatus(status);
 }

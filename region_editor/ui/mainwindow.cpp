@@ -1,5 +1,6 @@
 #include "region_editor/ui/mainwindow.h"
 
+#include "common/core/pictureload.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
@@ -11,7 +12,10 @@
 #include "region_editor/ui/pacer.h"
 #include "region_editor/ui/picturebutton.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -24,6 +28,9 @@ namespace plevo {
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Plevo 1.0 - Skin Region Editor");
+constexpr QSize kMainWindowPicture(275, 116);
+// Far larger than any picture of the main window needs, even uncompressed.
+constexpr std::uintmax_t kPictureFileLimit = 16u << 20;
 
 QRect toPixels(const TwipsRect& r)
 {
@@ -83,6 +90,7 @@ Form1::Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, co
     , m_makeCdDevice(std::move(makeCdDevice))
     , m_scratch(makeScratchFolder(toPaths(scratchBases)))
     , m_points(m_scratch.path)
+    , m_markStyle(initialMarkStyle(palette()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Plevo"));
@@ -114,8 +122,17 @@ void Form1::buildControls(const QString& title)
     Image1->setCursor(Qt::CrossCursor);
     Image1->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1->setToolTip(QStringLiteral("Click a corner of the region"));
+    Image1->setOverlay([this](QPainter& painter, int magnification) { paintMarks(painter, magnification); });
+    Image1->setAcceptsFileDrops(true);
     connect(Image1, &kit::PictureBox::mouseMove, this, &Form1::Image1_MouseMove);
     connect(Image1, &kit::PictureBox::clicked, this, &Form1::Image1_Click);
+    connect(Image1, &kit::PictureBox::fileDropped, this, &Form1::openPicture);
+
+    auto* open = new QAction(QStringLiteral("Open Picture"), this);
+    open->setObjectName(QStringLiteral("actOpenPicture"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &Form1::openPictureFromDialog);
+    addAction(open);
 
     Line7 = new SeparatorLine(QPalette::Dark, Frame1);
     Line7->setObjectName(QStringLiteral("Line7"));
@@ -297,6 +314,67 @@ void Form1::refreshPointIndexWindow()
 {
     if (m_form4)
         m_form4->showIndex(m_points.index());
+    // The drawn polygon follows the point list.
+    Image1->update();
+}
+
+void Form1::paintMarks(QPainter& painter, int magnification) const
+{
+    std::vector<QPoint> readouts;
+    readouts.reserve(m_points.points().size());
+    for (const auto& [x, y] : m_points.points())
+        readouts.emplace_back(kit::toQString(x).toInt(), kit::toQString(y).toInt());
+    paintRegionMarks(painter, readouts, magnification, m_markStyle);
+}
+
+void Form1::setMarkStyle(const MarkStyle& style)
+{
+    m_markStyle = style;
+    Image1->update();
+}
+
+const QImage& Form1::picture() const { return Image1->picture(); }
+
+bool Form1::openPicture(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const kit::PictureLoad load = kit::loadPicture(path, kPictureFileLimit);
+    if (load.error == kit::PictureLoad::Error::Unreadable) {
+        refusePicture(QStringLiteral("Plevo could not read %1: %2.").arg(shown, load.reason));
+        return false;
+    }
+    if (load.error == kit::PictureLoad::Error::NotAPicture) {
+        refusePicture(QStringLiteral("%1 is not a picture that Plevo can read.").arg(shown));
+        return false;
+    }
+    if (load.image.size() != kMainWindowPicture) {
+        refusePicture(QStringLiteral("%1 is %2 x %3 pixels. Plevo needs a picture of the player's main window, "
+                                     "275 x 116 pixels.")
+                          .arg(shown)
+                          .arg(load.image.width())
+                          .arg(load.image.height()));
+        return false;
+    }
+    Image1->setPicture(load.image.convertToFormat(QImage::Format_RGB32));
+    setStatus(QStringLiteral("Picture ") + QFileInfo(path).fileName());
+    return true;
+}
+
+void Form1::refusePicture(const QString& text)
+{
+    m_dialogs.message(this, QStringLiteral("Open Picture"), text, kit::MessageButtons::Ok,
+                      kit::MessageIcon::Exclamation);
+}
+
+void Form1::openPictureFromDialog()
+{
+    kit::FileRequest request;
+    request.title = QStringLiteral("Open Picture");
+    request.filter = QStringLiteral("Pictures (*.bmp;*.jpg;*.gif;*.png)|*.bmp;*.jpg;*.jpeg;*.gif;*.png|"
+                                    "All Files (*.*)|*.*|");
+    const QString path = m_dialogs.openFile(this, request);
+    if (!path.isEmpty())
+        openPicture(path);
 }
 
 void Form1::noteScratchFiles(const std::optional<FileProblem>& problem)

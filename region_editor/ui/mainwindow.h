@@ -10,6 +10,7 @@
 #include "region_editor/ui/creditswindow.h"
 #include "region_editor/ui/hostdirectorywindow.h"
 #include "region_editor/ui/pointindexwindow.h"
+#include "region_editor/ui/regionmarks.h"
 #include "region_editor/ui/savewindow.h"
 
 #include <QPointer>
@@ -20,6 +21,7 @@
 #include <memory>
 
 class QGroupBox;
+class QPainter;
 class QLabel;
 class QProgressBar;
 class QFrame;
@@ -64,6 +66,15 @@ public:
     void showHostDirectoryWindow();
     void showAboutWindow();
 
+    // Shows the author's own picture of the player's main window in place of the
+    // built-in one. A file that cannot be read, is no picture or is not 275 x 116
+    // pixels is refused with a message, and the picture shown stays.
+    bool openPicture(const QString& path);
+    const QImage& picture() const;
+    // The colours and fill mode in which the recorded polygon is drawn over the picture.
+    void setMarkStyle(const MarkStyle& style);
+    const MarkStyle& markStyle() const { return m_markStyle; }
+
     const PointIndex& pointIndex() const { return m_points.index(); }
     // Empty when no folder could be made and the points are held in memory only.
     QString scratchFolder() const;
@@ -105,6 +116,7 @@ private slots:
     void Image19_Click();
     void Image12_Click();
     void Image21_Click();
+    void openPictureFromDialog();
 
 private:
     void buildControls(const QString& title);
@@ -117,6 +129,8 @@ private:
     void hideToolPanels();
     void showNewFileEffects();
     void refreshPointIndexWindow();
+    void paintMarks(QPainter& painter, int magnification) const;
+    void refusePicture(const QString& text);
     void noteScratchFiles(const std::optional<FileProblem>& problem);
     bool askToQuit();
 
@@ -126,6 +140,7 @@ private:
     ScratchFolder m_scratch;
     PointStore m_points;
     MainLayout m_layout = MainLayout::initial();
+    MarkStyle m_markStyle;
     bool m_quitting = false;
     // Told once until the scratch files work again, not at every click.
     bool m_scratchProblemShown = false;
