@@ -2,6 +2,7 @@
 // offscreen platform, so no display is needed. `--screen-scale=F` puts them on a
 // screen of F device pixels to a window pixel.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,6 +11,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Whatever a window keeps in the platform's places for settings, data and
+    // caches lands in a folder of this run, never in those of whoever runs it.
+    QTemporaryDir home;
+    for (const char* place : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(place, home.filePath(QString::fromLatin1(place)).toLocal8Bit());
     constexpr const char kScaleOption[] = "--screen-scale=";
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], kScaleOption, sizeof kScaleOption - 1) == 0) {
