@@ -1,9 +1,9 @@
 #include "common/core/commandline.h"
+#include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
-#include "region_editor/core/cdiodrive.h"
+#include "region_editor/core/cdsound.h"
 #include "region_editor/ui/mainwindow.h"
 #include "region_editor/ui/pacer.h"
-#include "region_editor/ui/qtaudioout.h"
 #include "region_editor/ui/splashwindow.h"
 
 #include <QApplication>
@@ -37,9 +37,10 @@ int main(int argc, char** argv)
     kit::SystemDialogs dialogs;
     plevo::SystemPacer pacer;
     const auto cdDevice = [] {
-        return std::make_unique<plevo::ThreadedCdDevice>(
-            [] { return std::make_unique<plevo::CdioDrive>(plevo::CdioDrive::Source::Drive, std::string()); },
-            [] { return std::make_unique<plevo::QtAudioOut>(); });
+        static const plevo::CdSound sound = plevo::loadCdSound(
+            {QCoreApplication::applicationDirPath(),
+             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(PLEVO_MODULE_DIR_FROM_BIN))});
+        return std::make_unique<plevo::ThreadedCdDevice>([] { return sound.drive(); }, [] { return sound.audio(); });
     };
     // QDir::tempPath() is empty when TMPDIR names no directory; /tmp stands in then.
     const QStringList scratchBases = {QDir::tempPath(), QStringLiteral("/tmp")};

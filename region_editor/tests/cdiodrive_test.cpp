@@ -1,5 +1,5 @@
 #include "region_editor/core/cdaudiostream.h"
-#include "region_editor/core/cdiodrive.h"
+#include "region_editor/cdsound/cdiodrive.h"
 #include "region_editor/tests/cdimage.h"
 #include "region_editor/tests/fakecd.h"
 
@@ -101,6 +101,19 @@ TEST_F(CdioDriveTest, APlayerOnADiscImagePlaysThroughTheSoundOutput)
     EXPECT_EQ(start[0], plevo::testing::imageByte(300, 0));
     EXPECT_EQ(start[7], plevo::testing::imageByte(300, 7));
     EXPECT_EQ(player.perform(plevo::CdCommand::Eject).mode, plevo::CdMode::Closed);
+}
+
+TEST_F(CdioDriveTest, AudioBeforeADataTrackPlaysToItsLastSoundAndNoFurther)
+{
+    CdioDrive drive(CdioDrive::Source::CueImage,
+                    plevo::testing::writeImageWithDataTrack(folder, 300, 150, 75).string());
+    plevo::testing::FakeDisc sound;
+    plevo::testing::FakeAudioOut audio(sound);
+    plevo::CdPlayer player(drive, audio);
+    ASSERT_EQ(player.perform(plevo::CdCommand::Open).tracks, 2);
+    ASSERT_EQ(player.perform(plevo::CdCommand::Play).mode, plevo::CdMode::Playing);
+    ASSERT_NE(sound.playing, nullptr);
+    EXPECT_EQ(sound.playing->readAll().size(), 300 * plevo::kCdSectorBytes);
 }
 
 } // namespace
