@@ -88,6 +88,22 @@ TEST_F(MainWindow, AClickRecordsTheLastReadoutAndHidesEveryPanel)
     EXPECT_EQ(form->pointIndex().total, "2");
 }
 
+TEST_F(MainWindow, ThePointIndexBoxesShowCountsUpToAMillionWhole)
+{
+    click("Image8");
+    click("Image11");
+    Form4* index = form->pointIndexWindow();
+    auto* total = index->findChild<QLineEdit*>("Text3");
+    for (const char* count : {"7", "1500", "99999", "999999"}) {
+        index->showIndex({"275", "116", count});
+        EXPECT_EQ(total->cursorPosition(), 0) << count;
+        // Whole, when moving to its end scrolls nothing.
+        const QImage atStart = total->grab().toImage();
+        total->setCursorPosition(total->text().size());
+        EXPECT_EQ(total->grab().toImage(), atStart) << count;
+    }
+}
+
 TEST_F(MainWindow, ThePointIndexWindowShowsTheIndexAndOnlyHidesWhenClosed)
 {
     clickPicture({0, 0});
