@@ -5,6 +5,7 @@
 #include "region_editor/ui/displaybox.h"
 #include "region_editor/ui/mmcontrol.h"
 #include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QProgressBar>
 
@@ -33,11 +34,7 @@ Form6::Form6(std::unique_ptr<CdDevice> device, QWidget* owner)
 
     Text1 = new DisplayBox("Text1", this);
     Text1->setGeometry(twipsToPixels(120), twipsToPixels(600), twipsToPixels(1455), twipsToPixels(285));
-    QFont bold;
-    bold.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    bold.setBold(true);
-    bold.setPixelSize(11);
-    Text1->setFont(bold);
+    Text1->setFont(statusFont());
     Text1->setAccessibleName(QStringLiteral("Track"));
     Text1->setText(QStringLiteral("Plevo CD 0.1"));
 

@@ -11,15 +11,6 @@
 #include <QSlider>
 
 namespace plevo {
-namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-} // namespace
-
 SampleShape::SampleShape(Kind kind, const QColor& borderColour, int borderWidth, QWidget* parent)
     : QWidget(parent)
     , m_kind(kind)
@@ -61,10 +52,10 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     const MarkStyle initial = initialMarkStyle(palette());
     Shape2 = new SampleShape(SampleShape::Kind::Rectangle, initial.line, 1, this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setGeometry(twipsRect(180, 165, 375, 615));
+    Shape2->setGeometry(twipsToPixels(180, 165, 375, 615));
     Shape1 = new SampleShape(SampleShape::Kind::Circle, initial.link, 2, this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(twipsRect(120, 120, 135, 135));
+    Shape1->setGeometry(twipsToPixels(120, 120, 135, 135));
 
     // The frames are narrow; their captions take the small type of a tool window.
     QFont captionFont = font();
@@ -72,7 +63,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     auto* frame1 = new QGroupBox(QStringLiteral("Element color"), this);
     frame1->setFont(captionFont);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(twipsRect(720, 0, 1215, 735));
+    frame1->setGeometry(twipsToPixels(720, 0, 1215, 735));
     connect(placeButton(frame1, "Image5", Icon::ColourWheelPin, "Link color", 280, 280), &PictureButton::clicked, this,
             &Form3::Image5_Click);
     connect(placeButton(frame1, "Image4", Icon::RainbowLine, "Line color", 580, 280), &PictureButton::clicked, this,
@@ -81,7 +72,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     auto* frame2 = new QGroupBox(QStringLiteral("Fill mode"), this);
     frame2->setFont(captionFont);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(twipsRect(120, 840, 975, 735));
+    frame2->setGeometry(twipsToPixels(120, 840, 975, 735));
     // Two small circles mark the slider's ends: a thin outline, and a thick one.
     const QRect frame2Box = frame2->geometry();
     auto* thin = new SampleShape(SampleShape::Kind::Circle, palette().color(QPalette::WindowText), 1, frame2);
@@ -92,7 +83,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
 
     Slider1 = new QSlider(Qt::Horizontal, this);
     Slider1->setObjectName(QStringLiteral("Slider1"));
-    Slider1->setGeometry(twipsRect(240, 1080, 735, 255));
+    Slider1->setGeometry(twipsToPixels(240, 1080, 735, 255));
     Slider1->setRange(0, 1);
     Slider1->setPageStep(1);
     Slider1->setAccessibleName(QStringLiteral("Fill mode"));

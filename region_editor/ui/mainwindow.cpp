@@ -11,6 +11,7 @@
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/pacer.h"
 #include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,20 +33,7 @@ constexpr QSize kMainWindowPicture(275, 116);
 // Far larger than any picture of the main window needs, even uncompressed.
 constexpr std::uintmax_t kPictureFileLimit = 16u << 20;
 
-QRect toPixels(const TwipsRect& r)
-{
-    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-            twipsToPixels(r.height)};
-}
-
-QFont statusFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setBold(true);
-    font.setPixelSize(11);
-    return font;
-}
+QRect toPixels(const TwipsRect& r) { return twipsToPixels(r.left, r.top, r.width, r.height); }
 
 QFont labelFont()
 {
