@@ -1,4 +1,5 @@
 #include "common/core/commandline.h"
+#include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "region_editor/core/cdsound.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
 
     kit::SystemDialogs dialogs;
+    kit::Settings settings(kit::Settings::applicationFile());
     plevo::SystemPacer pacer;
     const auto cdDevice = [] {
         static const plevo::CdSound sound = plevo::loadCdSound(
@@ -47,7 +49,7 @@ int main(int argc, char** argv)
 
     std::unique_ptr<plevo::Form1> form;
     auto* splash = new plevo::Form2(pacer, [&] {
-        form = std::make_unique<plevo::Form1>(dialogs, pacer, cdDevice, scratchBases);
+        form = std::make_unique<plevo::Form1>(dialogs, settings, pacer, cdDevice, scratchBases);
         // exit() rather than quit(): quit() first asks every window to close, and
         // these windows answer a close with the quit question or the credits' cross.
         QObject::connect(form.get(), &plevo::Form1::ended, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);

@@ -82,6 +82,16 @@ TEST_F(OwnPicture, ADroppedOrOpenedPictureShowsTheAuthorsPixelsAndKeepsThePoints
     EXPECT_TRUE(picture()->picture() == flipped);
 }
 
+TEST_F(OwnPicture, ThePictureDialogReopensInTheFolderLastUsed)
+{
+    const QString first = saved("first.bmp", authorPicture());
+    dialogs.choosePath(first).cancelPath();
+    form->openPictureFromDialog();
+    form->openPictureFromDialog();
+    ASSERT_EQ(dialogs.calls().size(), 2u);
+    EXPECT_EQ(dialogs.calls()[1].file.directory, QFileInfo(first).absolutePath());
+}
+
 TEST_F(OwnPicture, APictureThatCannotBeShownIsRefusedAndThePictureStays)
 {
     const QImage before = picture()->picture();

@@ -2,6 +2,7 @@
 
 #include "common/core/textconversion.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/displaybox.h"
 #include "region_editor/ui/mmcontrol.h"
 #include "region_editor/ui/picturebutton.h"
@@ -17,6 +18,7 @@ Form6::Form6(std::unique_ptr<CdDevice> device, QWidget* owner)
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Plevo CD Player 1.0"));
     setFixedSize(twipsToPixels(4500), twipsToPixels(945));
+    closeWithShortcut(this, &Form6::Image1_Click);
 
     MMControl1 = new MMControl(std::move(device), this);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));

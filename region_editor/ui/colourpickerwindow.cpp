@@ -2,6 +2,7 @@
 
 #include "common/ui/dialogs.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/mainwindow.h"
 #include "region_editor/ui/picturebutton.h"
 #include "region_editor/ui/regionmarks.h"
@@ -48,6 +49,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Color picker"));
     setFixedSize(twipsToPixels(2010), twipsToPixels(1635));
+    closeWithShortcut(this, &Form3::Image1_Click);
 
     const MarkStyle initial = initialMarkStyle(palette());
     Shape2 = new SampleShape(SampleShape::Kind::Rectangle, initial.line, 1, this);

@@ -4,6 +4,8 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/rememberedfolders.h"
+#include "common/ui/windowplacement.h"
 #include "region_editor/core/scratchfolder.h"
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/builtinskin.h"
@@ -70,10 +72,11 @@ struct PanelButton
 
 } // namespace
 
-Form1::Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, const QStringList& scratchBases,
-             QWidget* parent)
+Form1::Form1(kit::Dialogs& dialogs, kit::Settings& settings, Pacer& pacer, CdDeviceMaker makeCdDevice,
+             const QStringList& scratchBases, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_dialogs(dialogs)
+    , m_settings(settings)
     , m_pacer(pacer)
     , m_makeCdDevice(std::move(makeCdDevice))
     , m_scratch(makeScratchFolder(toPaths(scratchBases)))
@@ -84,7 +87,9 @@ Form1::Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, co
     setWindowTitle(QStringLiteral("Plevo"));
     setWindowIcon(QIcon(iconPixmap(Icon::Magnifier)));
     buildControls(kProgramTitle);
+    addShortcuts();
     applyLayout();
+    kit::rememberPlacement(this, m_settings, QStringLiteral("main"));
 
     setStatus(QStringLiteral("Plevo 1.0"));
     if (m_scratch.path.empty())
@@ -115,12 +120,6 @@ void Form1::buildControls(const QString& title)
     connect(Image1, &kit::PictureBox::mouseMove, this, &Form1::Image1_MouseMove);
     connect(Image1, &kit::PictureBox::clicked, this, &Form1::Image1_Click);
     connect(Image1, &kit::PictureBox::fileDropped, this, &Form1::openPicture);
-
-    auto* open = new QAction(QStringLiteral("Open Picture"), this);
-    open->setObjectName(QStringLiteral("actOpenPicture"));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &Form1::openPictureFromDialog);
-    addAction(open);
 
     Line7 = new SeparatorLine(QPalette::Dark, Frame1);
     Line7->setObjectName(QStringLiteral("Line7"));
@@ -205,6 +204,35 @@ void Form1::buildControls(const QString& title)
             button->move(button->pos() + QPoint(border, border));
             connect(button, &PictureButton::clicked, this, entry.handler);
         }
+    }
+}
+
+// The desktop's usual keys for the commands that have them; the window has no
+// menu, so they are actions of the window itself.
+void Form1::addShortcuts()
+{
+    const struct
+    {
+        const char* name;
+        QKeySequence::StandardKey key;
+        void (Form1::*command)();
+    } shortcuts[] = {
+        {"Open Picture", QKeySequence::Open, &Form1::openPictureFromDialog},
+        {"Save Region", QKeySequence::Save, &Form1::Image7_Click},
+        {"Quit", QKeySequence::Quit, &Form1::Image6_Click},
+        // The window is the program: closing it is quitting, with the same question.
+        {"Close", QKeySequence::Close, &Form1::Image6_Click},
+    };
+    for (const auto& entry : shortcuts) {
+        auto* action = new QAction(QLatin1String(entry.name), this);
+        QList<QKeySequence> keys = QKeySequence::keyBindings(entry.key);
+        // Desktops that know no key for quitting (Windows' scheme, which Qt also
+        // uses off screen) still get the usual one.
+        if (keys.isEmpty() && entry.key == QKeySequence::Quit)
+            keys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, entry.command);
+        addAction(action);
     }
 }
 
@@ -298,6 +326,14 @@ SaveResult Form1::SaveRegionFile(const QString& directory)
 
 QString Form1::scratchFolder() const { return kit::fromPath(m_scratch.path); }
 
+void Form1::makePointIndexWindow()
+{
+    if (m_form4)
+        return;
+    m_form4 = new Form4(*this, m_dialogs);
+    kit::rememberPlacement(m_form4, m_settings, QStringLiteral("pointIndex"));
+}
+
 void Form1::refreshPointIndexWindow()
 {
     if (m_form4)
@@ -360,7 +396,7 @@ void Form1::openPictureFromDialog()
     request.title = QStringLiteral("Open Picture");
     request.filter = QStringLiteral("Pictures (*.bmp;*.jpg;*.gif;*.png)|*.bmp;*.jpg;*.jpeg;*.gif;*.png|"
                                     "All Files (*.*)|*.*|");
-    const QString path = m_dialogs.openFile(this, request);
+    const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
     if (!path.isEmpty())
         openPicture(path);
 }
@@ -387,6 +423,7 @@ void Form1::showSaveWindow()
     if (!m_form7) {
         m_form7 = new Form7(*this, m_dialogs);
         m_form7->setAttribute(Qt::WA_DeleteOnClose);
+        kit::rememberPlacement(m_form7, m_settings, QStringLiteral("save"));
     }
     bringUp(m_form7);
 }
@@ -396,6 +433,7 @@ void Form1::showHostDirectoryWindow()
     if (!m_form8) {
         m_form8 = new Form8(m_dialogs, this);
         m_form8->setAttribute(Qt::WA_DeleteOnClose);
+        kit::rememberPlacement(m_form8, m_settings, QStringLiteral("hostDirectory"));
     }
     bringUp(m_form8);
 }
@@ -424,8 +462,7 @@ void Form1::Image1_Click(Qt::MouseButton button)
         return;
     hidePanels();
     setStatus(QStringLiteral("Last point -- X:") + Text1->text() + QStringLiteral(" Y:") + Text2->text());
-    if (!m_form4)
-        m_form4 = new Form4(*this, m_dialogs);
+    makePointIndexWindow();
     const auto problem = m_points.recordPoint(kit::toUtf8(Text1->text()), kit::toUtf8(Text2->text()));
     refreshPointIndexWindow();
     noteScratchFiles(problem);
@@ -534,16 +571,17 @@ void Form1::Image10_Click() { Picture4->setVisible(!Picture4->isVisible()); }
 
 void Form1::Image9_Click()
 {
-    if (!m_form3)
+    if (!m_form3) {
         m_form3 = new Form3(*this, m_dialogs);
+        kit::rememberPlacement(m_form3, m_settings, QStringLiteral("colourPicker"));
+    }
     bringUp(m_form3);
     hideToolPanels();
 }
 
 void Form1::Image11_Click()
 {
-    if (!m_form4)
-        m_form4 = new Form4(*this, m_dialogs);
+    makePointIndexWindow();
     m_form4->showIndex(m_points.index());
     bringUp(m_form4);
     hideToolPanels();
@@ -570,6 +608,7 @@ void Form1::Image21_Click()
     if (!m_form6) {
         m_form6 = new Form6(m_makeCdDevice(), this);
         m_form6->setAttribute(Qt::WA_DeleteOnClose);
+        kit::rememberPlacement(m_form6, m_settings, QStringLiteral("cdPlayer"));
     }
     bringUp(m_form6);
     hideToolPanels();

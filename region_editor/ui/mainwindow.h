@@ -29,6 +29,7 @@ class QFrame;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace plevo {
@@ -50,9 +51,10 @@ public:
     // The scratch files live in a folder of this window's own, made inside the
     // first of `scratchBases` that takes one, and are created empty at once.
     // `pacer` times the About window and the exit credits; `makeCdDevice` gives
-    // the CD player its device each time the player window opens.
-    Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, const QStringList& scratchBases,
-          QWidget* parent = nullptr);
+    // the CD player its device each time the player window opens; `settings`
+    // keeps the picture dialog's folder and the windows' places between runs.
+    Form1(kit::Dialogs& dialogs, kit::Settings& settings, Pacer& pacer, CdDeviceMaker makeCdDevice,
+          const QStringList& scratchBases, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Services for the program's other windows.
@@ -70,6 +72,8 @@ public:
     // built-in one. A file that cannot be read, is no picture or is not 275 x 116
     // pixels is refused with a message, and the picture shown stays.
     bool openPicture(const QString& path);
+    // Ctrl+O: asks for the picture in the folder the last one came from.
+    void openPictureFromDialog();
     const QImage& picture() const;
     // The colours and fill mode in which the recorded polygon is drawn over the picture.
     void setMarkStyle(const MarkStyle& style);
@@ -116,10 +120,10 @@ private slots:
     void Image19_Click();
     void Image12_Click();
     void Image21_Click();
-    void openPictureFromDialog();
 
 private:
     void buildControls(const QString& title);
+    void addShortcuts();
     QFrame* buildPanel(const char* name);
     void applyLayout();
     // One magnification step; a refused step shows why and leaves the layout alone.
@@ -128,6 +132,7 @@ private:
     void hidePanels();
     void hideToolPanels();
     void showNewFileEffects();
+    void makePointIndexWindow();
     void refreshPointIndexWindow();
     void paintMarks(QPainter& painter, int magnification) const;
     void refusePicture(const QString& text);
@@ -135,6 +140,7 @@ private:
     bool askToQuit();
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
     Pacer& m_pacer;
     CdDeviceMaker m_makeCdDevice;
     ScratchFolder m_scratch;

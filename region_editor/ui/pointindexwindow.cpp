@@ -3,6 +3,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/displaybox.h"
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/mainwindow.h"
@@ -21,6 +22,7 @@ Form4::Form4(Form1& main, kit::Dialogs& dialogs)
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Point Index"));
     setFixedSize(twipsToPixels(1320), twipsToPixels(1695));
+    closeWithShortcut(this, &Form4::Image1_Click);
 
     QLineEdit** boxes[] = {&Text1, &Text2, &Text3};
     const char* captions[] = {"Last X:", "Last Y:", "Total:"};
