@@ -1,4 +1,4 @@
-#include "button_builder/knapro_version.h"
+#include "button_builder/identity.h"
 #include "button_builder/ui/mainwindow.h"
 #include "button_builder/ui/splashwindow.h"
 #include "common/core/commandline.h"
@@ -12,8 +12,7 @@
 
 int main(int argc, char* argv[])
 {
-    const std::string version = knapro::version::versionText();
-    const kit::ProgramInfo program{"knapro", knapro::version::kProductName, version,
+    const kit::ProgramInfo program{knapro::identity::kCommand, knapro::identity::kName, knapro::identity::kVersionText,
                                    "Knapro, the button-sheet builder: cut single elements out of a 275 x 116 picture\n"
                                    "of each player window and save them as bitmaps or copy them. A PICTURE given\n"
                                    "here opens on the main window's tab, as Open would open it.",
@@ -23,8 +22,8 @@ int main(int argc, char* argv[])
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
-    QApplication::setApplicationName(QStringLiteral("Knapro"));
+    QGuiApplication::setDesktopFileName(kit::toQString(knapro::identity::kDesktopId));
+    QApplication::setApplicationName(kit::toQString(knapro::identity::kName));
     kit::SystemDialogs dialogs;
 
     // The run counter lives in the directory the program was started from.

@@ -16,3 +16,14 @@ add_compile_options(
 # taken for each other. Generated headers sit at the same paths in the build tree.
 get_filename_component(KIT_SOURCE_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 include_directories(${KIT_SOURCE_ROOT} ${CMAKE_BINARY_DIR})
+# The native release build carries the hardening that Debian builds its own
+# packages with: checked string and memory calls, stack canaries, and a
+# relocation table made read-only once every symbol is bound at start. The
+# sanitizer and fuzzing builds go without: their checks overlap and fight.
+if(NOT WIN32 AND NOT KIT_SANITIZE AND NOT KIT_FUZZ)
+  add_compile_options(
+    $<$<AND:$<CONFIG:Release>,$<COMPILE_LANGUAGE:CXX>>:-U_FORTIFY_SOURCE>
+    $<$<AND:$<CONFIG:Release>,$<COMPILE_LANGUAGE:CXX>>:-D_FORTIFY_SOURCE=2>
+    $<$<AND:$<CONFIG:Release>,$<COMPILE_LANGUAGE:CXX>>:-fstack-protector-strong>)
+  add_link_options($<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
+endif()

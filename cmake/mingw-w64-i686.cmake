@@ -4,8 +4,11 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 
 find_program(MINGW_I686_CXX NAMES i686-w64-mingw32-g++-win32 i686-w64-mingw32-g++ REQUIRED)
+# The C driver links without the C++ runtime library, for what must not carry it.
+find_program(MINGW_I686_CC NAMES i686-w64-mingw32-gcc-win32 i686-w64-mingw32-gcc REQUIRED)
 find_program(MINGW_I686_WINDRES NAMES i686-w64-mingw32-windres REQUIRED)
 set(CMAKE_CXX_COMPILER ${MINGW_I686_CXX})
+set(CMAKE_C_COMPILER ${MINGW_I686_CC})
 set(CMAKE_RC_COMPILER ${MINGW_I686_WINDRES})
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)

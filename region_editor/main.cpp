@@ -3,6 +3,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "region_editor/core/cdsound.h"
+#include "region_editor/identity.h"
 #include "region_editor/ui/mainwindow.h"
 #include "region_editor/ui/pacer.h"
 #include "region_editor/ui/splashwindow.h"
@@ -14,7 +15,7 @@
 #include <memory>
 
 namespace {
-constexpr kit::ProgramInfo kPlevo{"plevo", "Plevo", "1.0",
+constexpr kit::ProgramInfo kPlevo{plevo::identity::kCommand, plevo::identity::kName, plevo::identity::kVersionText,
                                   "Plevo, the region editor: click the corners of a polygon on a picture of the\n"
                                   "player's main window and save them as a skin's Region.txt. PICTURE is\n"
                                   "your own 275 x 116 picture of the main window, shown in place of the\n"
@@ -29,8 +30,8 @@ int main(int argc, char** argv)
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
-    app.setApplicationName(QStringLiteral("Plevo"));
+    QGuiApplication::setDesktopFileName(kit::toQString(plevo::identity::kDesktopId));
+    app.setApplicationName(kit::toQString(plevo::identity::kName));
     // The program ends only through its quit question and its credits, never by
     // a window closing.
     app.setQuitOnLastWindowClosed(false);

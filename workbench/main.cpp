@@ -1,6 +1,8 @@
 #include "common/core/commandline.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "workbench/core/regionfile.h"
+#include "workbench/identity.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
@@ -8,11 +10,12 @@
 #include <iostream>
 
 namespace {
-constexpr kit::ProgramInfo kTessel{"tessel", "Tessel", "1.0",
+constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity::kName, tessel::identity::kVersionText,
                                    "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
                                    "(Tessel.txt) with live previews, preview the skin's main window and draw its\n"
-                                   "regions. A COLOURFILE given here opens as Open Vis would open it.",
-                                   "COLOURFILE"};
+                                   "regions. A FILE given here opens as Open Vis would open it, or, when it is named\n"
+                                   "Region.txt in any case, as Open Region.txt would.",
+                                   "FILE"};
 } // namespace
 
 int main(int argc, char** argv)
@@ -22,12 +25,17 @@ int main(int argc, char** argv)
         return *status;
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(KIT_DESKTOP_ID));
-    QApplication::setApplicationName(QStringLiteral("Tessel"));
+    QGuiApplication::setDesktopFileName(kit::toQString(tessel::identity::kDesktopId));
+    QApplication::setApplicationName(kit::toQString(tessel::identity::kName));
     kit::SystemDialogs dialogs;
     tessel::Form1 form(dialogs);
     form.show();
-    if (commandLine.file)
-        form.openColourFile(kit::fromPath(*commandLine.file));
+    if (commandLine.file) {
+        // A file manager hands over the region file too, by its name.
+        if (tessel::hasRegionFileName(*commandLine.file))
+            form.openRegionFile(kit::fromPath(*commandLine.file));
+        else
+            form.openColourFile(kit::fromPath(*commandLine.file));
+    }
     return QApplication::exec();
 }

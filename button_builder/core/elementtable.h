@@ -1,99 +1,29 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <string_view>
+#include "common/core/elementtable.h"
 
-// The skin elements that Knapro cuts out of a 275 x 116 picture of each of the
-// player's three windows. This table is the one source for the clickable areas laid
-// over the picture, the overlay artwork, the element menus and every cut.
+// Knapro's element table is the kit's own, shared with the skin checker.
 namespace knapro {
 
-inline constexpr int kPictureWidth = 275;
-inline constexpr int kPictureHeight = 116;
-inline constexpr int kTabCount = 3;
-
-enum Tab : int { MainWindowTab = 0, EqualizerTab = 1, PlaylistTab = 2 };
-
-// One rectangle in pixels of a window picture.
-struct ElementRect
-{
-    std::int16_t intX = 0;
-    std::int16_t intY = 0;
-    std::int16_t intWidth = 0;
-    std::int16_t intHeight = 0;
-
-    friend bool operator==(const ElementRect&, const ElementRect&) = default;
-};
-
-// A tab of the main window: which player window it holds and its element menu.
-struct TabDescriptor
-{
-    std::string_view caption;         // "Main Window"
-    std::string_view defaultFileName; // offered by the open dialog: "main.bmp"
-    std::string_view menuName;        // "mnuMain"
-    std::string_view menuCaption;     // "&Main"
-};
-
-// The three tabs in order; index i describes tab i.
-std::span<const TabDescriptor> tabDescriptors();
-
-enum class AreaAction { Cut, RandomColourFile };
-
-// A transparent rectangle over the displayed picture that picks an element.
-// `index` is the area's place in its control array, or -1 for a single control.
-struct ClickableArea
-{
-    int tab;
-    std::string_view control;
-    int index;
-    ElementRect area;
-    ElementRect cut; // unused when action is RandomColourFile
-    std::string_view label;
-    AreaAction action = AreaAction::Cut;
-};
-
-// "imgPlTitlebar(2)" for an array member, "imgTitle" for a single control.
-std::string controlDisplayName(const ClickableArea& area);
-
-// Every clickable area of `tab`, in the order they are stacked (later ones on top).
-std::span<const ClickableArea> clickableAreas(int tab);
-
-// One line of an element menu. Items come in menu order; a command or submenu at
-// depth d belongs to the nearest submenu above it at depth d - 1 (depth 0 items sit
-// directly in the tab's menu).
-struct MenuItem
-{
-    enum class Kind { Submenu, Command, Separator };
-    Kind kind;
-    int depth;
-    std::string_view name;    // "mnuMainVolBtn"; empty for a separator
-    std::string_view caption; // with its accelerator mark: "V&olume Bar Slider"; "-" for a separator
-};
-
-// The items of the element menu of `tab`.
-std::span<const MenuItem> elementMenu(int tab);
-
-// What a pick hands to the cutting routine.
-struct Element
-{
-    ElementRect cut;
-    std::string_view label;
-    friend bool operator==(const Element&, const Element&) = default;
-};
-
-// The element picked by a click on the area `control` (with its array `index`, or
-// -1). Empty for an unknown area and for the visualization display, which picks no
-// element.
-std::optional<Element> elementForArea(std::string_view control, int index = -1);
-
-// The element picked by the menu command `command` ("mnuEqAuto"). The label is the
-// tool tip of the command's matching area, so a click and a menu command on the
-// same element show the same label. Empty for a name that is no element command.
-std::optional<Element> elementForCommand(std::string_view command);
-
-// Every rectangle that some area or command of `tab` cuts, each once.
-std::span<const ElementRect> cutRectangles(int tab);
+using kit::kPictureWidth;
+using kit::kPictureHeight;
+using kit::kTabCount;
+using kit::Tab;
+using kit::MainWindowTab;
+using kit::EqualizerTab;
+using kit::PlaylistTab;
+using kit::ElementRect;
+using kit::TabDescriptor;
+using kit::tabDescriptors;
+using kit::AreaAction;
+using kit::ClickableArea;
+using kit::controlDisplayName;
+using kit::clickableAreas;
+using kit::MenuItem;
+using kit::elementMenu;
+using kit::Element;
+using kit::elementForArea;
+using kit::elementForCommand;
+using kit::cutRectangles;
 
 } // namespace knapro

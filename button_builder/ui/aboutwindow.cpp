@@ -1,5 +1,6 @@
 #include "button_builder/ui/aboutwindow.h"
 
+#include "button_builder/identity.h"
 #include "button_builder/knapro_version.h"
 #include "button_builder/ui/artwork.h"
 #include "common/core/textconversion.h"
@@ -31,8 +32,9 @@ frmAbout::frmAbout(QWidget* parent)
     tabAbout->setObjectName(QStringLiteral("tabAbout"));
     tabAbout->setGeometry(8, 8, 384, 240);
 
-    tabAbout->addTab(createTab(0, QStringLiteral("%1\n\nThe button-sheet builder for player skins.\n\n%2")
-                                      .arg(kit::toQString(version::caption()), kit::toQString(version::kLegalCopyright))),
+    tabAbout->addTab(createTab(0, QStringLiteral("%1\n\n%2.\n\n%3")
+                                      .arg(kit::toQString(version::caption()), kit::toQString(identity::kSummary),
+                                           kit::toQString(version::kLegalCopyright))),
                      product);
     QWidget* credits = createTab(1, QStringLiteral("This Logo was created by\n%1\n%2\n\nRetouched by %3")
                                         .arg(kLogoArtist, kLogoArtistMail, kAuthor));

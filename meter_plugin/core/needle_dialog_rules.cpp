@@ -1,8 +1,14 @@
 #include "meter_plugin/core/needle_dialog_rules.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+// The products with the decay factor are rounded to float only where float
+// arithmetic is carried out in float; with wider intermediates (the x87 stack)
+// an open and close of the dialog can lose one from the fall step.
+static_assert(FLT_EVAL_METHOD == 0, "build with single-precision floats (on 32-bit x86: -msse2 -mfpmath=sse)");
 
 namespace dovrik {
 namespace {
@@ -42,12 +48,9 @@ void openNeedleDialog(MeterValues& values)
     values.decayPerMille = perMilleOf(values.nDelay, values.nVULimit);
 }
 
-NeedleDialogView refreshNeedleDialog(MeterValues& values)
+NeedleDialogView refreshNeedleDialog(const MeterValues& values)
 {
-    const NeedleDialogView view{cutToInt(perMilleOf(values.nDelay, values.nVULimit)), values.nVULimit};
-    perMilleTyped(values, static_cast<unsigned>(view.perMille));
-    vuLimitTyped(values, static_cast<unsigned>(view.vuLimit));
-    return view;
+    return {cutToInt(perMilleOf(values.nDelay, values.nVULimit)), values.nVULimit};
 }
 
 void perMilleDragged(MeterValues& values, int position)

@@ -14,7 +14,8 @@
 //
 // All fractions are cut toward zero. The products with the decay factor are
 // taken as the factor is stored, in single precision, and the final scaling by
-// 0.001 in double precision.
+// 0.001 in double precision. This holds on every target: a build that would
+// carry floats in wider registers does not compile.
 namespace dovrik {
 
 inline constexpr int kPerMilleLowest = 1;
@@ -36,10 +37,14 @@ enum class NeedlePreset { Low, Middle, High };
 void openNeedleDialog(MeterValues& values);
 
 // Refresh: what the controls show, p = the per mille cut to a whole number and
-// the full scale. Showing them is a change of both boxes' texts, to which the
-// boxes react as to typing (below); the values returned are after that, so
-// nDelay ends as nVULimit x decayPerMille x 0.001.
-NeedleDialogView refreshNeedleDialog(MeterValues& values);
+// the full scale. The numbers the dialog puts into its own boxes are not typing
+// and change no value. Taken as typing, they would set nDelay from p, which is
+// cut, and then from the full scale times the float decay factor, which can lie
+// just below the true ratio; and where the lower box refuses the full scale
+// (below 1024, where ranging can end) the cut one would stand. Either way,
+// opening the dialog and closing it untouched would lower the fall step, and
+// again at every opening.
+NeedleDialogView refreshNeedleDialog(const MeterValues& values);
 
 // The upper slider dragged to `position`: nDelay = nVULimit x position x 0.001.
 void perMilleDragged(MeterValues& values, int position);

@@ -51,14 +51,14 @@ int fallStepFor(int vuLimit)
 
 } // namespace
 
-bool setUpNeedles(MeterValues& values)
+bool setUpNeedles(MeterValues& values, int face)
 {
     const int w = values.meterWidth;
     const int h = values.meterHeight;
     const int x0 = 3 * w / 4;
     const int x1 = w / 4;
     int baseOffset = 0;
-    switch (values.modelId) {
+    switch (face) {
     case 100:
         values.needleLength = h * 85 / 100;
         values.needlePen = NeedlePen::Black;

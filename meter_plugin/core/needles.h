@@ -11,11 +11,12 @@ namespace dovrik {
 
 using ChannelSpectrum = std::span<const unsigned char, kSpectrumBytesPerChannel>;
 
-// Lays out both needles for the face `modelId` on a meter of meterWidth x
-// meterHeight: pivots at the bottom edge (y = meterHeight) at 3/4 and 1/4 of the
-// width, the base ends, needleLength and needlePen. The tips are left for the next
-// drawing to compute. Returns false, changing nothing, when modelId names no face.
-bool setUpNeedles(MeterValues& values);
+// Lays out both needles for `face`, the face the meter shows (the modelId whose
+// picture was loaded), on a meter of meterWidth x meterHeight: pivots at the
+// bottom edge (y = meterHeight) at 3/4 and 1/4 of the width, the base ends,
+// needleLength and needlePen. The tips are left for the next drawing to compute.
+// Returns false, changing nothing, when `face` names no face.
+bool setUpNeedles(MeterValues& values, int face);
 
 // Tip of a needle of `length` pivoting at `pivot` for `level` on a full scale of
 // `vuLimit`: the angle runs linearly from 160 degrees at level 0 through 90 at half

@@ -1,6 +1,7 @@
 #include "meter_plugin/core/settings_rules.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -37,9 +38,12 @@ int leadingInteger(std::string_view text)
     return static_cast<int>(value);
 }
 
-std::string settingText(int value)
+SettingText settingText(int value)
 {
-    return std::to_string(value);
+    SettingText text;
+    const auto written = std::to_chars(text.characters.data(), text.characters.data() + text.characters.size(), value);
+    text.length = static_cast<std::size_t>(written.ptr - text.characters.data());
+    return text;
 }
 
 int nextModelId(int modelId)
@@ -59,13 +63,14 @@ int nextModelId(int modelId)
 std::wstring_view directoryOf(std::wstring_view libraryPath)
 {
     const auto lastBackslash = libraryPath.rfind(L'\\');
-    return lastBackslash != std::wstring_view::npos ? libraryPath.substr(0, lastBackslash + 1) : std::wstring_view();
+    return lastBackslash != std::wstring_view::npos ? std::wstring_view(libraryPath.data(), lastBackslash + 1)
+                                                    : std::wstring_view();
 }
 
-std::wstring settingsPathBeside(std::wstring_view libraryPath)
+std::wstring_view settingsFolderOf(std::wstring_view libraryPath)
 {
     const std::wstring_view directory = directoryOf(libraryPath);
-    return std::wstring(directory.empty() ? L".\\" : directory) + std::wstring(kSettingsFileName);
+    return directory.empty() ? L".\\" : directory;
 }
 
 } // namespace dovrik

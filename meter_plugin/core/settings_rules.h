@@ -3,13 +3,14 @@
 #include "meter_plugin/core/meter_values.h"
 
 #include <array>
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 // The rules of the meter's settings file, "plugin.ini" beside the plug-in: one
 // section named after the module, four keys read and written in a fixed order,
 // values written as plain decimal numbers. The file access itself belongs to the
-// platform's profile functions.
+// platform's profile functions. Nothing here allocates: the plug-in carries no
+// C++ runtime library.
 namespace dovrik {
 
 // The module's description, as the host lists it; it also names the section.
@@ -38,8 +39,13 @@ void applySettings(MeterValues& values, const SettingValues& read);
 // then digits. A text without one reads as 0; numbers beyond int are clamped.
 int leadingInteger(std::string_view text);
 
-// A setting as it is written: decimal, with a minus sign when negative.
-std::string settingText(int value);
+// A setting's text as it is written: decimal, with a minus sign when negative.
+struct SettingText {
+    std::array<char, 12> characters{}; // room for "-2147483648"
+    std::size_t length = 0;
+    std::string_view view() const { return {characters.data(), length}; }
+};
+SettingText settingText(int value);
 
 // The face Change Model turns to: 100, 101, 102 and round again. A number that
 // names no face stays as it is.
@@ -49,10 +55,9 @@ int nextModelId(int modelId);
 // backslash, or nothing when it has none.
 std::wstring_view directoryOf(std::wstring_view libraryPath);
 
-// "plugin.ini" in the directory of `libraryPath` (everything up to and including
-// its last backslash), or ".\\plugin.ini" in the current directory when the path
-// has no backslash: the profile functions would take a bare name to mean a file
-// in the Windows directory.
-std::wstring settingsPathBeside(std::wstring_view libraryPath);
+// The folder "plugin.ini" lies in: the directory of `libraryPath`, or ".\\", the
+// current directory, when the path has no backslash: the profile functions would
+// take a bare file name to mean a file in the Windows directory.
+std::wstring_view settingsFolderOf(std::wstring_view libraryPath);
 
 } // namespace dovrik

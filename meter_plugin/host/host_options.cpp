@@ -19,6 +19,26 @@ bool toSize(const std::string& text, int& width, int& height)
         && width >= 0 && height >= 0;
 }
 
+bool toSignal(const std::string& kind, Signal& signal)
+{
+    if (kind == "demo") {
+        signal.kind = SignalKind::Demo;
+    } else if (kind == "silence") {
+        signal.kind = SignalKind::Silence;
+    } else if (kind == "loud") {
+        signal.kind = SignalKind::Loud;
+    } else if (kind.starts_with("sum:")) {
+        signal.kind = SignalKind::Sum;
+        return toInt(kind.substr(4), signal.sum);
+    } else if (kind.starts_with("wav:")) {
+        signal.kind = SignalKind::Wav;
+        signal.wavPath = kind.substr(4);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // "show", "slide:ID:N", "nudge:ID", "type:ID:TEXT", "click:ID", "minimize", "close".
 bool toNeedleStep(const std::string& action, ScriptStep& step)
 {
@@ -53,129 +73,165 @@ bool toNeedleStep(const std::string& action, ScriptStep& step)
     return (kind == "nudge" || kind == "click") && action == kind + ":" + field(1);
 }
 
+// Walks the arguments, handing each name and the arguments after it to `take`,
+// which returns how many of those it used, or -1 when it cannot use the name.
+template <class Take>
+bool walk(const std::vector<std::string>& args, std::string& error, Take take)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+        const int used = take(args[i], rest);
+        if (used < 0) {
+            error = "cannot use the argument " + args[i];
+            return false;
+        }
+        i += static_cast<std::size_t>(used);
+    }
+    return true;
+}
+
+// The arguments both hosts take: --dll, --size and --signal.
+int takeHostOption(const std::string& name, const std::vector<std::string>& rest, HostOptions& options)
+{
+    if (rest.empty())
+        return -1;
+    if (name == "--dll") {
+        options.dllPath = rest[0];
+        return 1;
+    }
+    if (name == "--size")
+        return toSize(rest[0], options.clientWidth, options.clientHeight) ? 1 : -1;
+    if (name == "--signal")
+        return toSignal(rest[0], options.signal) ? 1 : -1;
+    return -1;
+}
+
+int takeTestOption(const std::string& name, const std::vector<std::string>& rest, TestOptions& options)
+{
+    const std::pair<const char*, bool TestOptions::*> switches[] = {
+        {"--init-twice", &TestOptions::initTwice},   {"--render-elsewhere", &TestOptions::renderElsewhere},
+        {"--cancel", &TestOptions::cancelDialogs},   {"--refuse-window", &TestOptions::refuseWindow},
+        {"--refuse-saves", &TestOptions::refuseSaves}, {"--count-copies", &TestOptions::countCopies},
+        {"--burst", &TestOptions::burst},
+    };
+    for (const auto& [switchName, member] : switches) {
+        if (name == switchName) {
+            options.*member = true;
+            return 0;
+        }
+    }
+    ScriptStep step;
+    if (name == "--show-settings" || name == "--configure") {
+        step.kind = name == "--show-settings" ? ScriptStep::ShowSettings : ScriptStep::Configure;
+        options.script.push_back(step);
+        return 0;
+    }
+    if (rest.empty())
+        return -1;
+    if (name == "--menu") {
+        if (rest[0] == "dismiss")
+            step.kind = ScriptStep::DismissMenu;
+        else if (!toInt(rest[0], step.id))
+            return -1;
+        options.script.push_back(step);
+        return 1;
+    }
+    if (name == "--needle" || name == "--resize") {
+        step.kind = ScriptStep::Resize;
+        const bool understood = name == "--needle" ? toNeedleStep(rest[0], step) : toSize(rest[0], step.width, step.height);
+        options.script.push_back(step);
+        return understood ? 1 : -1;
+    }
+    if (name == "--dump") {
+        options.dumpPath = rest[0];
+        return 1;
+    }
+    const std::pair<const char*, int TestOptions::*> counts[] = {
+        {"--then-ticks", &TestOptions::thenTicks},      {"--choose", &TestOptions::chooseFace},
+        {"--refuse-threads", &TestOptions::refusedThreads},
+    };
+    int number = 0;
+    const bool isNumber = toInt(rest[0], number) && number >= 0;
+    for (const auto& [countName, member] : counts) {
+        if (name == countName) {
+            options.*member = number;
+            return isNumber ? 1 : -1;
+        }
+    }
+    const std::pair<const char*, int TestOptions::*> positives[] = {
+        {"--loads", &TestOptions::loads}, {"--benchmark", &TestOptions::benchmarkFrames}, {"--cycles", &TestOptions::cycles},
+    };
+    for (const auto& [countName, member] : positives) {
+        if (name == countName) {
+            options.*member = number;
+            return isNumber && number > 0 ? 1 : -1;
+        }
+    }
+    if (name == "--frames" || name == "--config-at") {
+        (name == "--frames" ? options.frames : options.configAt) = number;
+        return isNumber ? 1 : -1;
+    }
+    if ((name == "--resize-at" || name == "--key-at") && rest.size() >= 2) {
+        FrameAction action;
+        bool understood = toInt(rest[0], action.frame);
+        if (name == "--resize-at") {
+            understood = understood && toSize(rest[1], action.width, action.height);
+            options.resize = action;
+        } else {
+            understood = understood && toInt(rest[1], action.width, 16);
+            options.keyAt = action;
+        }
+        return understood ? 2 : -1;
+    }
+    return takeHostOption(name, rest, options);
+}
+
 } // namespace
 
-const char* const kHostUsage =
-    "usage: dovrik_host [--dll PATH] [--size WxH] [--signal demo|silence|loud|sum:N|wav:PATH]\n"
-    "                   [--frames N [--then-ticks K] [--dump BMP] [--resize-at F WxH]\n"
-    "                    [--config-at F [--choose ID] [--cancel]] [--key-at F VK]\n"
-    "                    [--init-twice] [--render-elsewhere] [--refuse-threads N]\n"
-    "                    [--refuse-window] [--loads N]\n"
-    "                    [--menu ID|dismiss] [--needle ACTION] [--show-settings] ...]\n"
-    "       dovrik_host [--dll PATH] [--signal ...] --benchmark N\n"
+const char* const kDemoUsage =
+    "usage: dovrik_host [--dll PATH] [--size WxH] [--signal demo|silence|loud|sum:N|wav:PATH]\n";
+
+const char* const kTestUsage =
+    "usage: dovrik_test_host [--dll PATH] [--size WxH] [--signal demo|silence|loud|sum:N|wav:PATH]\n"
+    "                        --frames N [--then-ticks K] [--dump BMP] [--resize-at F WxH]\n"
+    "                        [--config-at F [--choose ID] [--cancel]] [--key-at F VK]\n"
+    "                        [--init-twice] [--render-elsewhere] [--refuse-threads N]\n"
+    "                        [--refuse-window] [--refuse-saves] [--count-copies] [--burst]\n"
+    "                        [--loads N]\n"
+    "                        [--menu ID|dismiss] [--needle ACTION] [--show-settings]\n"
+    "                        [--configure] [--resize WxH] ...\n"
+    "       dovrik_test_host [--dll PATH] [--size WxH] --benchmark N\n"
+    "       dovrik_test_host [--dll PATH] --cycles N\n"
     "needle actions: show, slide:ID:N, nudge:ID, type:ID:TEXT, click:ID, minimize, close\n";
 
-std::optional<HostOptions> parseHostOptions(const std::vector<std::string>& args, std::string& error)
+std::optional<HostOptions> parseDemoOptions(const std::vector<std::string>& args, std::string& error)
 {
     HostOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        auto value = [&](std::size_t ahead = 1) -> const std::string* {
-            return i + ahead < args.size() ? &args[i + ahead] : nullptr;
-        };
-        const std::string* first = value();
-        bool understood = true;
-        if (name == "--init-twice") {
-            options.initTwice = true;
-        } else if (name == "--render-elsewhere") {
-            options.renderElsewhere = true;
-        } else if (name == "--cancel") {
-            options.cancelDialogs = true;
-        } else if (name == "--refuse-window") {
-            options.refuseWindow = true;
-        } else if (name == "--show-settings") {
-            ScriptStep step;
-            step.kind = ScriptStep::ShowSettings;
-            options.script.push_back(step);
-        } else if (name == "--menu" && first) {
-            ScriptStep step;
-            if (*first == "dismiss")
-                step.kind = ScriptStep::DismissMenu;
-            else
-                understood = toInt(*first, step.id);
-            options.script.push_back(step);
-            ++i;
-        } else if (name == "--needle" && first) {
-            ScriptStep step;
-            understood = toNeedleStep(*first, step);
-            options.script.push_back(step);
-            ++i;
-        } else if (!first) {
-            understood = false;
-        } else if (name == "--dll") {
-            options.dllPath = *first;
-            ++i;
-        } else if (name == "--size") {
-            understood = toSize(*first, options.clientWidth, options.clientHeight);
-            ++i;
-        } else if (name == "--signal") {
-            const std::string& kind = *first;
-            if (kind == "demo") {
-                options.signal = SignalKind::Demo;
-            } else if (kind == "silence") {
-                options.signal = SignalKind::Silence;
-            } else if (kind == "loud") {
-                options.signal = SignalKind::Loud;
-            } else if (kind.starts_with("sum:")) {
-                options.signal = SignalKind::Sum;
-                understood = toInt(kind.substr(4), options.sum);
-            } else if (kind.starts_with("wav:")) {
-                options.signal = SignalKind::Wav;
-                options.wavPath = kind.substr(4);
-            } else {
-                understood = false;
-            }
-            ++i;
-        } else if (name == "--frames" || name == "--then-ticks" || name == "--config-at" || name == "--choose"
-                   || name == "--refuse-threads" || name == "--loads" || name == "--benchmark") {
-            int number = 0;
-            understood = toInt(*first, number) && number >= 0;
-            if (name == "--frames")
-                options.frames = number;
-            else if (name == "--then-ticks")
-                options.thenTicks = number;
-            else if (name == "--config-at")
-                options.configAt = number;
-            else if (name == "--choose")
-                options.chooseFace = number;
-            else if (name == "--refuse-threads")
-                options.refusedThreads = number;
-            else if (name == "--loads")
-                understood = understood && (options.loads = number) > 0;
-            else
-                understood = understood && (options.benchmarkFrames = number) > 0;
-            ++i;
-        } else if (name == "--dump") {
-            options.dumpPath = *first;
-            ++i;
-        } else if ((name == "--resize-at" || name == "--key-at") && value(2)) {
-            FrameAction action;
-            understood = toInt(*first, action.frame);
-            if (name == "--resize-at") {
-                understood = understood && toSize(*value(2), action.width, action.height);
-                options.resize = action;
-            } else {
-                understood = understood && toInt(*value(2), action.width, 16);
-                options.keyAt = action;
-            }
-            i += 2;
-        } else {
-            understood = false;
-        }
-        if (!understood) {
-            error = "cannot use the argument " + name;
-            return std::nullopt;
-        }
-    }
-    const bool testOnly = options.thenTicks || !options.dumpPath.empty() || options.resize || options.configAt
-        || options.keyAt || options.initTwice || options.renderElsewhere || !options.script.empty()
-        || options.refusedThreads || options.refuseWindow || options.loads != 1;
-    if (testOnly && !options.frames) {
-        error = "those options belong to a test run: give --frames too";
+    if (!walk(args, error, [&](const std::string& name, const std::vector<std::string>& rest) {
+            return takeHostOption(name, rest, options);
+        }))
+        return std::nullopt;
+    return options;
+}
+
+std::optional<TestOptions> parseTestOptions(const std::vector<std::string>& args, std::string& error)
+{
+    TestOptions options;
+    if (!walk(args, error, [&](const std::string& name, const std::vector<std::string>& rest) {
+            return takeTestOption(name, rest, options);
+        }))
+        return std::nullopt;
+    const int runs = options.frames.has_value() + (options.benchmarkFrames > 0) + (options.cycles > 0);
+    if (runs != 1) {
+        error = "give one of --frames, --benchmark and --cycles";
         return std::nullopt;
     }
-    if (options.benchmarkFrames && options.frames) {
-        error = "--benchmark is a run of its own: leave out --frames";
+    const bool testRunOnly = options.thenTicks || !options.dumpPath.empty() || options.resize || options.configAt
+        || options.keyAt || options.initTwice || options.renderElsewhere || !options.script.empty()
+        || options.refusedThreads || options.refuseWindow || options.refuseSaves || options.countCopies || options.burst
+        || options.loads != 1;
+    if (testRunOnly && !options.frames) {
+        error = "those options belong to a test run: give --frames instead";
         return std::nullopt;
     }
     return options;

@@ -4,13 +4,30 @@
 #include <string>
 #include <vector>
 
-// Command line of the host stand-in. Without --frames it plays until its window
-// is closed; with it, it is a test run: it renders that many frames, runs its
-// script, reports what it sees on standard output, answers every dialog box and
-// ends. --benchmark is a run of its own that reports timings.
+// Command lines of the two hosts. The demo host plays the plug-in until its
+// window is closed. The test host does one of three runs: a test run (--frames),
+// which renders that many frames, runs its script, reports what it sees on
+// standard output, answers every dialog box and ends; a benchmark (--benchmark),
+// which reports timings; or load cycles (--cycles), which report what the
+// process holds before and after loading and unloading the plug-in many times.
 namespace dovrik::host {
 
 enum class SignalKind { Demo, Wav, Silence, Sum, Loud };
+
+// What the host feeds the plug-in: --signal demo|silence|loud|sum:N|wav:PATH.
+struct Signal {
+    SignalKind kind = SignalKind::Demo;
+    int sum = 0;
+    std::string wavPath;
+};
+
+// What both hosts take.
+struct HostOptions {
+    std::string dllPath;   // --dll PATH (default: vis_Dovrik.dll beside the host)
+    int clientWidth = 275; // --size WxH
+    int clientHeight = 116;
+    Signal signal;
+};
 
 struct FrameAction {
     int frame = 0; // after this many Render calls
@@ -31,21 +48,21 @@ struct ScriptStep {
         NeedleMinimize, // --needle minimize
         NeedleClose,    // --needle close: the close box
         ShowSettings,   // --show-settings: report the plug-in's settings file
+        Configure,      // --configure: Config on the window's thread, waiting for it to end
+        Resize,         // --resize WxH: the host window's client size, waiting for the meter to follow
     };
     Kind kind = Menu;
     int id = 0;     // command or control
     int number = 0; // slider position
+    int width = 0;
+    int height = 0;
     std::string text;
 };
 
-struct HostOptions {
-    std::string dllPath;               // --dll PATH (default: vis_Dovrik.dll beside the host)
-    int clientWidth = 275;             // --size WxH
-    int clientHeight = 116;
-    SignalKind signal = SignalKind::Demo; // --signal demo|silence|loud|sum:N|wav:PATH
-    int sum = 0;
-    std::string wavPath;
-    std::optional<int> frames;         // --frames N
+struct TestOptions : HostOptions {
+    std::optional<int> frames;         // --frames N: a test run
+    int benchmarkFrames = 0;           // --benchmark N: time N frames of each kind, then end
+    int cycles = 0;                    // --cycles N: load, start, end and unload the plug-in N times
     int thenTicks = 0;                 // --then-ticks K: meter timer ticks to wait after the frames
     std::string dumpPath;              // --dump PATH: the meter's pixels as a BMP at the end
     std::optional<FrameAction> resize; // --resize-at F WxH
@@ -55,17 +72,21 @@ struct HostOptions {
     std::optional<FrameAction> keyAt;  // --key-at F VK: a key press sent to the meter (width holds VK)
     bool initTwice = false;            // --init-twice
     bool renderElsewhere = false;      // --render-elsewhere: Render from a thread of its own
-    std::vector<ScriptStep> script;    // --menu, --needle and --show-settings, in the order given
+    std::vector<ScriptStep> script;    // --menu, --needle, --show-settings, --configure and --resize, in order
     int refusedThreads = 0;            // --refuse-threads N: the plug-in's first N thread starts fail
     bool refuseWindow = false;         // --refuse-window: the first start cannot create the meter window
+    bool refuseSaves = false;          // --refuse-saves: the plug-in cannot write its settings file
+    bool countCopies = false;          // --count-copies: report how often the plug-in copied to a window
+    bool burst = false;                // --burst: the frames back to back, before any timer tick
     int loads = 1;                     // --loads N: load, start, run, end and unload the plug-in N times
-    int benchmarkFrames = 0;           // --benchmark N: time N frames of Render, paint and a bare copy, then end
 };
 
-// Parses the arguments after the program name. Returns nothing and sets `error`
-// for arguments it cannot use.
-std::optional<HostOptions> parseHostOptions(const std::vector<std::string>& args, std::string& error);
+// Parse the arguments after the program name. They return nothing and set
+// `error` for arguments they cannot use.
+std::optional<HostOptions> parseDemoOptions(const std::vector<std::string>& args, std::string& error);
+std::optional<TestOptions> parseTestOptions(const std::vector<std::string>& args, std::string& error);
 
-extern const char* const kHostUsage;
+extern const char* const kDemoUsage;
+extern const char* const kTestUsage;
 
 } // namespace dovrik::host

@@ -1,6 +1,8 @@
 #include "meter_plugin/host/test_script.h"
 
+#include "meter_plugin/core/layout.h"
 #include "meter_plugin/host/host_report.h"
+#include "meter_plugin/host/plugin_host.h"
 
 #include <commctrl.h>
 
@@ -262,6 +264,29 @@ void showSettings(const std::wstring& path)
     report("settings %s", lines.c_str());
 }
 
+// Config runs a modal dialog on the host window's thread, which the host's
+// dialog answering closes.
+void configure(const ScriptTarget& target)
+{
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(target.hostWindow, target.configRequest, 0, 0, SMTO_NORMAL, 3 * kWindowWaitMs, &ignored))
+        report("config did not end");
+}
+
+// The meter follows at its next timer tick.
+void resizeHost(const ScriptStep& step, const ScriptTarget& target)
+{
+    setClientSize(target.hostWindow, step.width, step.height);
+    const int scale = step.width / kHostBaseWidth;
+    const bool followed = waitFor([&]() -> HWND {
+        RECT meter{};
+        GetClientRect(target.meterWindow, &meter);
+        return meter.right == kMeterBaseWidth * scale && meter.bottom == kMeterBaseHeight * scale ? target.meterWindow
+                                                                                                  : nullptr;
+    });
+    report(followed ? "resized %dx%d" : "resized %dx%d, the meter did not follow", step.width, step.height);
+}
+
 } // namespace
 
 void runScript(const std::vector<ScriptStep>& steps, const ScriptTarget& target)
@@ -274,6 +299,12 @@ void runScript(const std::vector<ScriptStep>& steps, const ScriptTarget& target)
             break;
         case ScriptStep::ShowSettings:
             showSettings(target.settingsPath);
+            break;
+        case ScriptStep::Configure:
+            configure(target);
+            break;
+        case ScriptStep::Resize:
+            resizeHost(step, target);
             break;
         default:
             useNeedleDialog(step, target);

@@ -68,14 +68,15 @@ TEST(SettingsRules, ZerosBecomeDefaultsAndAnyAutoSetButZeroIsOn)
 
 TEST(SettingsRules, TextAndPath)
 {
-    EXPECT_EQ(settingText(3072), "3072");
-    EXPECT_EQ(settingText(-63), "-63");
-    EXPECT_EQ(settingText(0), "0");
-    EXPECT_EQ(settingsPathBeside(L"C:\\Program Files\\Player\\Plugins\\vis_Dovrik.dll"),
-              L"C:\\Program Files\\Player\\Plugins\\plugin.ini");
-    EXPECT_EQ(settingsPathBeside(L"\\\\server\\share\\vis_Dovrik.dll"), L"\\\\server\\share\\plugin.ini");
-    EXPECT_EQ(settingsPathBeside(L"vis_Dovrik.dll"), L".\\plugin.ini");
-    EXPECT_EQ(settingsPathBeside(L""), L".\\plugin.ini");
+    EXPECT_EQ(settingText(3072).view(), "3072");
+    EXPECT_EQ(settingText(-63).view(), "-63");
+    EXPECT_EQ(settingText(0).view(), "0");
+    EXPECT_EQ(settingText(INT_MIN).view(), "-2147483648");
+    EXPECT_EQ(settingsFolderOf(L"C:\\Program Files\\Player\\Plugins\\vis_Dovrik.dll"),
+              L"C:\\Program Files\\Player\\Plugins\\");
+    EXPECT_EQ(settingsFolderOf(L"\\\\server\\share\\vis_Dovrik.dll"), L"\\\\server\\share\\");
+    EXPECT_EQ(settingsFolderOf(L"vis_Dovrik.dll"), L".\\");
+    EXPECT_EQ(settingsFolderOf(L""), L".\\");
     EXPECT_EQ(directoryOf(L"C:\\Player\\Plugins\\vis_Dovrik.dll"), L"C:\\Player\\Plugins\\");
     EXPECT_EQ(directoryOf(L"vis_Dovrik.dll"), L"");
 }

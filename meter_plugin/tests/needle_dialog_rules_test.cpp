@@ -19,20 +19,19 @@ TEST(NeedleDialog, OpeningShowsThePerMilleAndKeepsTheFallStep)
         int nDelay, nVULimit;
         float decay;
         NeedleDialogView shown;
-        int nDelayAfter;
     };
     const Case cases[] = {
-        {63, 3072, 20.5078125f, {20, 3072}, 63},
-        {100, 3000, 100000.0f / 3000, {33, 3000}, 100},
-        {1, 8000, 0.125f, {0, 8000}, 1},       // the upper box refuses 0
-        {63, 20000, 3.15f, {3, 20000}, 60},    // the lower box refuses 20000, the upper one took 3
+        {63, 3072, 20.5078125f, {20, 3072}},
+        {100, 3000, 100000.0f / 3000, {33, 3000}},
+        {1, 8000, 0.125f, {0, 8000}},          // the upper box could not take 0
+        {63, 20000, 3.15f, {3, 20000}},        // nor the lower one 20000
     };
     for (const Case& c : cases) {
         MeterValues values = settings(c.nDelay, c.nVULimit);
         openNeedleDialog(values);
         EXPECT_EQ(values.decayPerMille, c.decay) << c.nDelay << "/" << c.nVULimit;
         EXPECT_EQ(refreshNeedleDialog(values), c.shown) << c.nDelay << "/" << c.nVULimit;
-        EXPECT_EQ(values.nDelay, c.nDelayAfter) << c.nDelay << "/" << c.nVULimit;
+        EXPECT_EQ(values.nDelay, c.nDelay) << c.nDelay << "/" << c.nVULimit;
         EXPECT_EQ(values.nVULimit, c.nVULimit);
     }
 }
@@ -76,6 +75,32 @@ TEST(NeedleDialog, SlidersAndBoxesFromTheDefaults)
         EXPECT_EQ(values.nVULimit, step.nVULimit) << where;
     }
     EXPECT_EQ(values.decayPerMille, 20.5078125f);
+}
+
+// Every full scale that automatic ranging can leave, with the fall step it sets:
+// from 1015, where a step down from 1025 ends, to the top of the lower slider.
+TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsEveryStateThatRangingReaches)
+{
+    for (int vuLimit = 1015; vuLimit <= kVULimitHighest; ++vuLimit) {
+        const int nDelay = vuLimit * 63 / 3072;
+        MeterValues values = settings(nDelay, vuLimit);
+        openNeedleDialog(values);
+        refreshNeedleDialog(values);
+        ASSERT_EQ(values.nDelay, nDelay) << vuLimit;
+        ASSERT_EQ(values.nVULimit, vuLimit);
+    }
+}
+
+// 3000 x 33.333332f is 99999.996 exactly and 100000 once rounded to a float; the
+// x87 stack of a 32-bit build kept the former, and the fall step came out 99.
+TEST(NeedleDialog, TheFullScaleTimesTheDecayIsRoundedToAFloat)
+{
+    MeterValues values = settings(100, 3000);
+    openNeedleDialog(values);
+    vuLimitDragged(values, 3000);
+    EXPECT_EQ(values.nDelay, 100);
+    EXPECT_TRUE(vuLimitTyped(values, 3000));
+    EXPECT_EQ(values.nDelay, 100);
 }
 
 TEST(NeedleDialog, PresetsSetAllThreeAndSurviveTheRefresh)

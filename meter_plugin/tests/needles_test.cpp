@@ -31,7 +31,7 @@ MeterValues runningMeter(int modelId, int width, int height)
     values.nVULimit = 3072;
     values.nDelay = 63;
     values.restLevel = {-63, -63};
-    EXPECT_TRUE(setUpNeedles(values));
+    EXPECT_TRUE(setUpNeedles(values, modelId));
     return values;
 }
 
@@ -77,17 +77,15 @@ TEST(NeedleGeometry, UnknownFaceLeavesEverythingAsItWas)
 {
     MeterValues values = runningMeter(101, 81, 22);
     const MeterValues before = values;
-    values.modelId = 5;
-    EXPECT_FALSE(setUpNeedles(values));
+    EXPECT_FALSE(setUpNeedles(values, 5));
     EXPECT_EQ(values.needlePoints, before.needlePoints);
     EXPECT_EQ(values.needleLength, 18);
     EXPECT_EQ(values.needlePen, NeedlePen::White);
 
     MeterValues fresh;
-    fresh.modelId = 5;
     fresh.meterWidth = 81;
     fresh.meterHeight = 22;
-    EXPECT_FALSE(setUpNeedles(fresh));
+    EXPECT_FALSE(setUpNeedles(fresh, 5));
     EXPECT_EQ(fresh.needlePoints, (std::array<Point, 6>{}));
 }
 

@@ -1,10 +1,11 @@
-// The real vis_Dovrik.dll: its file, and how it behaves when the host stand-in
+// The real vis_Dovrik.dll: its file, and how it behaves when the test host
 // loads it under Wine with the null display driver.
 #include "meter_plugin/tests/wine_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -31,6 +32,7 @@ constexpr Rgb kQuorvelLetter{84, 204, 96};
 constexpr Rgb kMcIntoshPanel{204, 214, 198};
 constexpr Rgb kMcIntoshEdge{236, 134, 36};
 constexpr Rgb kMcIntoshHiddenColumn{150, 78, 22};
+constexpr Rgb kOnkyoCream{242, 232, 204};
 
 const char* const kDefaultsFile = "[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=63\r\nnVULimit=3072\r\nAutoSet=0\r\n";
 
@@ -97,6 +99,64 @@ TEST(PluginFile, IsA32BitDllThatNeedsOnlySystemLibraries)
         ++imports;
     }
     EXPECT_GT(imports, 0);
+}
+
+// The optional header of a PE32 file, as far as the checks below read it.
+struct PeHeader {
+    bool pe32 = false;
+    unsigned dllCharacteristics = 0;
+    unsigned relocationBytes = 0; // size of the base relocation directory
+};
+
+PeHeader readPeHeader(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    auto at = [&](std::size_t offset, int size) {
+        unsigned value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | static_cast<unsigned char>(bytes.at(offset + static_cast<std::size_t>(i)));
+        return value;
+    };
+    PeHeader header;
+    const std::size_t pe = at(0x3c, 4);
+    if (bytes.size() < 0x40 || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+        return header;
+    const std::size_t optional = pe + 24;
+    header.pe32 = at(optional, 2) == 0x10b;
+    header.dllCharacteristics = at(optional + 70, 2);
+    header.relocationBytes = at(optional + 96 + 5 * 8 + 4, 4);
+    return header;
+}
+
+TEST(PluginFile, IsMarkedForAddressRandomisationAndNoExecuteData)
+{
+    const PeHeader header = readPeHeader(std::string(METER_WIN32_DIR) + "/vis_Dovrik.dll");
+    ASSERT_TRUE(header.pe32);
+    constexpr unsigned kDynamicBase = 0x0040;
+    constexpr unsigned kNxCompatible = 0x0100;
+    EXPECT_EQ(header.dllCharacteristics & kDynamicBase, kDynamicBase);
+    EXPECT_EQ(header.dllCharacteristics & kNxCompatible, kNxCompatible);
+    // Without relocations the loader could not move it, whatever the mark says.
+    EXPECT_GT(header.relocationBytes, 0u);
+}
+
+// The player unloads a visualization and loads it again whenever the user
+// switches visualizations.
+TEST(PluginModule, LoadingAndUnloadingLeavesNoHandleOrMemoryBehind)
+{
+    PluginFolder folder;
+    const ProgramRun run = runUnderWine("dovrik_test_host.exe",
+                                        {"--dll", windowsPath(folder.path() / "vis_Dovrik.dll"), "--cycles", "200"});
+    ASSERT_EQ(run.exitCode, 0) << run.text();
+    const auto counts = run.startingWith("cycles ");
+    ASSERT_EQ(counts.size(), 1u) << run.text();
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(
+        counts[0], match, std::regex(R"(cycles 200 handles before=(\d+) after=(\d+) committed before=(\d+) after=(\d+))")))
+        << counts[0];
+    EXPECT_EQ(match[1], match[2]) << counts[0];
+    EXPECT_EQ(match[3], match[4]) << counts[0];
 }
 
 TEST(PluginModule, HandsOutOneModuleWithItsRecordAndVersion)
@@ -248,6 +308,29 @@ TEST(MeterFace, RenderFromAnotherThreadDrawsTheSameFrame)
     EXPECT_EQ(meter.at(43, 17), kQuorvelLetter);
 }
 
+// The frames follow each other before any timer tick, and the host counts the
+// plug-in's copies to its window.
+TEST(MeterFace, FramesThatLeaveTheNeedlesInTheirPixelsDrawNothing)
+{
+    PluginFolder folder;
+    auto frames = [&](const char* signal, const char* count) {
+        const ProgramRun run = folder.runHost({"--burst", "--count-copies", "--signal", signal, "--frames", count});
+        const auto copies = run.startingWith("copies ");
+        EXPECT_EQ(copies.size(), 1u) << run.text();
+        return std::pair{copies.empty() ? -1 : std::stoi(copies[0].substr(7)), Picture::read(folder.dumpFile())};
+    };
+    const auto [oneLoud, oneLoudPicture] = frames("loud", "1");
+    const auto [manyLoud, manyLoudPicture] = frames("loud", "30");
+    const auto [manyQuiet, manyQuietPicture] = frames("silence", "30");
+    // Past the full scale the needles tremble by one fall step, within their pixels.
+    EXPECT_EQ(manyLoud, oneLoud);
+    ASSERT_EQ(manyLoudPicture.width, 81);
+    EXPECT_EQ(manyLoudPicture.pixels, oneLoudPicture.pixels);
+    EXPECT_EQ(manyLoudPicture.at(76, 16), kWhite);
+    // In silence they swing between 0 and the rest below it, and every frame shows.
+    EXPECT_EQ(manyQuiet, oneLoud + 29);
+}
+
 TEST(MeterFace, McIntoshIsShownWithoutItsLastColumn)
 {
     PluginFolder folder;
@@ -340,6 +423,41 @@ TEST(ModelDialog, ChoosingAnotherFaceSwitchesTheRunningMeterAndSavesIt)
                 ElementsAre(HasSubstr("| (*) McInTosh 7072 |")));
 }
 
+// A save that fails leaves the settings file at the old face, which the model
+// dialog reads back and ticks. The face drawn and its needles still change only
+// together, also at the next size change.
+TEST(ModelDialog, AfterAFailedSaveTheFaceAndItsNeedlesStayTogether)
+{
+    struct Case {
+        bool cancel;
+        Rgb face;
+        Rgb needles;
+        Rgb otherFacesNeedles;
+    };
+    const Case cases[] = {
+        {true, kOnkyoCream, kBlack, kWhite},   // face 102 stays, with its own needles
+        {false, kQuorvelPanel, kWhite, kBlack}, // OK on the face ticked brings face 101 back
+    };
+    for (const Case& c : cases) {
+        PluginFolder folder;
+        folder.writeSettings(kDefaultsFile);
+        std::vector<std::string> arguments = {"--frames", "1", "--signal", "silence", "--refuse-saves", "--menu", "1000",
+                                              "--configure", "--resize", "550x232"};
+        if (c.cancel)
+            arguments.push_back("--cancel");
+        const ProgramRun run = folder.runHost(arguments);
+        EXPECT_THAT(run.startingWith("dialog "), ElementsAre(HasSubstr("| (*) Quorvel's Lumatic ammeter |"))) << run.text();
+        EXPECT_TRUE(run.has("resized 550x232")) << run.text();
+        EXPECT_EQ(folder.settingsText(), kDefaultsFile);
+        const Picture meter = Picture::read(folder.dumpFile());
+        ASSERT_EQ(meter.width, 162) << c.cancel;
+        auto count = [&](Rgb colour) { return std::count(meter.pixels.begin(), meter.pixels.end(), colour); };
+        EXPECT_GT(count(c.face), static_cast<long>(meter.pixels.size() / 3)) << c.cancel;
+        EXPECT_GT(count(c.needles), 0) << c.cancel;
+        EXPECT_EQ(count(c.otherFacesNeedles), 0) << c.cancel;
+    }
+}
+
 TEST(ModelDialog, CancelAndTheSameFaceChangeNothing)
 {
     PluginFolder folder;
@@ -418,6 +536,20 @@ TEST(NeedleDialog, SlidersTheBoxesAndTheSettingsFile)
     // the slider and numbers out of range change nothing.
     EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, 84, 4096, 0))) << run.text();
     expectCleanEnd(run);
+}
+
+TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
+{
+    // The first was written back as 99 by the 32-bit build; the others lost one
+    // to the boxes taking the dialog's own numbers for typing.
+    const std::pair<int, int> states[] = {{100, 3000}, {21, 1070}, {20, 1015}};
+    for (auto [nDelay, nVULimit] : states) {
+        PluginFolder folder;
+        folder.writeSettings("[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=" + std::to_string(nDelay)
+                             + "\r\nnVULimit=" + std::to_string(nVULimit) + "\r\nAutoSet=0\r\n");
+        const ProgramRun run = folder.runHost({"--frames", "1", "--menu", "40002", "--needle", "close", "--show-settings"});
+        EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, nDelay, nVULimit, 0))) << run.text();
+    }
 }
 
 TEST(NeedleDialog, ARefusedStartLeavesSetNeedleWorkingAndOneDialogComesBack)

@@ -138,7 +138,7 @@ ProgramRun PluginFolder::runHost(const std::vector<std::string>& arguments,
 {
     std::vector<std::string> all = {"--dll", windowsPath(path_ / "vis_Dovrik.dll"), "--dump", windowsPath(dumpFile())};
     all.insert(all.end(), arguments.begin(), arguments.end());
-    return runUnderWine("dovrik_host.exe", all, environment);
+    return runUnderWine("dovrik_test_host.exe", all, environment);
 }
 
 Picture Picture::read(const std::filesystem::path& path)

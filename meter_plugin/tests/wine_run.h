@@ -46,7 +46,7 @@ public:
     std::string settingsText() const;
     std::filesystem::path dumpFile() const { return path_ / "meter.bmp"; }
 
-    // Runs the host stand-in on this folder's plug-in, dumping the meter to dumpFile().
+    // Runs the test host on this folder's plug-in, dumping the meter to dumpFile().
     ProgramRun runHost(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {}) const;
 
 private:

@@ -9,9 +9,6 @@
 
 #include <shellapi.h>
 
-#include <string>
-#include <vector>
-
 namespace dovrik {
 namespace {
 
@@ -41,8 +38,9 @@ void exitPlugIn(HWND meterWindow)
 void openHelpPage(HWND meterWindow, HINSTANCE library)
 {
     const wchar_t* page = systemPrefersChinese() ? L"cvis_dk.htm" : L"vis_dk.htm";
-    const std::wstring directory(directoryOf(libraryPath(library)));
-    ShellExecuteW(meterWindow, L"open", page, nullptr, directory.empty() ? nullptr : directory.c_str(),
+    WidePath directory = libraryPath(library);
+    directory.cut(directoryOf(directory.view()).size());
+    ShellExecuteW(meterWindow, L"open", page, nullptr, directory.view().empty() ? nullptr : directory.c_str(),
                   SW_SHOWMAXIMIZED);
 }
 
@@ -53,9 +51,9 @@ void showVersion(HWND box, HWND meterWindow)
     const VisModule* module = moduleOfMeterWindow(meterWindow);
     if (!module)
         return;
-    const std::wstring path = libraryPath(module->hDllInstance);
+    const WidePath path = libraryPath(module->hDllInstance);
     DWORD ignored = 0;
-    std::vector<unsigned char> version(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+    const HeapArray<unsigned char> version(GetFileVersionInfoSizeW(path.c_str(), &ignored));
     if (version.empty() || !GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(version.size()), version.data()))
         return;
     wchar_t* text = nullptr;

@@ -18,7 +18,7 @@ void loadSettings(MeterState& state, HINSTANCE library)
         Locked locked(state.lock);
         current = currentSettings(state);
     }
-    const SettingValues read = readSettings(current, settingsPathFor(library));
+    const SettingValues read = readSettings(current, settingsPathFor(library).c_str());
     Locked locked(state.lock);
     applySettings(state, read);
 }
@@ -30,7 +30,7 @@ void saveSettings(MeterState& state, HINSTANCE library)
         Locked locked(state.lock);
         settings = currentSettings(state);
     }
-    writeSettings(settings, settingsPathFor(library));
+    writeSettings(settings, settingsPathFor(library).c_str());
 }
 
 } // namespace dovrik

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <atomic>
 
 namespace dovrik {
@@ -43,6 +44,16 @@ struct MeterState : MeterValues {
     HWND hostWindow = nullptr;
     Surface backSurface; // meterWidth x meterHeight, where each frame is put together
     Surface faceSurface; // the face bitmap of modelId at its stored size
+    // The modelId whose face faceSurface holds and whose needles are laid out.
+    // modelId can move away from it (the model dialog reads the settings file
+    // back, which a failed save left behind), but the face drawn and its needles
+    // change only together.
+    int faceShown = 0;
+    // The needles as the window last showed them, valid until a new back surface
+    // (a new face or size) asks for a whole new picture. A frame whose needles
+    // would land there again draws nothing: the picture would be the same.
+    std::array<Point, 6> needlesOnScreen{};
+    bool pictureOnScreen = false;
     MeterLock lock;
     // True from Set Needle until the needle dialog has ended; set by the meter's
     // thread before the dialog's thread starts, so only one dialog ever opens.

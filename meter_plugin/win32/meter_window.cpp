@@ -7,6 +7,22 @@
 namespace dovrik {
 namespace {
 
+void recordPictureOnScreen(MeterState& state)
+{
+    state.needlesOnScreen = state.needlePoints;
+    state.pictureOnScreen = true;
+}
+
+// The face bitmap numbered `modelId` from the library, or null when there is
+// none. Numbers that cannot name a resource (a settings file can hold any) load
+// nothing rather than being taken for a resource name's address.
+HBITMAP loadFace(HINSTANCE library, int modelId)
+{
+    if (modelId <= 0 || modelId > 0xFFFF)
+        return nullptr;
+    return LoadBitmapA(library, MAKEINTRESOURCEA(modelId));
+}
+
 void paintMeter(HWND window)
 {
     PaintDC paint(window);
@@ -15,6 +31,14 @@ void paintMeter(HWND window)
     drawFace(state);
     updateNeedleTips(state);
     drawNeedlesAndShow(state, paint.get());
+    // A paint of part of the window leaves the rest as the last frame drew it.
+    RECT client{};
+    GetClientRect(window, &client);
+    const RECT& painted = paint.area();
+    if (painted.left <= 0 && painted.top <= 0 && painted.right >= client.right && painted.bottom >= client.bottom)
+        recordPictureOnScreen(state);
+    else
+        state.pictureOnScreen = false;
 }
 
 // Follows a change of the host window's client size, or else lets the needles
@@ -29,10 +53,8 @@ void onMeterTimer(HWND window)
         Locked locked(state.lock);
         if (client == state.hostClientRect) {
             if (idleFallDue(state) && IsWindowVisible(window)) {
-                WindowDC dc(window);
-                drawFace(state);
                 fallTowardRest(state);
-                drawNeedlesAndShow(state, dc.get());
+                showFrameIfChanged(state);
             }
             return;
         }
@@ -95,13 +117,6 @@ VisModule* moduleOfMeterWindow(HWND window)
     return reinterpret_cast<VisModule*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-HBITMAP loadFace(HINSTANCE library, int modelId)
-{
-    if (modelId <= 0 || modelId > 0xFFFF)
-        return nullptr;
-    return LoadBitmapA(library, MAKEINTRESOURCEA(modelId));
-}
-
 bool meterRunning(const MeterState& state)
 {
     return state.backSurface && IsWindow(state.meterWindow);
@@ -109,13 +124,21 @@ bool meterRunning(const MeterState& state)
 
 void createBackSurface(MeterState& state, HDC reference)
 {
+    state.pictureOnScreen = false;
     state.backSurface.create(reference);
     state.backSurface.adoptBitmap(CreateCompatibleBitmap(reference, state.meterWidth, state.meterHeight));
 }
 
+void showFaceOfModel(MeterState& state, HINSTANCE library)
+{
+    state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
+    state.faceShown = state.modelId;
+    setUpNeedleGeometry(state);
+}
+
 void setUpNeedleGeometry(MeterState& state)
 {
-    setUpNeedles(state);
+    setUpNeedles(state, state.faceShown);
     state.backSurface.selectStockPen(state.needlePen == NeedlePen::White ? WHITE_PEN : BLACK_PEN);
 }
 
@@ -133,6 +156,16 @@ void drawNeedlesAndShow(MeterState& state, HDC target)
     const DWORD pointsPerNeedle[] = {3, 3};
     PolyPolyline(state.backSurface.dc(), points, pointsPerNeedle, 2);
     BitBlt(target, 0, 0, state.meterWidth, state.meterHeight, state.backSurface.dc(), 0, 0, SRCCOPY);
+}
+
+void showFrameIfChanged(MeterState& state)
+{
+    if (state.pictureOnScreen && state.needlesOnScreen == state.needlePoints)
+        return;
+    WindowDC dc(state.meterWindow);
+    drawFace(state);
+    drawNeedlesAndShow(state, dc.get());
+    recordPictureOnScreen(state);
 }
 
 void switchFace(MeterState& state, const VisModule& fallbackModule)
@@ -157,9 +190,8 @@ void switchFace(MeterState& state, const VisModule& fallbackModule)
             WindowDC reference(state.hostWindow);
             createBackSurface(state, reference.get());
             state.faceSurface.create(reference.get());
-            state.faceSurface.adoptBitmap(loadFace(library, state.modelId));
         }
-        setUpNeedleGeometry(state);
+        showFaceOfModel(state, library);
         window = state.meterWindow;
     }
     InvalidateRect(window, nullptr, FALSE);

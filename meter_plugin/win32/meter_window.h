@@ -18,11 +18,6 @@ LRESULT CALLBACK meterWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 // The module record the meter window was created for (its user value).
 VisModule* moduleOfMeterWindow(HWND window);
 
-// The face bitmap numbered `modelId` from the library, or null when there is
-// none. Numbers that cannot name a resource (a settings file can hold any) load
-// nothing rather than being taken for a resource name's address.
-HBITMAP loadFace(HINSTANCE library, int modelId);
-
 // The functions below, but for switchFace(), expect the caller to hold state.lock.
 
 // Whether the meter is up: its window exists and it has surfaces to draw on.
@@ -31,8 +26,12 @@ bool meterRunning(const MeterState& state);
 // A new back surface compatible with `reference`, meterWidth x meterHeight.
 void createBackSurface(MeterState& state, HDC reference);
 
-// Lays out the needles for the current face and size, and puts the pen that
-// needlePen names into the back surface.
+// Loads the face of modelId from `library` into the face surface, which then
+// shows it, and lays out its needles.
+void showFaceOfModel(MeterState& state, HINSTANCE library);
+
+// Lays out the needles for the face shown at the current size, and puts the pen
+// that needlePen names into the back surface.
 void setUpNeedleGeometry(MeterState& state);
 
 // Stretches the shown 81 x 22 of the face over the whole back surface.
@@ -40,6 +39,11 @@ void drawFace(MeterState& state);
 
 // Draws both needles into the back surface and copies it to `target`.
 void drawNeedlesAndShow(MeterState& state, HDC target);
+
+// Draws the frame, face, needles and copy, into the window, unless the window
+// already shows these needles on this face at this size. Takes the window's
+// drawing context only when it draws.
+void showFrameIfChanged(MeterState& state);
 
 // Changes to the face modelId names: the settings written, then both surfaces
 // made anew, the face loaded from the library and the needles laid out in one

@@ -24,10 +24,14 @@ void chooseFace(HWND dialog, const VisModule& module)
     bool running = false;
     {
         Locked locked(state.lock);
-        if (chosen == 0 || chosen == state.modelId)
+        running = meterRunning(state);
+        // The dialog read modelId back from the settings file, which may hold
+        // another face than the one shown when a save failed: the choice then
+        // still has to reach the meter.
+        const bool shown = !running || chosen == state.faceShown;
+        if (chosen == 0 || (chosen == state.modelId && shown))
             return;
         state.modelId = chosen;
-        running = meterRunning(state);
     }
     if (running)
         switchFace(state, module);

@@ -21,9 +21,10 @@ constexpr int kManualControls[] = {IDC_NEEDLE_LOW,        IDC_NEEDLE_HIGH,      
                                    IDC_NEEDLE_PER_MILLE_SLIDER, IDC_NEEDLE_VU_LIMIT_SLIDER,
                                    IDC_NEEDLE_PER_MILLE_BOX,    IDC_NEEDLE_VU_LIMIT_BOX};
 
-// True while the dialog writes numbers into its own boxes. The boxes' reaction
-// to those numbers is part of the rules that already ran, so their change
-// notifications are not taken for typing. Only the dialog's thread touches it.
+// True while the dialog writes numbers into its own boxes, whose change
+// notifications are then not taken for typing: the rules for a dragged slider
+// have already run, and a refresh only shows the values. Only the dialog's
+// thread touches it.
 bool showingNumbers = false;
 
 void enableManualControls(HWND dialog, bool autoSet)

@@ -81,8 +81,7 @@ int initMeter(VisModule* module)
     {
         Locked locked(state.lock);
         state.restLevel = {restingLevel(state.nDelay), restingLevel(state.nDelay)};
-        state.faceSurface.adoptBitmap(loadFace(module->hDllInstance, state.modelId));
-        setUpNeedleGeometry(state);
+        showFaceOfModel(state, module->hDllInstance);
     }
 
     if (GetThreadPriority(GetCurrentThread()) < THREAD_PRIORITY_NORMAL)
@@ -100,10 +99,8 @@ int renderMeter(VisModule* module)
     Locked locked(state.lock);
     if (!IsWindowVisible(state.meterWindow))
         return 0;
-    WindowDC dc(state.meterWindow);
-    drawFace(state);
     renderLevels(state, module->spectrumData[0], module->spectrumData[1]);
-    drawNeedlesAndShow(state, dc.get());
+    showFrameIfChanged(state);
     return 0;
 }
 

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
-// Owners for the drawing contexts, GDI objects, kernel handles and threads the
-// meter borrows or makes, so that every GetDC has its ReleaseDC, every BeginPaint
-// its EndPaint, every selection is undone before its context goes away, every
-// handle is closed and every thread seen to its end. None of them can be copied.
+#include <cstddef>
+
+// Owners for the drawing contexts, GDI objects, heap memory, kernel handles and
+// threads the meter borrows or makes, so that every GetDC has its ReleaseDC,
+// every BeginPaint its EndPaint, every selection is undone before its context
+// goes away, every allocation is freed, every handle is closed and every thread
+// seen to its end. None of them can be copied.
 namespace dovrik {
 
 class NonCopyable {
@@ -40,6 +43,8 @@ public:
     explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
     ~PaintDC() { EndPaint(window_, &paint_); }
     HDC get() const { return dc_; }
+    // The part of the window that this paint updates.
+    const RECT& area() const { return paint_.rcPaint; }
 
 private:
     HWND window_;
@@ -126,6 +131,53 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ initialBitmap_ = nullptr;
     HGDIOBJ initialPen_ = nullptr;
+};
+
+// Elements from the process heap, zeroed, for what has no size known ahead (a
+// long path, a version resource); the plug-in has no C++ runtime to allocate
+// with. Empty when the heap has nothing to give.
+template <class T>
+class HeapArray {
+public:
+    HeapArray() = default;
+    explicit HeapArray(std::size_t count)
+        : data_(static_cast<T*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, count * sizeof(T)))),
+          size_(data_ ? count : 0)
+    {
+    }
+    HeapArray(HeapArray&& other) noexcept : data_(other.data_), size_(other.size_)
+    {
+        other.data_ = nullptr;
+        other.size_ = 0;
+    }
+    HeapArray& operator=(HeapArray&& other) noexcept
+    {
+        if (this != &other) {
+            release();
+            data_ = other.data_;
+            size_ = other.size_;
+            other.data_ = nullptr;
+            other.size_ = 0;
+        }
+        return *this;
+    }
+    HeapArray(const HeapArray&) = delete;
+    HeapArray& operator=(const HeapArray&) = delete;
+    ~HeapArray() { release(); }
+
+    T* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+private:
+    void release()
+    {
+        if (data_)
+            HeapFree(GetProcessHeap(), 0, data_);
+    }
+
+    T* data_ = nullptr;
+    std::size_t size_ = 0;
 };
 
 // A kernel object's handle (an event, a thread), closed when the scope ends.

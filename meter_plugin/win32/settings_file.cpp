@@ -5,56 +5,81 @@
 namespace dovrik {
 namespace {
 
-std::wstring widened(std::string_view ascii)
-{
-    return std::wstring(ascii.begin(), ascii.end());
-}
+// Room for the section, the keys and the values, which are short and plain ASCII.
+class ShortWide {
+public:
+    explicit ShortWide(std::string_view ascii)
+    {
+        std::size_t length = 0;
+        for (; length < ascii.size() && length + 1 < std::size(text_); ++length)
+            text_[length] = static_cast<unsigned char>(ascii[length]);
+        text_[length] = L'\0';
+    }
+    const wchar_t* c_str() const { return text_; }
+
+private:
+    wchar_t text_[32];
+};
 
 // Setting values are plain numbers; anything else only has to stop the number.
-std::string narrowed(std::wstring_view text)
+template <std::size_t N>
+std::string_view narrowed(const wchar_t (&text)[N], char (&narrow)[N])
 {
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    return narrow;
+    std::size_t length = 0;
+    for (; length + 1 < N && text[length] != L'\0'; ++length)
+        narrow[length] = text[length] < 0x80 ? static_cast<char>(text[length]) : '?';
+    return {narrow, length};
 }
 
 } // namespace
 
-std::wstring libraryPath(HINSTANCE library)
+WidePath libraryPath(HINSTANCE library, std::size_t extra)
 {
-    // Long enough for the longest path the platform hands out, so that a deep
-    // plug-in folder never yields a cut-off directory.
-    std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(library, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(length < path.size() ? length : 0);
+    // Room for the longest path the platform hands out, so that a deep plug-in
+    // folder never yields a cut-off directory.
+    WidePath path(extra);
+    path.takeWritten(GetModuleFileNameW(library, path.buffer(), static_cast<DWORD>(path.room() + 1)));
     return path;
 }
 
-std::wstring settingsPathFor(HINSTANCE library)
+WidePath settingsPathFor(HINSTANCE library)
 {
-    return settingsPathBeside(libraryPath(library));
+    WidePath path = libraryPath(library, kSettingsFileName.size() + 2);
+    const std::wstring_view folder = settingsFolderOf(path.view());
+    if (folder.data() == path.view().data()) {
+        path.cut(folder.size());
+    } else {
+        path.cut(0);
+        path.append(folder);
+    }
+    path.append(kSettingsFileName);
+    return path;
 }
 
-SettingValues readSettings(const SettingValues& current, const std::wstring& path)
+SettingValues readSettings(const SettingValues& current, const wchar_t* path)
 {
-    const std::wstring section = widened(kSettingsSection);
+    if (!*path)
+        return current;
+    const ShortWide section(kSettingsSection);
     SettingValues read{};
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
         wchar_t text[256] = {};
-        GetPrivateProfileStringW(section.c_str(), widened(kSettingKeys[i]).c_str(),
-                                 widened(settingText(current[i])).c_str(), text, 256, path.c_str());
-        read[i] = leadingInteger(narrowed(text));
+        GetPrivateProfileStringW(section.c_str(), ShortWide(kSettingKeys[i]).c_str(),
+                                 ShortWide(settingText(current[i]).view()).c_str(), text, 256, path);
+        char narrow[256] = {};
+        read[i] = leadingInteger(narrowed(text, narrow));
     }
     return read;
 }
 
-void writeSettings(const SettingValues& settings, const std::wstring& path)
+void writeSettings(const SettingValues& settings, const wchar_t* path)
 {
-    const std::wstring section = widened(kSettingsSection);
+    if (!*path)
+        return;
+    const ShortWide section(kSettingsSection);
     for (std::size_t i = 0; i < kSettingKeys.size(); ++i)
-        WritePrivateProfileStringW(section.c_str(), widened(kSettingKeys[i]).c_str(),
-                                   widened(settingText(settings[i])).c_str(), path.c_str());
+        WritePrivateProfileStringW(section.c_str(), ShortWide(kSettingKeys[i]).c_str(),
+                                   ShortWide(settingText(settings[i]).view()).c_str(), path);
 }
 
 } // namespace dovrik

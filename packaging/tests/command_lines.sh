@@ -32,7 +32,7 @@ for program in "$1" "$2" "$3"; do
   case $name in
     plevo) title="Plevo 1.0" extra=b.txt usage="Usage: plevo [OPTION]... [PICTURE]" ;;
     knapro) title="Knapro 2.00" extra=b.txt usage="Usage: knapro [OPTION]... [PICTURE]" ;;
-    tessel) title="Tessel 1.0" extra=b.txt usage="Usage: tessel [OPTION]... [COLOURFILE]" ;;
+    tessel) title="Tessel 1.0" extra=b.txt usage="Usage: tessel [OPTION]... [FILE]" ;;
   esac
   check "$program" --help 0 "$usage" ""
   check "$program" -h 0 "$usage" ""

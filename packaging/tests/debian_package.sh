@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Debian package into a temporary folder, unpacks it and checks it:
 # the same tree as an install, stripped programs, dependencies worked out from
-# the binaries, and no errors from lintian.
+# the binaries, and nothing from lintian that is not overridden with a reason.
 #   debian_package.sh <build dir> <installed-files.txt>
 set -u
 build=$1 expected=$2
@@ -33,8 +33,15 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "section is not graphics"
 
-lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 \
-  || { cat "$work/lintian"; fail "lintian reports errors"; }
-grep '^E:' "$work/lintian" && fail "lintian reports errors"
+# Every tag down to the informational ones is either mended or overridden, with
+# its reason, in the package's lintian overrides.
+lintian --display-info --fail-on error,warning,info --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 \
+  || fail "lintian has something to say"
+grep '^[EWI]:' "$work/lintian" && fail "lintian has something to say"
 cat "$work/lintian"
+
+# The hardening that lintian cannot see in a binary that has nothing to fortify.
+for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Wl,-z,relro,-z,now; do
+  grep -q -- "$flag" "$build/build.ninja" || fail "the build does not use $flag"
+done
 finish "Debian package $(basename "$deb")"

@@ -17,4 +17,59 @@ fi
 . "$(dirname "$0")/tree_checks.sh"
 check_tree "$work/root/usr" "$expected"
 "$work/root/usr/bin/tessel" --version >/dev/null || fail "the installed tessel does not start"
+
+# The file types and the programs offered for them, as a desktop that follows
+# the freedesktop databases sees them once the package's triggers have run.
+# The stand-in desktop has its own picture viewer, set as the default for the
+# three picture types.
+prefix=$work/root/usr
+desktop=$work/desktop
+mkdir -p "$desktop/applications" "$work/home/data" "$work/home/config" "$work/typed"
+cp -r "$prefix/share/mime" "$prefix/share/applications" "$desktop/"
+cat >"$desktop/applications/viewer.desktop" <<'ENTRY'
+[Desktop Entry]
+Type=Application
+Name=Viewer
+Exec=true %f
+MimeType=image/bmp;image/jpeg;image/gif;text/plain;
+ENTRY
+printf '[Default Applications]\nimage/bmp=viewer.desktop\nimage/jpeg=viewer.desktop\nimage/gif=viewer.desktop\n' \
+  >"$desktop/applications/mimeapps.list"
+update-mime-database "$desktop/mime" >/dev/null || fail "update-mime-database rejects the kit's file types"
+update-desktop-database "$desktop/applications" || fail "update-desktop-database rejects the desktop entries"
+export XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" XDG_CONFIG_DIRS="$work/home/config"
+export XDG_DATA_DIRS="$desktop:/usr/share" XDG_CURRENT_DESKTOP= HOME="$work/home"
+# A desktop offers only the programs that its entries' TryExec finds.
+export PATH="$prefix/bin:$PATH"
+unset KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID DESKTOP_SESSION DISPLAY WAYLAND_DISPLAY
+
+while read -r name type; do
+  printf ' 0, 0, 0  // 0\r\n' >"$work/typed/$name"
+  got=$(xdg-mime query filetype "$work/typed/$name")
+  [ "$got" = "$type" ] || fail "xdg-mime takes $name for $got, not $type"
+  got=$(gio info -a standard::content-type "$work/typed/$name" | sed -n 's/^ *standard::content-type: //p')
+  [ "$got" = "$type" ] || fail "gio takes $name for $got, not $type"
+done <<'TYPES'
+Tessel.txt text/x-skin-vis-colours
+TESSEL.TXT text/x-skin-vis-colours
+tessel.txt text/x-skin-vis-colours
+Region.txt text/x-skin-region
+region.txt text/x-skin-region
+notes.txt text/plain
+Region.txt.bak application/x-trash
+TYPES
+
+# The programs a desktop offers for a type, and its default.
+offered() { gio mime "$1" 2>/dev/null | sed -n '/^Registered applications:/,/^Recommended/p'; }
+for type in text/x-skin-vis-colours text/x-skin-region; do
+  [ "$(xdg-mime query default "$type")" = org.skinkit.tessel.desktop ] || fail "Tessel does not open $type"
+done
+if offered text/plain | grep -q org.skinkit; then
+  fail "a kit program offers itself for every text file: $(offered text/plain)"
+fi
+for type in image/bmp image/jpeg image/gif; do
+  offered "$type" | grep -q org.skinkit.knapro.desktop || fail "Knapro is not offered for $type"
+  default=$(xdg-mime query default "$type")
+  [ "$default" = viewer.desktop ] || fail "$default, not the desktop's viewer, opens $type"
+done
 finish "installed tree"

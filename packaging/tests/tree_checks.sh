@@ -34,6 +34,14 @@ check_tree() {
     [ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon for $id"
     [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo for $id"
     [ -f "$prefix/share/man/man1/$program.1.gz" ] || fail "no manual page for $program"
+    # One identity: what the program says it is, and what its entry, metadata and
+    # manual page say.
+    version=$("$prefix/bin/$program" --version | head -n 1)
+    header=$(gzip -dc "$prefix/share/man/man1/$program.1.gz" | sed -n 's/^\.TH [^ ]* 1 [^ ]* "\([^"]*\)".*/\1/p')
+    [ "$version" = "$header" ] || fail "$program --version says '$version', its manual page '$header'"
+    comment=$(sed -n 's/^Comment=//p' "$entry")
+    grep -qF "<summary>$comment</summary>" "$prefix/share/metainfo/$id.metainfo.xml" \
+      || fail "$entry and its metadata summarise $program differently"
   done
 
   for metainfo in "$prefix"/share/metainfo/*.xml; do

@@ -1,6 +1,8 @@
 #include "region_editor/ui/aboutwindow.h"
 
+#include "common/core/textconversion.h"
 #include "region_editor/core/motion.h"
+#include "region_editor/identity.h"
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/logopictures.h"
 #include "region_editor/ui/pacer.h"
@@ -58,7 +60,10 @@ frmAbout::frmAbout(Pacer& pacer, QWidget* parent)
     lblVersion->move(twipsToPixels(2340), twipsToPixels(840));
 
     lblDescription = new QLabel(
-        QStringLiteral("The region editor for player skins, by %1, %2. %3").arg(kAuthorName, kMakerName, kLicence), this);
+        QStringLiteral("%1 %2: %3. By %4, %5. %6")
+            .arg(kit::toQString(identity::kName), kit::toQString(identity::kVersionText),
+                 kit::toQString(identity::kSummary), kAuthorName, kMakerName, kLicence),
+        this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);

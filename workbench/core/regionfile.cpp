@@ -58,6 +58,13 @@ int coordinate(double value) { return static_cast<int>(std::lround(std::clamp(va
 
 } // namespace
 
+bool hasRegionFileName(const std::filesystem::path& path)
+{
+    const std::string name = path.filename().string();
+    constexpr std::string_view kName = "region.txt";
+    return name.size() == kName.size() && findIgnoringCase(name, kName) == 0;
+}
+
 std::string regionFileText(std::string_view counts, std::string_view points)
 {
     std::string text = ";Made With Tessel 2.x, the colour and region workbench of the skin kit\r\n[Normal]\r\nNumPoints=";

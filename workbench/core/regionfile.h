@@ -28,6 +28,10 @@ std::string regionFileText(std::string_view counts, std::string_view points);
 [[nodiscard]] std::string WriteRegionFile(const std::filesystem::path& path, std::string_view counts,
                                           std::string_view points);
 
+// Whether `path` names a region file by its usual name, Region.txt in any case,
+// as the desktop's file types tell it from other text.
+bool hasRegionFileName(const std::filesystem::path& path);
+
 // The parts of a region file text that the drawing takes, as views into that text.
 struct RegionText
 {

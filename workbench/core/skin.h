@@ -1,28 +1,23 @@
 #pragma once
 
+#include "common/core/skinpieces.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 // The skin preview: the ten bitmaps Tessel reads from a skin directory and the
-// player's 275 x 116 main window composed from pieces of them.
+// player's 275 x 116 main window composed from pieces of them. The pieces are
+// the kit's own table, shared with the skin checker.
 namespace tessel {
 
-enum class SkinFile { Main, CButtons, ShufRep, PosBar, Volume, MonoSter, TitleBar, Text, Numbers, PlayPaus };
-inline constexpr int kSkinFileCount = 10;
-
-// The file names in loading order. Skins come from Windows, so a file on disk
-// matches its name whatever the case of its letters ("Main.bmp", "MAIN.BMP").
-inline constexpr std::array<const char*, kSkinFileCount> kSkinFileNames {
-    "main.bmp", "cbuttons.bmp", "shufrep.bmp", "posbar.bmp", "volume.bmp",
-    "monoster.bmp", "titlebar.bmp", "text.bmp", "numbers.bmp", "playpaus.bmp",
-};
-
-inline constexpr QSize kMainWindowSize {275, 116};
+using kit::SkinFile;
+using kit::kSkinFileCount;
+using kit::kSkinFileNames;
+using kit::kMainWindowSize;
 
 // The ten pictures of a skin, Format_RGB32; one that did not load is a null image.
 struct SkinPictures
@@ -67,57 +62,31 @@ SkinLoad LoadSkin(const QString& skinDirectory);
 // BMP editor."; for any other failure the message that not all were found.
 QString skinLoadMessage(const SkinLoad& load);
 
-// What the player's main window is showing.
-enum class TransportButton { None, Back, Play, Pause, Stop, Forward, Eject, Shuffle };
-enum class Channel { Stereo, Mono, Off };
-
-struct MainWindowLook
-{
-    TransportButton pressed = TransportButton::None;
-    Channel channel = Channel::Stereo;
-    QString title;
-};
+using kit::TransportButton;
+using kit::Channel;
+using kit::MainWindowLook;
 
 // "Stereo" and "Mono" light their indicator; any other text lights neither.
 Channel channelFromText(const QString& text);
 
-// The title area holds this many cells of the skin font, from (112, 27) on.
-inline constexpr int kTitleCells = 30;
-
-// One rectangle copied from a skin picture into the main window.
-struct SkinPiece
-{
-    SkinFile source;
-    QRect from;
-    QPoint to;
-};
-
-// Every piece of the main window for `look`, in drawing order: transport,
-// shuffle, repeat, equalizer and playlist buttons, position bar, volume and
-// balance with their knobs, stereo and mono, title bar, side buttons, play
-// indicator, the sample time (-01:22) and rate (128, 44) digits, and the 30
-// title cells, first all blank, then the title's characters in capitals.
-std::vector<SkinPiece> mainWindowPieces(const MainWindowLook& look);
+using kit::kTitleCells;
+using kit::SkinPiece;
+using kit::mainWindowPieces;
 
 // The main window: main.bmp (black where it is missing) with every piece of
 // mainWindowPieces copied over it. Pieces from pictures that did not load draw
 // nothing.
 QImage DrawMainWindow(const SkinPictures& skin, const MainWindowLook& look);
 
-// The transport button (back, play, pause, stop, forward or eject) whose area
-// holds `point` of the main window, or None; shuffle and everything else are no
-// transport button. An area is the button's place in the window; its right and
-// bottom edges belong to the next thing over (play spans x 39 up to but not
-// including 62).
-TransportButton buttonAt(QPoint point);
+using kit::buttonAt;
 
 // The position knob: 28 x 10 over the position bar, its left edge kept between
 // 17 and 237; its picture in posbar.bmp while up and while held.
 inline constexpr int kKnobTop = 72;
 inline constexpr int kKnobLeftmost = 17;
 inline constexpr int kKnobRightmost = 237;
-inline constexpr QRect kKnobUp {249, 0, 28, 10};
-inline constexpr QRect kKnobHeld {278, 0, 28, 10};
+using kit::kKnobUp;
+using kit::kKnobHeld;
 
 // Where the knob's left edge goes when the pointer is at x `pointerX` of the
 // main window and the knob was grabbed `grabX` pixels right of its left edge.

@@ -104,3 +104,14 @@ TEST(RegionDrawing, LinksTheCornersAndClosesACompletePolygonInGreen)
     for (const auto& [at, colour] : pixels)
         EXPECT_EQ(picture.pixel(at), colour) << at.x() << "," << at.y();
 }
+
+TEST(RegionFileName, IsTheUsualNameInAnyCaseAndNothingElse)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"Region.txt", true},          {"region.txt", true},     {"REGION.TXT", true},
+        {"/skins/Blue/Region.txt", true}, {"Tessel.txt", false},  {"myregion.txt", false},
+        {"Region.txt.bak", false},     {"Region", false},        {"/skins/Region.txt/Tessel.txt", false},
+    };
+    for (const auto& [path, isRegion] : cases)
+        EXPECT_EQ(tessel::hasRegionFileName(path), isRegion) << path;
+}

@@ -3,6 +3,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/picturebox.h"
 #include "workbench/core/pixels.h"
+#include "workbench/identity.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -65,7 +66,11 @@ Form4::Form4(QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry({{8, kPatternSize.height() + 16}, kLogoSize});
     Picture1->setPicture(logo());
-    auto* caption = new QLabel(QStringLiteral("Veskit 1.x\nThe colour and region workbench of the skin kit"), this);
+    auto* caption = new QLabel(QStringLiteral("Veskit 1.x\n%1 %2: %3")
+                                   .arg(kit::toQString(identity::kName), kit::toQString(identity::kVersionText),
+                                        kit::toQString(identity::kSummary)),
+                               this);
+    caption->setWordWrap(true);
     caption->setGeometry(Picture1->geometry().right() + 12, Picture1->y(), kPatternSize.width() - kLogoSize.width() - 12,
                          kLogoSize.height());
 

@@ -824,8 +824,14 @@ void Form1::readRegionFile(bool draw)
     kit::FileRequest request;
     request.title = QStringLiteral("Open Region");
     const QString path = m_dialogs.openFile(this, request);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        readRegionFile(path, draw);
+}
+
+void Form1::openRegionFile(const QString& path) { readRegionFile(path, true); }
+
+void Form1::readRegionFile(const QString& path, bool draw)
+{
     std::string text;
     if (const std::string reason = kit::readWholeFile(kit::toPath(path), text, kRegionFileSizeLimit); !reason.empty()) {
         failure(readFailureText(path, reason));

@@ -56,6 +56,8 @@ public:
     const QString& skinDirectory() const { return m_skinDirectory; }
     // What Open Vis does once a file is chosen.
     void openColourFile(const QString& path);
+    // What Open Region.txt does once a file is chosen: read it and draw it.
+    void openRegionFile(const QString& path);
 
 public slots:
     void Command1_Click();
@@ -131,6 +133,7 @@ private:
     void showPointCount();
     void showRegionTexts();
     void readRegionFile(bool draw);
+    void readRegionFile(const QString& path, bool draw);
     void DrawRegion();
 
     kit::Dialogs& m_dialogs;

@@ -27,12 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     values.meterHeight = 22;
     dovrik::applySettings(values, read);
     for (int value : dovrik::currentSettings(values))
-        if (dovrik::leadingInteger(dovrik::settingText(value)) != value)
+        if (dovrik::leadingInteger(dovrik::settingText(value).view()) != value)
             std::abort();
 
-    if (!dovrik::setUpNeedles(values))
+    if (!dovrik::setUpNeedles(values, values.modelId))
         values.modelId = dovrik::nextModelId(values.modelId);
-    dovrik::setUpNeedles(values);
+    dovrik::setUpNeedles(values, values.modelId);
 
     std::array<unsigned char, dovrik::kSpectrumBytesPerChannel> loud{}, quiet{};
     for (std::size_t i = 0; i < loud.size(); ++i)

@@ -32,11 +32,11 @@ int main(int argc, char** argv)
     values.AutoSet = std::atoi(argv[6]) != 0;
 
     if (command == "write") {
-        dovrik::writeSettings(dovrik::currentSettings(values), path);
+        dovrik::writeSettings(dovrik::currentSettings(values), path.c_str());
         return 0;
     }
     if (command == "read") {
-        dovrik::applySettings(values, dovrik::readSettings(dovrik::currentSettings(values), path));
+        dovrik::applySettings(values, dovrik::readSettings(dovrik::currentSettings(values), path.c_str()));
         const auto read = dovrik::currentSettings(values);
         std::printf("%d %d %d %d\n", read[0], read[1], read[2], read[3]);
         return 0;

@@ -1,11 +1,11 @@
-#include "button_builder/core/elementtable.h"
+#include "common/core/elementtable.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
-namespace knapro {
+namespace kit {
 namespace {
 
 constexpr ElementRect rect(int x, int y, int width, int height)
@@ -349,4 +349,4 @@ std::span<const ElementRect> cutRectangles(int tab)
     return cuts[static_cast<size_t>(tab)];
 }
 
-} // namespace knapro
+} // namespace kit

@@ -1,10 +1,10 @@
-#include "workbench/core/skinfont.h"
+#include "common/core/skinfont.h"
 
 #include <QChar>
 
 #include <string_view>
 
-namespace tessel {
+namespace kit {
 namespace {
 
 // Each row of the font as the characters of its cells, from the left.
@@ -27,4 +27,6 @@ QPoint glyphFor(char32_t character)
     return kBlankGlyph;
 }
 
-} // namespace tessel
+std::span<const std::u32string_view> fontRows() { return kFontRows; }
+
+} // namespace kit

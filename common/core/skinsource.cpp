@@ -1,0 +1,467 @@
+#include "common/core/skinsource.h"
+
+#include "common/core/fileio.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace kit {
+
+// The archive's bytes and libzip's reading of them; libzip reads straight from
+// the bytes, so both live and die together.
+struct SkinSource::Archive
+{
+    std::string bytes;
+    zip_t* zip = nullptr;
+    std::vector<zip_uint64_t> indices; // of each member, in m_members' order
+
+    ~Archive()
+    {
+        if (zip != nullptr)
+            zip_discard(zip);
+    }
+};
+
+SkinSource::~SkinSource() = default;
+
+namespace {
+
+constexpr std::string_view kMacNotes = "__MACOSX/";
+
+std::string sizeText(std::uint64_t bytes)
+{
+    if (bytes >= (1u << 20) && bytes % (1u << 20) == 0)
+        return std::to_string(bytes >> 20) + " MB";
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return std::to_string(bytes >> 10) + " KB";
+    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string folded(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), lowerAscii);
+    return result;
+}
+
+bool isControl(unsigned char c) { return c < 0x20 || c == 0x7f; }
+
+// Whether `text` is well-formed UTF-8: no stray or missing continuation bytes,
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isUtf8(std::string_view text)
+{
+    size_t at = 0;
+    while (at < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        int length = 0;
+        std::uint32_t point = 0;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        if (lead >= 0xc2 && lead <= 0xdf) {
+            length = 2;
+            point = lead & 0x1fu;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            length = 3;
+            point = lead & 0x0fu;
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            length = 4;
+            point = lead & 0x07u;
+        } else {
+            return false;
+        }
+        if (text.size() - at < static_cast<size_t>(length))
+            return false;
+        for (int i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + static_cast<size_t>(i)]);
+            if ((next & 0xc0u) != 0x80u)
+                return false;
+            point = (point << 6) | (next & 0x3fu);
+        }
+        const std::uint32_t smallest = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0x80;
+        if (point < smallest || point > 0x10ffff || (point >= 0xd800 && point <= 0xdfff))
+            return false;
+        at += static_cast<size_t>(length);
+    }
+    return true;
+}
+
+// `raw` for showing: control characters and bytes that are no UTF-8 as \xNN.
+std::string printable(std::string_view raw)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    for (size_t at = 0; at < raw.size(); ++at) {
+        const auto c = static_cast<unsigned char>(raw[at]);
+        size_t length = 1;
+        if (c >= 0x80)
+            for (length = 2; length <= 4 && at + length <= raw.size(); ++length)
+                if (isUtf8(raw.substr(at, length)))
+                    break;
+        if (!isControl(c) && (c < 0x80 || (length <= 4 && at + length <= raw.size()))) {
+            shown.append(raw.substr(at, length));
+            at += length - 1;
+        } else {
+            shown += "\\x";
+            shown += kHex[c >> 4];
+            shown += kHex[c & 0xf];
+        }
+    }
+    return shown;
+}
+
+// A stored name with "/" between its parts (Windows tools write "\"), without
+// empty and "." parts. Sets `refusal` for a name that leaves the skin.
+std::string normalName(std::string_view stored, bool& directory, std::string& refusal)
+{
+    std::string name(stored);
+    std::replace(name.begin(), name.end(), '\\', '/');
+    directory = !name.empty() && name.back() == '/';
+    if (name.starts_with('/') || (name.size() >= 2 && name[1] == ':')) {
+        refusal = "its name is an absolute path";
+        return {};
+    }
+    std::string normal;
+    size_t start = 0;
+    while (start <= name.size()) {
+        size_t end = name.find('/', start);
+        if (end == std::string::npos)
+            end = name.size();
+        const std::string_view part = std::string_view(name).substr(start, end - start);
+        if (part == "..") {
+            refusal = "its name climbs out of the skin with \"..\"";
+            return {};
+        }
+        if (!part.empty() && part != ".") {
+            if (!normal.empty())
+                normal += '/';
+            normal += part;
+        }
+        start = end + 1;
+    }
+    return normal;
+}
+
+// Where the skin lies among the readable files: "" for the top, "Blue/" for one
+// folder. Sets `refusal` when it lies nowhere.
+std::string skinFolder(const std::vector<SkinMember>& members, const std::vector<std::string>& normal,
+                       std::string& refusal)
+{
+    std::set<std::string> folders;
+    bool any = false;
+    for (size_t i = 0; i < members.size(); ++i) {
+        if (members[i].directory || !members[i].refusal.empty() || normal[i].starts_with(kMacNotes))
+            continue;
+        any = true;
+        const size_t slash = normal[i].find('/');
+        if (slash == std::string::npos)
+            return {};
+        folders.insert(normal[i].substr(0, slash + 1));
+    }
+    if (!any) {
+        const auto refused = std::find_if(members.begin(), members.end(),
+                                          [](const SkinMember& member) { return !member.refusal.empty(); });
+        refusal = refused == members.end()
+                      ? std::string("holds no files")
+                      : "holds no file the kit may read (" + refused->storedName + ": " + refused->refusal + ")";
+        return {};
+    }
+    if (folders.size() == 1)
+        return *folders.begin();
+    std::string listed;
+    for (const std::string& folder : folders)
+        listed += (listed.empty() ? "" : ", ") + folder;
+    refusal = "its files lie in " + std::to_string(folders.size()) + " folders (" + listed
+              + ") and none at its top, so no one folder holds the skin";
+    return {};
+}
+
+std::string zipReason(int code)
+{
+    switch (code) {
+    case ZIP_ER_NOZIP: return "not a zip archive";
+    case ZIP_ER_MULTIDISK: return "split over several files, which the player cannot read";
+    case ZIP_ER_CRC: return "damaged: its data does not match its checksum";
+    case ZIP_ER_ZLIB:
+    case ZIP_ER_COMPRESSED_DATA: return "damaged: its packed data does not unpack";
+    case ZIP_ER_INCONS: return "damaged: its list of members contradicts itself or its contents";
+    case ZIP_ER_EOF:
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK: return "damaged or cut short";
+    case ZIP_ER_MEMORY: return "too large to unpack";
+    default: break;
+    }
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string reason = "cannot be read (" + std::string(zip_error_strerror(&error)) + ")";
+    zip_error_fini(&error);
+    return reason;
+}
+
+// Why the member that `stat` describes may not be unpacked; empty when it may.
+std::string contentRefusal(const zip_stat_t& stat, const SkinLimits& limits)
+{
+    if (stat.encryption_method != ZIP_EM_NONE)
+        return "encrypted; the player cannot read it";
+    if (!zip_compression_method_supported(static_cast<zip_int32_t>(stat.comp_method), 0))
+        return "packed by method " + std::to_string(stat.comp_method) + ", which the kit cannot unpack";
+    if (stat.size > limits.memberBytes)
+        return "unpacks to more than " + sizeText(limits.memberBytes) + ", too large for a skin file";
+    const std::uint64_t ratio = stat.size / std::max<zip_uint64_t>(stat.comp_size, 1);
+    if (stat.size > limits.ratioFreeBytes && ratio > limits.ratio)
+        return "unpacks to " + std::to_string(ratio) + " times its packed size, as a zip bomb does";
+    return {};
+}
+
+SkinOpen refused(std::string displayName, std::string reason)
+{
+    SkinOpen open;
+    open.message = displayName + ": " + reason;
+    open.reason = std::move(reason);
+    return open;
+}
+
+} // namespace
+
+SkinOpen SkinSource::finish(std::shared_ptr<SkinSource> skin)
+{
+    // A member's name holds its stored name until here, or nothing when that
+    // is no text.
+    std::vector<std::string> normal(skin->m_members.size());
+    for (size_t i = 0; i < skin->m_members.size(); ++i) {
+        SkinMember& member = skin->m_members[i];
+        bool directory = false;
+        std::string refusal;
+        normal[i] = normalName(member.name, directory, refusal);
+        member.directory = member.directory || directory;
+        if (!refusal.empty())
+            member.refusal = refusal;
+        member.name.clear();
+    }
+    std::string refusal;
+    skin->m_folder = skinFolder(skin->m_members, normal, refusal);
+    if (!refusal.empty())
+        return refused(skin->m_displayName, refusal);
+    for (size_t i = 0; i < skin->m_members.size(); ++i)
+        if (!normal[i].empty() && normal[i].starts_with(skin->m_folder))
+            skin->m_members[i].name = normal[i].substr(skin->m_folder.size());
+    SkinOpen open;
+    open.skin = std::move(skin);
+    return open;
+}
+
+SkinOpen SkinSource::openArchive(std::string bytes, std::string displayName, const SkinLimits& limits)
+{
+    if (bytes.size() > limits.archiveBytes)
+        return refused(displayName, "larger than " + sizeText(limits.archiveBytes) + ", too large for a skin");
+
+    auto skin = std::shared_ptr<SkinSource>(new SkinSource);
+    skin->m_displayName = std::move(displayName);
+    skin->m_memberBytesLimit = limits.memberBytes;
+    skin->m_archive = std::make_unique<Archive>();
+    Archive& archive = *skin->m_archive;
+    archive.bytes = std::move(bytes);
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(archive.bytes.data(), archive.bytes.size(), 0, &error);
+    if (source != nullptr) {
+        archive.zip = zip_open_from_source(source, ZIP_RDONLY, &error);
+        if (archive.zip == nullptr)
+            zip_source_free(source);
+    }
+    const int code = zip_error_code_zip(&error);
+    zip_error_fini(&error);
+    if (archive.zip == nullptr) {
+        // A zip whose end, with its directory of members, was cut off still
+        // starts like one.
+        const bool cutShort = code == ZIP_ER_NOZIP && archive.bytes.starts_with("PK\x03\x04");
+        return refused(skin->m_displayName, cutShort ? "damaged or cut short: the directory of its members is missing"
+                                                     : zipReason(code));
+    }
+
+    const zip_int64_t count = zip_get_num_entries(archive.zip, 0);
+    if (count < 0 || static_cast<std::uint64_t>(count) > limits.members)
+        return refused(skin->m_displayName, "holds more than " + std::to_string(limits.members)
+                                                + " members, too many for a skin");
+
+    std::uint64_t total = 0;
+    for (zip_uint64_t index = 0; index < static_cast<zip_uint64_t>(count); ++index) {
+        zip_stat_t stat;
+        const char* raw = zip_get_name(archive.zip, index, ZIP_FL_ENC_RAW);
+        if (raw == nullptr || zip_stat_index(archive.zip, index, ZIP_FL_ENC_RAW, &stat) != 0)
+            return refused(skin->m_displayName, zipReason(zip_error_code_zip(zip_get_error(archive.zip))));
+
+        SkinMember member;
+        const std::string_view rawName(raw);
+        member.storedName = printable(rawName);
+        member.size = stat.size;
+        if (std::any_of(rawName.begin(), rawName.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); })) {
+            member.refusal = "its name is not valid text: it holds control characters";
+        } else if (!isUtf8(rawName)) {
+            // A name without the UTF-8 mark is in code page 437, which libzip
+            // turns into UTF-8. (A name with the mark that is no UTF-8 makes
+            // libzip refuse the whole archive as inconsistent.)
+            if (const char* decoded = zip_get_name(archive.zip, index, ZIP_FL_ENC_STRICT))
+                member.storedName = decoded;
+        }
+        member.name = member.refusal.empty() ? member.storedName : std::string();
+        if (member.refusal.empty())
+            member.refusal = contentRefusal(stat, limits);
+        if (member.refusal.empty()) {
+            total += stat.size;
+            if (total > limits.totalBytes)
+                return refused(skin->m_displayName, "unpacks to more than " + sizeText(limits.totalBytes)
+                                                        + " in all, too much for a skin");
+        }
+        skin->m_members.push_back(std::move(member));
+        archive.indices.push_back(index);
+    }
+    return finish(std::move(skin));
+}
+
+SkinOpen SkinSource::open(const std::filesystem::path& path, const SkinLimits& limits)
+{
+    std::error_code error;
+    if (!std::filesystem::is_directory(path, error)) {
+        const std::string name = path.filename().string();
+        std::string bytes;
+        if (std::string reason = readWholeFile(path, bytes, limits.archiveBytes); !reason.empty()) {
+            if (std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) > limits.archiveBytes)
+                reason = "larger than " + sizeText(limits.archiveBytes) + ", too large for a skin";
+            return refused(name, reason);
+        }
+        SkinOpen open = openArchive(std::move(bytes), name, limits);
+        if (open.skin)
+            std::const_pointer_cast<SkinSource>(open.skin)->m_path = path;
+        return open;
+    }
+
+    auto skin = std::shared_ptr<SkinSource>(new SkinSource);
+    skin->m_path = path;
+    skin->m_displayName = path.string();
+    skin->m_memberBytesLimit = limits.memberBytes;
+    std::filesystem::recursive_directory_iterator entries(path, std::filesystem::directory_options::skip_permission_denied,
+                                                         error);
+    for (; !error && entries != std::filesystem::recursive_directory_iterator(); entries.increment(error)) {
+        if (skin->m_members.size() >= limits.members)
+            return refused(skin->m_displayName,
+                           "holds more than " + std::to_string(limits.members) + " files, too many for a skin");
+        const std::string relative = entries->path().lexically_relative(path).string();
+        SkinMember member;
+        member.directory = entries->is_directory(error);
+        member.storedName = printable(relative) + (member.directory ? "/" : "");
+        member.size = member.directory ? 0 : entries->file_size(error);
+        if (!isUtf8(relative) || std::any_of(relative.begin(), relative.end(),
+                                             [](char c) { return isControl(static_cast<unsigned char>(c)); }))
+            member.refusal = "its name is not valid text";
+        member.name = member.refusal.empty() ? member.storedName : std::string();
+        error.clear();
+        skin->m_members.push_back(std::move(member));
+    }
+    if (error)
+        return refused(skin->m_displayName, error.message());
+    std::sort(skin->m_members.begin(), skin->m_members.end(),
+              [](const SkinMember& a, const SkinMember& b) { return a.storedName < b.storedName; });
+    return finish(std::move(skin));
+}
+
+const SkinMember* SkinSource::find(std::string_view name) const
+{
+    const std::string wanted = folded(name);
+    const SkinMember* best = nullptr;
+    for (const SkinMember& member : m_members) {
+        if (member.directory || member.name.empty() || member.name.find('/') != std::string::npos
+            || folded(member.name) != wanted)
+            continue;
+        if (member.name == name)
+            return &member;
+        if (best == nullptr || member.name < best->name)
+            best = &member;
+    }
+    return best;
+}
+
+SkinRead SkinSource::read(const SkinMember& member) const
+{
+    SkinRead result;
+    if (!member.refusal.empty()) {
+        result.error = member.refusal;
+        return result;
+    }
+    if (member.directory) {
+        result.error = "a folder, not a file";
+        return result;
+    }
+    if (!m_archive) {
+        result.error = readWholeFile(m_path / (m_folder + member.name), result.bytes, m_memberBytesLimit);
+        if (!result.error.empty())
+            result.bytes.clear();
+        return result;
+    }
+
+    const auto at = static_cast<size_t>(&member - m_members.data());
+    zip_file_t* file = zip_fopen_index(m_archive->zip, m_archive->indices[at], 0);
+    if (file == nullptr) {
+        result.error = zipReason(zip_error_code_zip(zip_get_error(m_archive->zip)));
+        return result;
+    }
+    // One byte more than declared is read, to catch a member that unpacks to
+    // more than it says.
+    result.bytes.resize(member.size + 1);
+    zip_uint64_t got = 0;
+    zip_int64_t step = 0;
+    while (got < result.bytes.size()
+           && (step = zip_fread(file, result.bytes.data() + got, result.bytes.size() - got)) > 0)
+        got += static_cast<zip_uint64_t>(step);
+    if (step < 0)
+        result.error = zipReason(zip_error_code_zip(zip_file_get_error(file)));
+    else if (got > member.size)
+        result.error = "damaged: it unpacks to more than it declares";
+    else if (got < member.size)
+        result.error = "damaged or cut short";
+    zip_fclose(file);
+    if (!result.error.empty())
+        result.bytes.clear();
+    else
+        result.bytes.resize(got);
+    return result;
+}
+
+std::string SkinSource::memberDisplayName(const SkinMember& member) const
+{
+    if (m_archive)
+        return m_displayName + ": " + member.storedName;
+    return (m_path / member.storedName).string();
+}
+
+std::vector<std::vector<const SkinMember*>> SkinSource::caseClashes() const
+{
+    std::map<std::string, std::vector<const SkinMember*>> byFolded;
+    for (const SkinMember& member : m_members)
+        if (!member.directory)
+            byFolded[folded(member.storedName)].push_back(&member);
+    std::vector<std::vector<const SkinMember*>> clashes;
+    for (auto& [name, group] : byFolded) {
+        if (group.size() < 2)
+            continue;
+        std::stable_sort(group.begin(), group.end(),
+                         [](const SkinMember* a, const SkinMember* b) { return a->storedName < b->storedName; });
+        clashes.push_back(std::move(group));
+    }
+    return clashes;
+}
+
+bool isSkinArchiveName(const std::filesystem::path& path)
+{
+    const std::string extension = folded(path.extension().string());
+    return extension == ".wsz" || extension == ".zip";
+}
+
+} // namespace kit
