@@ -1,11 +1,11 @@
 #include "region_editor/ui/mainwindow.h"
 
-#include "common/core/pictureload.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
 #include "common/ui/rememberedfolders.h"
 #include "common/ui/windowplacement.h"
+#include "region_editor/core/mainwindowpicture.h"
 #include "region_editor/core/scratchfolder.h"
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/builtinskin.h"
@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,9 +30,6 @@ namespace plevo {
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Plevo 1.0 - Skin Region Editor");
-constexpr QSize kMainWindowPicture(275, 116);
-// Far larger than any picture of the main window needs, even uncompressed.
-constexpr std::uintmax_t kPictureFileLimit = 16u << 20;
 
 QRect toPixels(const TwipsRect& r) { return twipsToPixels(r.left, r.top, r.width, r.height); }
 
@@ -361,26 +357,13 @@ const QImage& Form1::picture() const { return Image1->picture(); }
 
 bool Form1::openPicture(const QString& path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    const kit::PictureLoad load = kit::loadPicture(path, kPictureFileLimit);
-    if (load.error == kit::PictureLoad::Error::Unreadable) {
-        refusePicture(QStringLiteral("Plevo could not read %1: %2.").arg(shown, load.reason));
+    const MainWindowPicture opened = loadMainWindowPicture(path);
+    if (!opened.refusal.isEmpty()) {
+        refusePicture(opened.refusal);
         return false;
     }
-    if (load.error == kit::PictureLoad::Error::NotAPicture) {
-        refusePicture(QStringLiteral("%1 is not a picture that Plevo can read.").arg(shown));
-        return false;
-    }
-    if (load.image.size() != kMainWindowPicture) {
-        refusePicture(QStringLiteral("%1 is %2 x %3 pixels. Plevo needs a picture of the player's main window, "
-                                     "275 x 116 pixels.")
-                          .arg(shown)
-                          .arg(load.image.width())
-                          .arg(load.image.height()));
-        return false;
-    }
-    Image1->setPicture(load.image.convertToFormat(QImage::Format_RGB32));
-    setStatus(QStringLiteral("Picture ") + QFileInfo(path).fileName());
+    Image1->setPicture(opened.image);
+    setStatus(QStringLiteral("Picture ") + opened.shortName);
     return true;
 }
 
@@ -394,7 +377,8 @@ void Form1::openPictureFromDialog()
 {
     kit::FileRequest request;
     request.title = QStringLiteral("Open Picture");
-    request.filter = QStringLiteral("Pictures (*.bmp;*.jpg;*.gif;*.png)|*.bmp;*.jpg;*.jpeg;*.gif;*.png|"
+    request.filter = QStringLiteral("Pictures and Skins (*.bmp;*.jpg;*.gif;*.png;*.wsz;*.zip)|"
+                                    "*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.wsz;*.zip|"
                                     "All Files (*.*)|*.*|");
     const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
     if (!path.isEmpty())
