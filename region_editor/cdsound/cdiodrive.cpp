@@ -1,5 +1,7 @@
 #include "region_editor/cdsound/cdiodrive.h"
 
+#include "region_editor/cdsound/audioend.h"
+
 // cdio.h first: the other headers lean on its types.
 #include <cdio/cdio.h>
 #include <cdio/audio.h>

@@ -109,35 +109,6 @@ TEST(CdPlayer, CarriesOutTheWindowsCommands)
     }
 }
 
-TEST(CdPlayer, AudioBeforeADataTrackEndsWhereItsSoundDoes)
-{
-    using Pregaps = std::vector<std::optional<std::int32_t>>;
-    const struct
-    {
-        const char* what;
-        Pregaps pregaps;
-        std::optional<std::int32_t> lastSession;
-        std::int32_t audioEnd;
-    } cases[] = {
-        {"the data track's pregap, where the disc gives it", {std::nullopt, std::nullopt, 20000}, std::nullopt, 19999},
-        {"its usual pregap, where the disc does not", {}, std::nullopt, 29849},
-        {"a data session after the audio", {std::nullopt, std::nullopt, 29800}, 30000, 18599},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::vector<CdTrack> tracks = {{1, 0, 9999, true}, {2, 10000, 29999, true}, {3, 30000, 39999, false}};
-        plevo::endAudioBeforeData(tracks, c.pregaps, c.lastSession);
-        EXPECT_EQ(tracks[0].lastSector, 9999);
-        EXPECT_EQ(tracks[1].lastSector, c.audioEnd);
-        EXPECT_EQ(tracks[2].lastSector, 39999);
-    }
-    // A data track first, as on a mixed-mode disc, leaves the audio after it alone.
-    std::vector<CdTrack> mixed = kEnhanced;
-    plevo::endAudioBeforeData(mixed, {}, std::nullopt);
-    EXPECT_EQ(mixed[1].lastSector, 2999);
-    EXPECT_EQ(mixed[2].lastSector, 3999 - plevo::kDataPregapSectors);
-}
-
 TEST(CdPlayer, ReportsWhyNothingOpensOrPlays)
 {
     for (const CdProblem problem : {CdProblem::NoDrive, CdProblem::NoDisc, CdProblem::DriveError}) {
