@@ -2,8 +2,6 @@
 
 #include <QDir>
 
-#include <ranges>
-
 namespace kit {
 namespace {
 
@@ -17,8 +15,9 @@ QString cleaned(const QString& path)
 RecentFiles::RecentFiles(const QStringList& stored)
 {
     // Added oldest first, so that the newest of any duplicates keeps its place.
-    for (const QString& path : std::views::reverse(stored))
-        add(path);
+    // (Reverse iterators: clang 14 cannot take std::views::reverse of a QList.)
+    for (auto path = stored.crbegin(); path != stored.crend(); ++path)
+        add(*path);
 }
 
 void RecentFiles::add(const QString& path)

@@ -1,0 +1,292 @@
+#include "skin_checker/core/checks.h"
+
+#include "common/core/colourlines.h"
+#include "common/core/skinsource.h"
+#include "skin_checker/core/inifile.h"
+#include "skin_checker/core/regionshape.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <numeric>
+
+namespace skincheck {
+namespace {
+
+constexpr int kPlayerColourEntries = 24;
+
+std::string lineText(int line) { return "line " + std::to_string(line); }
+
+// "[name]". (Built by appending: GCC 12 warns wrongly about "[" + std::string.)
+std::string bracketed(std::string_view name)
+{
+    std::string text = "[";
+    text.append(name).append("]");
+    return text;
+}
+
+std::string numberText(double value)
+{
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return std::to_string(static_cast<long long>(value));
+    std::string text = std::to_string(value);
+    text.erase(text.find_last_not_of('0') + 1);
+    return text;
+}
+
+// ---- region.txt -------------------------------------------------------------
+
+struct RegionCheck
+{
+    std::vector<Finding>& findings;
+    const std::string& file;
+    const RegionWindow& window;
+    const IniSection& section;
+
+    Finding& add(Level level, std::string reason, std::optional<int> polygon = {})
+    {
+        Finding& finding = addFinding(findings, level, file, bracketed(window.section) + " " + reason);
+        finding.regionSection = window.section;
+        finding.polygon = polygon;
+        return finding;
+    }
+
+    // The numbers of `key`, or nothing after an error finding.
+    bool numbers(const IniEntry& entry, std::vector<std::int64_t>& numbers)
+    {
+        const NumberList list = readNumberList(entry.value);
+        if (!list.notANumber.empty()) {
+            add(Level::Error, std::string(entry.key) + " on " + lineText(entry.line) + " holds \"" + shown(list.notANumber)
+                                  + "\", which is no whole number");
+            return false;
+        }
+        numbers = list.numbers;
+        return true;
+    }
+
+    void run()
+    {
+        for (const IniEntry& entry : section.entries) {
+            const IniEntry* first = findEntry(section, entry.key);
+            if (first != &entry && (sameName(entry.key, "NumPoints") || sameName(entry.key, "PointList")))
+                add(Level::Warning, std::string(entry.key) + " appears again on " + lineText(entry.line)
+                                        + "; the player reads only the first, on " + lineText(first->line));
+        }
+        const IniEntry* counts = findEntry(section, "NumPoints");
+        const IniEntry* points = findEntry(section, "PointList");
+        if (counts == nullptr || points == nullptr) {
+            add(Level::Error, std::string("has no ") + (counts == nullptr ? "NumPoints" : "PointList")
+                                  + "; the player would show nothing of the window");
+            return;
+        }
+        std::vector<std::int64_t> count;
+        std::vector<std::int64_t> list;
+        if (!numbers(*counts, count) || !numbers(*points, list))
+            return;
+        if (count.empty()) {
+            add(Level::Error, "holds no polygon; the player would show nothing of the window");
+            return;
+        }
+        polygons(count, list);
+    }
+
+    void polygons(const std::vector<std::int64_t>& count, const std::vector<std::int64_t>& list)
+    {
+        std::vector<RegionPolygon> shapes;
+        size_t next = 0;
+        const std::int64_t asked = std::accumulate(count.begin(), count.end(), std::int64_t {0});
+        const auto available = static_cast<std::int64_t>(list.size() / 2);
+        if (2 * asked != static_cast<std::int64_t>(list.size())) {
+            // The polygon the list runs out in, or the last one when it holds too many.
+            std::int64_t covered = 0;
+            size_t runsOut = 0;
+            while (runsOut + 1 < count.size() && covered + std::max<std::int64_t>(count[runsOut], 0) <= available)
+                covered += std::max<std::int64_t>(count[runsOut++], 0);
+            add(Level::Error,
+                "NumPoints asks for " + std::to_string(asked) + " points in all, but PointList holds "
+                    + std::to_string(list.size()) + " numbers, " + std::to_string(available) + " points"
+                    + (list.size() % 2 ? " and a lone x" : ""),
+                static_cast<int>(runsOut));
+        }
+        for (size_t polygon = 0; polygon < count.size(); ++polygon) {
+            const std::int64_t corners = count[polygon];
+            if (corners < 3)
+                add(Level::Error, "polygon " + std::to_string(polygon + 1) + " has " + std::to_string(corners)
+                                      + " points; a polygon needs at least 3", static_cast<int>(polygon));
+            RegionPolygon shape;
+            for (std::int64_t i = 0; i < corners && next + 1 < list.size(); ++i, next += 2)
+                shape.push_back({list[next], list[next + 1]});
+            if (corners >= 3 && static_cast<std::int64_t>(shape.size()) == corners)
+                outside(shape, static_cast<int>(polygon));
+            shapes.push_back(std::move(shape));
+        }
+        coverage(shapes, count);
+    }
+
+    void outside(const RegionPolygon& shape, int polygon)
+    {
+        const auto isOutside = [this](const RegionPoint& p) {
+            return p.x < 0 || p.y < 0 || p.x > window.width || p.y > window.height;
+        };
+        const auto count = std::count_if(shape.begin(), shape.end(), isOutside);
+        if (count == 0)
+            return;
+        const RegionPoint first = *std::find_if(shape.begin(), shape.end(), isOutside);
+        add(Level::Warning,
+            "polygon " + std::to_string(polygon + 1) + " has " + std::to_string(count) + (count == 1 ? " point" : " points")
+                + " outside the " + std::to_string(window.width) + " x " + std::to_string(window.height)
+                + " window, the first at " + std::to_string(first.x) + "," + std::to_string(first.y),
+            polygon);
+    }
+
+    // Polygons that are whole and have three corners are filled; only when
+    // every polygon is such does an empty region say the window vanishes.
+    void coverage(const std::vector<RegionPolygon>& shapes, const std::vector<std::int64_t>& count)
+    {
+        bool allWhole = true;
+        bool anyCovers = false;
+        std::vector<int> empty;
+        for (size_t i = 0; i < shapes.size(); ++i) {
+            if (count[i] < 3 || static_cast<std::int64_t>(shapes[i].size()) != count[i]) {
+                allWhole = false;
+                continue;
+            }
+            const std::vector<bool> mask = regionMask({&shapes[i], 1}, window.width, window.height);
+            if (std::find(mask.begin(), mask.end(), true) != mask.end())
+                anyCovers = true;
+            else
+                empty.push_back(static_cast<int>(i));
+        }
+        if (allWhole && !anyCovers) {
+            add(Level::Error, "covers no pixel of the " + std::to_string(window.width) + " x "
+                                  + std::to_string(window.height) + " window; the player would show nothing of it");
+            return;
+        }
+        for (const int polygon : empty)
+            add(Level::Warning, "polygon " + std::to_string(polygon + 1) + " covers no pixel of the window", polygon);
+    }
+};
+
+// ---- pledit.txt --------------------------------------------------------------
+
+bool isColour(std::string_view value)
+{
+    return value.size() == 7 && value[0] == '#'
+           && std::all_of(value.begin() + 1, value.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+}
+
+} // namespace
+
+void checkRegionText(std::string_view text, const std::string& file, std::vector<Finding>& findings)
+{
+    const std::vector<IniSection> sections = readIniFile(text);
+    bool anyKnown = false;
+    for (const IniSection& section : sections) {
+        const auto windows = regionWindows();
+        const auto window = std::find_if(windows.begin(), windows.end(),
+                                         [&](const RegionWindow& w) { return sameName(w.section, section.name); });
+        if (window == windows.end()) {
+            addFinding(findings, Level::Note, file,
+                       bracketed(shown(section.name)) + " on " + lineText(section.line) + " is no section the player reads");
+            continue;
+        }
+        anyKnown = true;
+        const IniSection* first = findSection(sections, section.name);
+        if (first != &section) {
+            addFinding(findings, Level::Warning, file,
+                       bracketed(window->section) + " appears again on " + lineText(section.line)
+                           + "; the player reads only the first, on " + lineText(first->line))
+                .regionSection = window->section;
+            continue;
+        }
+        RegionCheck {findings, file, *window, section}.run();
+    }
+    if (!anyKnown)
+        addFinding(findings, Level::Warning, file,
+                   "holds none of the sections the player reads: [Normal], [Equalizer], [WindowShade], [EqualizerWS]");
+}
+
+void checkRegionFile(Checking& checking)
+{
+    const kit::SkinMember* member = checking.usable("region.txt");
+    std::string text;
+    if (member != nullptr && checking.read(*member, text))
+        checkRegionText(text, member->storedName, checking.findings);
+}
+
+void checkColourText(std::string_view text, const std::string& file, std::vector<Finding>& findings)
+{
+    const std::vector<kit::ColourLine> lines = kit::readColourLines(text, kPlayerColourEntries);
+    static constexpr const char* kComponents[] = {"red", "green", "blue"};
+    for (size_t entry = 0; entry < lines.size(); ++entry) {
+        const kit::ColourLine& line = lines[entry];
+        const std::string where = "entry " + std::to_string(entry) + " (" + lineText(line.lineNumber) + ")";
+        if (!line.wholeLine) {
+            addFinding(findings, Level::Error, file,
+                       where + " \"" + shown(line.text) + "\" does not hold three numbers separated by commas")
+                .colourEntry = static_cast<int>(entry);
+            continue;
+        }
+        std::vector<std::string> wrong;
+        for (size_t c = 0; c < 3; ++c) {
+            const double value = line.values[c];
+            if (value < 0 || value > 255)
+                wrong.push_back(std::string(kComponents[c]) + " " + numberText(value) + " is outside 0 to 255");
+            else if (value != std::floor(value))
+                wrong.push_back(std::string(kComponents[c]) + " " + numberText(value) + " is not a whole number");
+        }
+        if (!wrong.empty())
+            addFinding(findings, Level::Warning, file, where + ": " + listed(wrong)).colourEntry =
+                static_cast<int>(entry);
+    }
+    if (lines.size() < kPlayerColourEntries) {
+        const auto first = static_cast<int>(lines.size());
+        const std::string missing = first + 1 == kPlayerColourEntries
+                                        ? "entry " + std::to_string(first) + " stays"
+                                        : "entries " + std::to_string(first) + " to "
+                                              + std::to_string(kPlayerColourEntries - 1) + " stay";
+        addFinding(findings, Level::Warning, file,
+                   "holds " + std::to_string(lines.size()) + " of the player's " + std::to_string(kPlayerColourEntries)
+                       + " entries; " + missing + " at the player's default")
+            .colourEntry = first;
+    }
+}
+
+void checkColourFile(Checking& checking)
+{
+    const kit::SkinMember* member = checking.usable("viscolor.txt");
+    std::string text;
+    if (member != nullptr && checking.read(*member, text))
+        checkColourText(text, member->storedName, checking.findings);
+}
+
+void checkPlaylistText(std::string_view text, const std::string& file, std::vector<Finding>& findings)
+{
+    const std::vector<IniSection> sections = readIniFile(text);
+    const IniSection* section = findSection(sections, "Text");
+    if (section == nullptr) {
+        addFinding(findings, Level::Warning, file,
+                   "has no [Text] section; the playlist keeps the player's own colours and font");
+        return;
+    }
+    for (const char* key : {"Normal", "Current", "NormalBG", "SelectedBG", "Font"}) {
+        const IniEntry* entry = findEntry(*section, key);
+        const bool isFont = std::string_view(key) == "Font";
+        if (entry == nullptr)
+            addFinding(findings, Level::Warning, file, std::string("[Text] has no ") + key + "; the player keeps its own");
+        else if (isFont ? entry->value.empty() : !isColour(entry->value))
+            addFinding(findings, Level::Warning, file,
+                       std::string("[Text] ") + key + " on " + lineText(entry->line) + " is \"" + shown(entry->value)
+                           + (isFont ? "\"; a font name is needed" : "\", not a colour of the form #RRGGBB"));
+    }
+}
+
+void checkPlaylistFile(Checking& checking)
+{
+    const kit::SkinMember* member = checking.usable("pledit.txt");
+    std::string text;
+    if (member != nullptr && checking.read(*member, text))
+        checkPlaylistText(text, member->storedName, checking.findings);
+}
+
+} // namespace skincheck
