@@ -12,11 +12,7 @@
 namespace plevo {
 namespace {
 
-QRect toPixels(const QRect& twips)
-{
-    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-            twipsToPixels(twips.height())};
-}
+QRect toPixels(const QRect& twips) { return twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 } // namespace
 
