@@ -37,6 +37,9 @@ class SkinSource;
 //   error; fewer entries and values outside 0 to 255, or not whole, warnings.
 // - pledit.txt needs [Text] with Normal, Current, NormalBG and SelectedBG as
 //   #RRGGBB and a Font; anything missing or malformed is a warning.
+// - A text file larger than 4 MB is no skin file and is not read: an error.
+//   A file with more than a hundred findings lists the first hundred and one
+//   finding more for the rest (see FindingList).
 namespace skincheck {
 
 // Checks the skin at `path`, a folder or a .wsz or .zip archive, naming it

@@ -114,6 +114,24 @@ TEST(SkinCheck, ReadsRegionFilesAsThePlayerDoes)
     }
 }
 
+TEST(SkinCheck, AFileWithCountlessFaultsGivesAHundredFindingsAndOneForTheRestAtTheirWorstLevel)
+{
+    // 150 polygons outside the window, two findings each, then one of two points.
+    std::string text = "[Normal]\nNumPoints=3";
+    std::string points = "0,0,9,0,0,9";
+    for (int i = 0; i < 150; ++i) {
+        text += ",3";
+        points += ",300,0,300,5,400,5";
+    }
+    text += ",2\nPointList=" + points + ",0,0,1,1\n";
+    const SkinReport report = check(cleanWith("region.txt", text));
+    const auto inRegion = std::count_if(report.findings.begin(), report.findings.end(),
+                                        [](const Finding& finding) { return finding.file == "region.txt"; });
+    EXPECT_EQ(inRegion, 101);
+    EXPECT_NE(findingAt(report, Level::Error, "region.txt", "and 201 more findings, not listed (the worst: error)"), nullptr)
+        << describe(report);
+}
+
 TEST(RegionMask, FillsPixelsWhoseCentresLieInsideByWindingAndJoinsPolygons)
 {
     struct Case
