@@ -2,6 +2,7 @@
 #include "button_builder/ui/mainwindow.h"
 #include "button_builder/ui/splashwindow.h"
 #include "common/core/commandline.h"
+#include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 
@@ -25,11 +26,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(kit::toQString(knapro::identity::kDesktopId));
     QApplication::setApplicationName(kit::toQString(knapro::identity::kName));
     kit::SystemDialogs dialogs;
+    kit::Settings settings(kit::Settings::applicationFile());
 
     // The run counter lives in the directory the program was started from.
     const QString picture = commandLine.file ? kit::fromPath(*commandLine.file) : QString();
-    auto* splash = new knapro::frmSplash(std::filesystem::current_path(), [&dialogs, picture] {
-        auto* window = new knapro::frmButton(dialogs);
+    auto* splash = new knapro::frmSplash(std::filesystem::current_path(), [&dialogs, &settings, picture] {
+        auto* window = new knapro::frmButton(dialogs, settings);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
         if (!picture.isEmpty())

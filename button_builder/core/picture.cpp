@@ -4,9 +4,10 @@
 
 namespace knapro {
 
-QImage loadPicture(const QString& path)
+namespace {
+
+QImage acceptedPicture(const kit::PictureLoad& load)
 {
-    const kit::PictureLoad load = kit::loadPicture(path, kPictureFileSizeLimit);
     // The player's skins use only these; other formats Qt could read are refused
     // so that the builder accepts the same files everywhere.
     if (load.error != kit::PictureLoad::Error::None
@@ -14,6 +15,12 @@ QImage loadPicture(const QString& path)
         return QImage();
     return load.image.convertToFormat(QImage::Format_ARGB32);
 }
+
+} // namespace
+
+QImage loadPicture(const QString& path) { return acceptedPicture(kit::loadPicture(path, kPictureFileSizeLimit)); }
+
+QImage decodePicture(std::string_view bytes) { return acceptedPicture(kit::decodePicture(bytes)); }
 
 bool hasWindowSize(const QImage& picture)
 {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
 
 namespace knapro {
 
@@ -19,6 +20,8 @@ inline constexpr std::uintmax_t kPictureFileSizeLimit = 64u << 20;
 // its own structure says it does, give a null image. The picture comes back as
 // 32-bit ARGB, whatever its size.
 QImage loadPicture(const QString& path);
+// The same for a picture already in memory, such as a member of a skin archive.
+QImage decodePicture(std::string_view bytes);
 
 // The same rectangle in Qt's terms.
 inline QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }

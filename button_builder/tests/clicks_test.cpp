@@ -3,6 +3,7 @@
 #include "button_builder/ui/mainwindow.h"
 #include "common/testing/screenpointer.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/ui/picturebox.h"
 
 #include <QTemporaryDir>
@@ -28,7 +29,8 @@ TEST(DenseScreen, EveryDevicePixelOfAnAreasCornerPixelsCutsTheAreaUnderIt)
     QTemporaryDir dir;
     ASSERT_TRUE(knapro::testing::elementPicture(0).save(dir.filePath("main.bmp"), "BMP"));
     kit::testing::ScriptedDialogs dialogs;
-    knapro::frmButton form(dialogs);
+    kit::testing::TemporarySettings settings;
+    knapro::frmButton form(dialogs, *settings);
     form.show();
     form.openPicture(0, dir.filePath("main.bmp"));
     auto* cover = form.findChild<kit::PictureBox*>("imgCover(0)");

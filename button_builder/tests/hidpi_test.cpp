@@ -2,6 +2,7 @@
 #include "button_builder/ui/mainwindow.h"
 #include "common/testing/hidpi.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/ui/picturebox.h"
 
 #include <QApplication>
@@ -18,7 +19,8 @@ TEST(HighDensityScreen, AnOpenedPictureAndItsCutShowEveryPixelAsASharpBlock)
     const QImage window = knapro::testing::stripedPicture(275, 116);
     ASSERT_TRUE(window.save(dir.filePath("main.bmp"), "BMP"));
     kit::testing::ScriptedDialogs dialogs;
-    knapro::frmButton form(dialogs);
+    kit::testing::TemporarySettings settings;
+    knapro::frmButton form(dialogs, *settings);
     form.show();
     form.openPicture(0, dir.filePath("main.bmp"));
     form.elementCommand_Click("mnuMainEject");

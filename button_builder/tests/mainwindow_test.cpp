@@ -1,8 +1,11 @@
+#include "button_builder/core/bmpfile.h"
 #include "button_builder/tests/fixtures.h"
 #include "button_builder/ui/mainwindow.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
+#include "common/testing/ziparchive.h"
 #include "common/ui/picturebox.h"
 
 #include <QAction>
@@ -43,7 +46,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        window = std::make_unique<knapro::frmButton>(dialogs);
+        window = std::make_unique<knapro::frmButton>(dialogs, *settings);
         window->show();
     }
     void TearDown() override
@@ -97,6 +100,7 @@ protected:
 
     QTemporaryDir dir;
     kit::testing::ScriptedDialogs dialogs;
+    kit::testing::TemporarySettings settings;
     std::unique_ptr<knapro::frmButton> window;
 };
 
@@ -419,7 +423,10 @@ TEST_F(Builder, SavesOverEverySpecialTargetOrSaysWhyNot)
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     const auto chmodPath = [](const QString& file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); };
     const auto giveToUser = [](const QString& file) {
-        ::chown(QFile::encodeName(file).constData(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+        EXPECT_EQ(::chown(QFile::encodeName(file).constData(), kit::testing::Unprivileged::user(),
+                          kit::testing::Unprivileged::group()),
+                  0)
+            << file.toStdString();
     };
     const auto folder = [&](const QString& name) {
         QDir(dir.path()).mkdir(name);
@@ -493,4 +500,126 @@ TEST_F(Builder, SavesOverEverySpecialTargetOrSaysWhyNot)
     EXPECT_TRUE(QFileInfo(path("linked/cut.bmp")).isSymLink());
     chmodPath(path("locked"), 0755);
     chmodPath(path("ro"), 0755);
+}
+
+TEST_F(Builder, OpenAndSaveDialogsReopenWhereTheirLastFileWasChosen)
+{
+    for (const char* folder : {"skins/Blue", "cuts", "colours"})
+        ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
+    open(picture("skins/Blue/main.bmp", elementPicture(0)));
+    press("imgControl");
+    dialogs.choosePath(path("cuts/control.bmp"));
+    action("mnuFileSave")->trigger();
+    dialogs.choosePath(path("colours/Tessel.txt"));
+    action("mnuFileRanVis")->trigger();
+
+    const struct
+    {
+        const char* command;
+        QString folder;
+        QString fileName;
+    } reopened[] = {
+        {"mnuFileOpen", path("skins/Blue"), "main.bmp"},
+        {"mnuFileSave", path("cuts"), ""},
+        {"mnuFileRanVis", path("colours"), "Tessel.txt"},
+        {"mnuPopupSave", path("cuts"), ""},
+    };
+    for (const auto& dialog : reopened) {
+        dialogs.cancelPath();
+        action(dialog.command)->trigger();
+        EXPECT_EQ(dialogs.lastCall().file.directory, dialog.folder) << dialog.command;
+        EXPECT_EQ(dialogs.lastCall().file.fileName, dialog.fileName) << dialog.command;
+    }
+}
+
+TEST_F(Builder, ARecentPictureReopensOnTheCurrentTabAndIsRememberedAcrossRuns)
+{
+    const QString first = elementFile(0), second = elementFile(1);
+    open(first);
+    open(second);
+    auto* recent = child<QMenu>("mnuFileRecent");
+    EXPECT_EQ(recent->actions().value(0)->text(), "&1 " + second);
+
+    setTab(2);
+    recent->actions().value(1)->trigger();
+    EXPECT_EQ(child<PictureBox>("picBack(2)")->picture().convertToFormat(QImage::Format_RGB32),
+              elementPicture(0).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(elementMenu("mnuPl")->isVisible());
+
+    window = std::make_unique<knapro::frmButton>(dialogs, *settings);
+    EXPECT_EQ(child<QMenu>("mnuFileRecent")->actions().value(0)->text(), "&1 " + first);
+}
+
+TEST_F(Builder, TheDesktopsKeysCloseATabAndExitBesideTheMenusOwn)
+{
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const char* close : {"Ctrl+W", "Ctrl+F4"}) {
+        open(elementFile(0));
+        QTest::keySequence(window.get(), QKeySequence(close));
+        EXPECT_TRUE(window->currentPicture().isNull()) << close;
+    }
+    dialogs.cancelPath();
+    QTest::keySequence(window.get(), QKeySequence("Ctrl+Shift+O"));
+    EXPECT_EQ(dialogs.lastCall().title, "Open Skin");
+
+    int exits = 0;
+    QObject::connect(action("mnuFileExit"), &QAction::triggered, [&exits] { ++exits; });
+    QTest::keySequence(window.get(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(Builder, OpenSkinFillsTheThreeTabsFromAnArchiveOrAFolderAndSaysWhichStayEmpty)
+{
+    const auto pictureOf = [this](int tab) { return child<PictureBox>(QString("picBack(%1)").arg(tab))->picture(); };
+    const auto expectTabs = [&](const std::array<QImage, 3>& expected) {
+        for (int tab = 0; tab < 3; ++tab)
+            EXPECT_EQ(pictureOf(tab).convertToFormat(QImage::Format_RGB32), expected[tab].convertToFormat(QImage::Format_RGB32))
+                << "tab " << tab;
+    };
+    const QString archive = path("Blue.wsz");
+    {
+        QFile file(archive);
+        const std::string bytes = kit::testing::zipArchive({{"Blue/Main.bmp", knapro::bmpFileBytes(elementPicture(0))},
+                                                            {"Blue/EQ.BMP", knapro::bmpFileBytes(elementPicture(1))}});
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+    }
+    setTab(2);
+    open(elementFile(2));
+    setTab(1);
+
+    dialogs.clear();
+    dialogs.choosePath(archive);
+    action("mnuFileOpenSkin")->trigger();
+    kit::FileRequest expected;
+    expected.title = "Open Skin";
+    expected.directory = dir.path(); // where the last picture was opened
+    expected.filter = "Skin archives and bitmaps|*.wsz;*.zip;*.bmp|All Files (*.*)|*.*";
+    EXPECT_EQ(dialogs.calls().front().file, expected);
+    expectTabs({elementPicture(0), elementPicture(1), QImage()});
+    EXPECT_EQ(window->currentPicture(), pictureOf(1));
+    EXPECT_TRUE(elementMenu("mnuMain")->isVisible() && elementMenu("mnuEq")->isEnabled());
+    EXPECT_FALSE(elementMenu("mnuPl")->isVisible());
+    expectMessage(onlyMessage(), "Open Skin", "Blue.wsz has no window-playlist.bmp or pl.bmp, so the Playlist Editor tab stays empty.",
+                  MessageIcon::Exclamation);
+
+    dialogs.clear();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Green"));
+    for (int tab = 2; tab >= 0; --tab)
+        picture(QString("Green/%1").arg(QStringList {"main.bmp", "eq.bmp", "pl.bmp"}[tab]), elementPicture(tab));
+    dialogs.choosePath(path("Green/pl.bmp"));
+    action("mnuFileOpenSkin")->trigger();
+    expectTabs({elementPicture(0), elementPicture(1), elementPicture(2)});
+    EXPECT_TRUE(dialogs.messages().empty()) << "a folder, chosen by any file in it";
+
+    child<QMenu>("mnuFileRecent")->actions().value(1)->trigger();
+    expectTabs({elementPicture(0), elementPicture(1), QImage()});
+    EXPECT_EQ(child<QMenu>("mnuFileRecent")->actions().value(0)->text(), "&1 " + archive) << "reopened as a skin";
+
+    dialogs.clear();
+    picture("broken.wsz", elementPicture(0));
+    dialogs.choosePath(path("broken.wsz"));
+    action("mnuFileOpenSkin")->trigger();
+    expectMessage(onlyMessage(), "Open Skin", "broken.wsz: not a zip archive", MessageIcon::Critical);
+    expectTabs({elementPicture(0), elementPicture(1), QImage()});
 }

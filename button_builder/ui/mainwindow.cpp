@@ -4,18 +4,25 @@
 #include "button_builder/core/commandstates.h"
 #include "button_builder/core/overlay.h"
 #include "button_builder/core/picture.h"
+#include "button_builder/core/skinwindows.h"
 #include "button_builder/knapro_version.h"
 #include "button_builder/ui/aboutwindow.h"
 #include "button_builder/ui/artwork.h"
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "common/core/settings.h"
+#include "common/core/skinsource.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/recentfilesmenu.h"
+#include "common/ui/rememberedfolders.h"
+#include "common/ui/windowplacement.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
@@ -51,12 +58,27 @@ const QString kOpenFilter = QStringLiteral(
 const QString kBitmapExtension = QStringLiteral("*.bmp");
 const QString kBitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|");
 const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
+// A skin folder is chosen by any file in it.
+const QString kSkinFilter = QStringLiteral("Skin archives and bitmaps|*.wsz;*.zip;*.bmp|All Files (*.*)|*.*");
+const QString kOpenSkinTitle = QStringLiteral("Open Skin");
+
+// The key of the menu caption first, so that the menu shows it, then the
+// desktop's own keys for the command where they differ.
+QList<QKeySequence> withStandardKeys(const QKeySequence& own, QKeySequence::StandardKey standard)
+{
+    QList<QKeySequence> keys {own};
+    for (const QKeySequence& key : QKeySequence::keyBindings(standard))
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
+}
 
 } // namespace
 
-frmButton::frmButton(kit::Dialogs& dialogs, QWidget* parent)
+frmButton::frmButton(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("frmButton"));
     useBitmapSaveSettings();
@@ -69,6 +91,7 @@ frmButton::frmButton(kit::Dialogs& dialogs, QWidget* parent)
     createMenus();
     updateCommandStates();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    kit::rememberPlacement(this, m_settings, objectName());
 }
 
 void frmButton::createActions()
@@ -81,14 +104,17 @@ void frmButton::createActions()
     };
     mnuFileOpen = action("mnuFileOpen", QStringLiteral("&Open..."), &frmButton::OpenFile);
     mnuFileOpen->setShortcut(Qt::CTRL | Qt::Key_O);
+    mnuFileOpenSkin = action("mnuFileOpenSkin", QStringLiteral("Open S&kin..."), &frmButton::mnuFileOpenSkin_Click);
+    mnuFileOpenSkin->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     mnuFileClose = action("mnuFileClose", QStringLiteral("&Close"), &frmButton::mnuFileClose_Click);
-    mnuFileClose->setShortcut(Qt::CTRL | Qt::Key_F4);
+    mnuFileClose->setShortcuts(withStandardKeys(Qt::CTRL | Qt::Key_F4, QKeySequence::Close));
     mnuFileCloseAll = action("mnuFileCloseAll", QStringLiteral("Clo&se All"), &frmButton::mnuFileCloseAll_Click);
     mnuFileRanVis = action("mnuFileRanVis", QStringLiteral("Random Tessel &Generator"), &frmButton::mnuFileRanVis_Click);
     mnuFileRanVis->setShortcut(Qt::CTRL | Qt::Key_G);
     mnuFileSave = action("mnuFileSave", QStringLiteral("Save &As..."), &frmButton::mnuFileSave_Click);
     mnuFileSave->setShortcut(Qt::CTRL | Qt::Key_S);
     mnuFileExit = action("mnuFileExit", QStringLiteral("E&xit"), &frmButton::mnuFileExit_Click);
+    mnuFileExit->setShortcuts(withStandardKeys(Qt::CTRL | Qt::Key_Q, QKeySequence::Quit));
     mnuEditCopy = action("mnuEditCopy", QStringLiteral("&Copy"), &frmButton::mnuEditCopy_Click);
     mnuEditCopy->setShortcut(Qt::CTRL | Qt::Key_C);
     mnuHelpAbout = action("mnuHelpAbout", QStringLiteral("&About Knapro..."), &frmButton::mnuHelpAbout_Click);
@@ -97,13 +123,17 @@ void frmButton::createActions()
     mnuPopupCopy = action("mnuPopupCopy", QStringLiteral("&Copy to Clipboard"), &frmButton::mnuEditCopy_Click);
     mnuPopupOpen = action("mnuPopupOpen", QStringLiteral("&Open"), &frmButton::OpenFile);
     mnuPopupClose = action("mnuPopupClose", QStringLiteral("Cl&ose"), &frmButton::mnuFileClose_Click);
+
+    m_recentFiles = new kit::RecentFilesMenu(m_settings, m_dialogs, this, [this](const QString& path) { openRecentFile(path); });
 }
 
 void frmButton::createMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addActions({mnuFileOpen, mnuFileClose, mnuFileCloseAll});
+    mnuFile->addActions({mnuFileOpen, mnuFileOpenSkin});
+    mnuFile->addMenu(m_recentFiles->menu());
+    mnuFile->addActions({mnuFileClose, mnuFileCloseAll});
     mnuFile->addSeparator();
     mnuFile->addAction(mnuFileRanVis);
     mnuFile->addSeparator();
@@ -296,7 +326,7 @@ QString frmButton::OpenFileName()
     request.filter = kOpenFilter;
     request.filterIndex = 0;
     request.defaultExtension = kBitmapExtension;
-    return m_dialogs.openFile(this, request);
+    return kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
 }
 
 void frmButton::OpenFile()
@@ -316,12 +346,52 @@ void frmButton::openPicture(int tab, const QString& path)
         return;
     }
     setTabPicture(intTab, picture);
+    m_recentFiles->add(path);
     hidePreview();
     if (!hasWindowSize(picture)) {
         const QString size = QStringLiteral("Your image is only %1 x %2.").arg(picture.width()).arg(picture.height());
         m_dialogs.message(this, kWrongSizeTitle, size + QLatin1Char('\r') + kWrongSizeText, kit::MessageButtons::Ok,
                           kit::MessageIcon::Critical);
     }
+}
+
+void frmButton::mnuFileOpenSkin_Click()
+{
+    kit::FileRequest request;
+    request.title = kOpenSkinTitle;
+    request.directory = QDir::currentPath();
+    request.filter = kSkinFilter;
+    const QString chosen = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
+    if (chosen.isEmpty())
+        return;
+    openSkin(kit::isSkinArchiveName(kit::toPath(chosen)) ? chosen : QFileInfo(chosen).absolutePath());
+}
+
+void frmButton::openSkin(const QString& path)
+{
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(path));
+    if (!opened.skin) {
+        m_dialogs.message(this, kOpenSkinTitle, kit::toQString(opened.message), kit::MessageButtons::Ok,
+                          kit::MessageIcon::Critical);
+        return;
+    }
+    const SkinWindowPictures pictures = readSkinWindowPictures(*opened.skin);
+    for (int tab = 0; tab < kTabCount; ++tab)
+        setTabPicture(tab, pictures[static_cast<size_t>(tab)].picture);
+    intTab = tabButton->currentIndex();
+    picButton->setPicture(QImage());
+    hidePreview();
+    m_recentFiles->add(path);
+    if (const QString report = skinWindowReport(*opened.skin, pictures); !report.isEmpty())
+        m_dialogs.message(this, kOpenSkinTitle, report, kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+}
+
+void frmButton::openRecentFile(const QString& path)
+{
+    if (QFileInfo(path).isDir() || kit::isSkinArchiveName(kit::toPath(path)))
+        openSkin(path);
+    else
+        openPicture(tabButton->currentIndex(), path);
 }
 
 void frmButton::Buttons(const ElementRect& cut, const QString& strTool, int intMouse)
@@ -391,7 +461,7 @@ QString frmButton::SaveFileName()
     request.filterIndex = 0;
     request.defaultExtension = strDefaultExt;
     request.confirmOverwrite = true;
-    return m_dialogs.saveFile(this, request);
+    return kit::saveFileRemembering(m_dialogs, m_settings, this, m_saveFolderKind, request);
 }
 
 bool frmButton::writeFileReportingFailure(const QString& path, const std::string& bytes)
@@ -418,6 +488,7 @@ void frmButton::useBitmapSaveSettings()
     strDefaultExt = kBitmapExtension;
     strFilter = kBitmapFilter;
     m_saveDialogFileName.clear();
+    m_saveFolderKind = kit::FolderKind::SaveTargets;
 }
 
 void frmButton::mnuFileSave_Click()
@@ -457,6 +528,7 @@ void frmButton::RandomColourFile()
     strDefaultExt = QStringLiteral("*.txt");
     strFilter = kTextFilter;
     m_saveDialogFileName = QStringLiteral("Tessel.txt");
+    m_saveFolderKind = kit::FolderKind::ColourFiles;
     const QString path = SaveFileName();
     if (path.isEmpty())
         return;

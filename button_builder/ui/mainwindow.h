@@ -15,6 +15,9 @@ class QTabWidget;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class RecentFilesMenu;
+class Settings;
+enum class FolderKind;
 }
 
 namespace knapro {
@@ -29,7 +32,8 @@ class frmButton : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit frmButton(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    // `settings` keeps the dialogs' folders, the recent files and the window's place.
+    frmButton(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent = nullptr);
 
     int currentTab() const { return intTab; }
     // The picture that elements are cut from: the current tab's, or a null image.
@@ -41,6 +45,13 @@ public slots:
     // What Open does once a file is chosen, for the picture of tab `tab`
     // (0 main window, 1 equalizer, 2 playlist editor).
     void openPicture(int tab, const QString& path);
+    // Fills the three tabs from one skin folder or archive; a tab whose picture
+    // the skin lacks is left empty, and the author is told which.
+    void openSkin(const QString& path);
+    void mnuFileOpenSkin_Click();
+    // A skin chosen from Recent Files opens as Open Skin opens it, a picture on
+    // the current tab, as Open would open it.
+    void openRecentFile(const QString& path);
     void picButton_MouseDown(int button);
     void imgCover_MouseDown(int index, int button);
     void elementArea_MouseDown(const knapro::ClickableArea& area, int button);
@@ -83,12 +94,16 @@ private:
     bool writeFileReportingFailure(const QString& path, const std::string& bytes);
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
+    kit::RecentFilesMenu* m_recentFiles = nullptr;
     ClockMixedRandom m_generator;
 
     int intTab = 0;
     QString strDefaultExt;
     QString strFilter;
     QString m_saveDialogFileName;
+    // Cut bitmaps and colour files each have their remembered folder.
+    kit::FolderKind m_saveFolderKind {};
     bool m_previewShown = false;
 
     std::array<TabControls, kTabCount> m_tabs;
@@ -99,6 +114,7 @@ private:
     QPushButton* cmdExit = nullptr;
 
     QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileOpenSkin = nullptr;
     QAction* mnuFileClose = nullptr;
     QAction* mnuFileCloseAll = nullptr;
     QAction* mnuFileRanVis = nullptr;
