@@ -57,6 +57,9 @@ struct Checking
     bool read(const kit::SkinMember& member, std::string& bytes);
 };
 
+// Whether the player reads the file called `name` in the skin's folder.
+bool playerReads(std::string_view name);
+
 // Up to 30 characters of `text` for a reason, anything but printable ASCII as "?".
 std::string shown(std::string_view text);
 

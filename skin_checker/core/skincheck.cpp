@@ -24,20 +24,14 @@ std::string lowered(std::string_view text)
     return result;
 }
 
-// Whether the player reads the file called `name` in the skin's folder.
-bool playerReads(std::string_view name)
-{
-    const std::string file = lowered(name);
-    return file.ends_with(".cur") || std::find(std::begin(kPlayerFiles), std::end(kPlayerFiles), file) != std::end(kPlayerFiles);
-}
-
 // Which window Knapro takes `name` as the picture of, if any.
 std::string knaproPicture(std::string_view name)
 {
     const std::string file = lowered(name);
-    for (const kit::TabDescriptor& tab : kit::tabDescriptors())
-        if (file == tab.defaultFileName && file != "main.bmp")
-            return lowered(tab.caption);
+    for (int tab = 0; tab < kit::kTabCount; ++tab)
+        for (const std::string_view window : kit::skinWindowNames(tab))
+            if (file == window)
+                return lowered(kit::tabDescriptors()[static_cast<size_t>(tab)].caption);
     return {};
 }
 
@@ -77,6 +71,12 @@ void noteUnread(Checking& checking)
 }
 
 } // namespace
+
+bool playerReads(std::string_view name)
+{
+    const std::string file = lowered(name);
+    return file.ends_with(".cur") || std::find(std::begin(kPlayerFiles), std::end(kPlayerFiles), file) != std::end(kPlayerFiles);
+}
 
 Finding& FindingList::add(Level level, std::string file, std::string reason)
 {

@@ -16,9 +16,9 @@ class SkinSource;
 //   main, cbuttons, titlebar, shufrep, text, volume, balance, monoster,
 //   playpaus, numbers, nums_ex, posbar, eqmain, eq_ex, pledit, gen, genex, mb
 //   and video (each .bmp); region.txt, viscolor.txt and pledit.txt; and its
-//   cursors (*.cur). Every other file is a note. Knapro's window pictures of the
-//   equalizer and the playlist editor (eq.bmp, pl.bmp) are the kit's own; the
-//   note says so.
+//   cursors (*.cur). Every other file is a note. Knapro's whole pictures of the
+//   three windows (window-main.bmp, eq.bmp and the others of skinWindowNames)
+//   are the kit's own; the note says so.
 // - Bitmaps are measured against the rectangles the kit cuts from them: the
 //   skin preview's pieces for the ten bitmaps of the main window, every digit
 //   and glyph included, and the element table for the three window pictures.
