@@ -1,7 +1,8 @@
 // What one tick of the animated analyzer costs, what the repaints that run on
 // every commit and every press on the skin preview cost, what a frame of the
-// show costs, and how long freehand drags of many points take to record, save,
-// read back and redraw.
+// show costs, how long freehand drags of many points take to record, save,
+// read back and redraw, and what share of a core the main window idle, the
+// about window and the show take while they run.
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
@@ -10,17 +11,26 @@
 #include "workbench/core/pixels.h"
 #include "workbench/core/polygonstore.h"
 #include "workbench/core/regionfile.h"
+#include "workbench/core/regionshape.h"
 #include "workbench/core/skin.h"
 #include "workbench/core/vispreview.h"
 #include "workbench/core/zoom.h"
+#include "workbench/ui/aboutwindow.h"
+#include "workbench/ui/regionpanel.h"
+#include "workbench/ui/showwindow.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -178,6 +188,33 @@ void dragRedraw(benchmark::State& state)
 }
 BENCHMARK(dragRedraw)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN);
 
+// The shape as Show Shape recomputes it at every tick of a drawing: the
+// polygons taken from their texts, the mask, and the preview cut to it.
+void shapeRecompute(benchmark::State& state)
+{
+    const tessel::PolygonStore store = draggedPolygon(int(state.range(0)));
+    const QImage window = tessel::blankPicture(tessel::kMainWindowSize);
+    for (auto _ : state) {
+        QImage shown = window.copy();
+        tessel::cutToShape(shown, tessel::shapeMask(tessel::shapePolygons(store)));
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(shapeRecompute)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// The mask alone, for 1,000 corners in one polygon and in 100 polygons of ten.
+void shapeMask(benchmark::State& state)
+{
+    const int polygons = int(state.range(0));
+    std::vector<std::vector<QPoint>> corners(static_cast<size_t>(polygons));
+    for (int i = 0; i < 1000; ++i)
+        corners[static_cast<size_t>(i % polygons)].push_back(dragPoint(i * 7));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tessel::shapeMask(corners));
+}
+BENCHMARK(shapeMask)->ArgName("polygons")->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
+
 // The whole drag through the main window: the press, a move for every point, and the release.
 void dragThroughTheWindow(benchmark::State& state)
 {
@@ -187,16 +224,77 @@ void dragThroughTheWindow(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         form = std::make_unique<tessel::Form1>(dialogs);
+        tessel::RegionPanel& region = *form->findChild<tessel::RegionPanel*>();
         state.ResumeTiming();
-        form->Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
+        region.Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
         for (int i = 1; i < points; ++i)
-            form->Picture20_MouseMove(Qt::LeftButton, dragPoint(i));
-        form->Picture20_MouseUp(Qt::LeftButton, dragPoint(points - 1));
+            region.Picture20_MouseMove(Qt::LeftButton, dragPoint(i));
+        region.Picture20_MouseUp(Qt::LeftButton, dragPoint(points - 1));
         QCoreApplication::processEvents();
     }
     state.SetComplexityN(points);
 }
 BENCHMARK(dragThroughTheWindow)->Arg(12500)->Arg(25000)->Arg(50000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+// The process's processor time and the wall time while the event loop runs
+// for `span`, after `start` was called from within it: the share of one core
+// in percent.
+double corePercent(std::chrono::milliseconds span, const std::function<void()>& start = {})
+{
+    const auto processorTime = [] {
+        timespec now {};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+    };
+    QEventLoop loop;
+    QTimer::singleShot(span, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    if (start)
+        QTimer::singleShot(0, &loop, start);
+    const auto wallBefore = std::chrono::steady_clock::now();
+    const auto before = processorTime();
+    loop.exec();
+    const std::chrono::duration<double> used = processorTime() - before;
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wallBefore;
+    return 100 * used.count() / wall.count();
+}
+
+constexpr std::chrono::seconds kRunningSpan {5};
+
+// The main window shown and left alone: its display refresh ticks on.
+void idleMainWindow(benchmark::State& state)
+{
+    kit::SystemDialogs dialogs;
+    tessel::Form1 form(dialogs);
+    form.show();
+    for (auto _ : state)
+        state.counters["core_percent"] = corePercent(kRunningSpan);
+}
+BENCHMARK(idleMainWindow)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void aboutWindow(benchmark::State& state)
+{
+    tessel::Form4 about;
+    about.show();
+    for (auto _ : state)
+        state.counters["core_percent"] = corePercent(kRunningSpan);
+    about.close();
+}
+BENCHMARK(aboutWindow)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The show started by a click and ended by closing its window, with the line
+// pattern or the zoom.
+void runningShow(benchmark::State& state)
+{
+    tessel::Form2 show;
+    for (auto _ : state) {
+        show.open(sampleTable());
+        if (state.range(0) == 1)
+            show.Picture21_MouseDown(Qt::RightButton, {});
+        QTimer::singleShot(kRunningSpan, &show, &QWidget::close);
+        state.counters["core_percent"] = corePercent(kRunningSpan + std::chrono::milliseconds(50), [&show] { show.Picture21_Click(); });
+    }
+}
+BENCHMARK(runningShow)->ArgName("zoom")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

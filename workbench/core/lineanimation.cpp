@@ -2,6 +2,8 @@
 
 #include "workbench/core/pixels.h"
 
+#include <QRandomGenerator>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -13,13 +15,6 @@ namespace {
 constexpr double kTurn = 2 * std::numbers::pi;
 
 int towards(int from, int to, int step, int steps) { return from + (to - from) * step / steps; }
-
-// A point of a pattern as a pixel; far beyond any picture it stays far beyond it.
-QPoint pixelAt(double x, double y)
-{
-    constexpr double kFar = 1 << 24;
-    return {int(std::lround(std::clamp(x, -kFar, kFar))), int(std::lround(std::clamp(y, -kFar, kFar)))};
-}
 
 // Moves `radius` by `change`, which turns round once the radius passes `limit` or -`limit`.
 void turnAtLimit(int& radius, int& change, int limit)
@@ -58,6 +53,12 @@ constexpr std::array<std::string_view, AboutFade::kLastLine + 1> kAboutLines {
 };
 
 } // namespace
+
+QRgb randomColour()
+{
+    QRandomGenerator& random = *QRandomGenerator::global();
+    return qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
+}
 
 void ColourDrift::reset(QRgb from, QRgb to)
 {

@@ -11,6 +11,9 @@
 // about window's fading text lines.
 namespace tessel {
 
+// A colour whose red, green and blue are each a random whole number from 0 to 255.
+QRgb randomColour();
+
 // A colour on its way from one colour to the next in 64 steps.
 class ColourDrift
 {

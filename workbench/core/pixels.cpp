@@ -1,6 +1,7 @@
 #include "workbench/core/pixels.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -36,6 +37,14 @@ void fillPixels(QImage& target, const QRect& area, QRgb colour)
         std::fill(row + clipped.left(), row + clipped.right() + 1, colour);
     }
 }
+
+int pixelCoordinate(double value)
+{
+    constexpr double kFar = 1 << 24;
+    return static_cast<int>(std::lround(std::clamp(value, -kFar, kFar)));
+}
+
+QPoint pixelAt(double x, double y) { return {pixelCoordinate(x), pixelCoordinate(y)}; }
 
 void setPixel(QImage& target, QPoint at, QRgb colour)
 {
@@ -82,26 +91,29 @@ bool clipLine(const QRect& area, QPoint& from, QPoint& to)
 void drawLine(QImage& target, QPoint from, QPoint to, QRgb colour)
 {
     const QRect area = target.rect();
-    if ((!area.contains(from) || !area.contains(to)) && !clipLine(area, from, to))
+    if (area.isEmpty() || ((!area.contains(from) || !area.contains(to)) && !clipLine(area, from, to)))
         return;
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
+    // Both ends lie inside the picture, so every pixel between them does: each
+    // is written straight into the picture's memory.
+    const qsizetype rowStep = (from.y() < to.y() ? 1 : -1) * target.bytesPerLine() / qsizetype(sizeof(QRgb));
     const int stepX = from.x() < to.x() ? 1 : -1;
-    const int stepY = from.y() < to.y() ? 1 : -1;
+    QRgb* pixel = reinterpret_cast<QRgb*>(target.scanLine(from.y())) + from.x();
+    QRgb* const last = reinterpret_cast<QRgb*>(target.scanLine(to.y())) + to.x();
     int error = dx + dy;
-    QPoint at = from;
     for (;;) {
-        setPixel(target, at, colour);
-        if (at == to)
+        *pixel = colour;
+        if (pixel == last)
             return;
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
-            at.rx() += stepX;
+            pixel += stepX;
         }
         if (twice <= dx) {
             error += dx;
-            at.ry() += stepY;
+            pixel += rowStep;
         }
     }
 }

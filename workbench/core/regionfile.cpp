@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kCountsKey = "NumPoints=";
 constexpr size_t kListKeyLength = std::string_view("PointList=").size();
-constexpr double kCoordinateLimit = 1 << 24;
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -54,8 +53,6 @@ private:
     std::string_view m_rest;
 };
 
-int coordinate(double value) { return static_cast<int>(std::lround(std::clamp(value, -kCoordinateLimit, kCoordinateLimit))); }
-
 } // namespace
 
 bool hasRegionFileName(const std::filesystem::path& path)
@@ -89,8 +86,10 @@ RegionText readRegionText(std::string_view text)
     const size_t listKey = afterKey.find('P');
     if (listKey == std::string_view::npos)
         return {withoutLineEnd(afterKey), {}};
-    // The two characters before the "P" are the count line's CR LF.
-    const std::string_view counts = afterKey.substr(0, listKey >= 2 ? listKey - 2 : 0);
+    // The count line's end: CR LF, two characters; a file with LF line ends has one.
+    const bool lineFeedAlone = listKey >= 1 && afterKey[listKey - 1] == '\n' && (listKey < 2 || afterKey[listKey - 2] != '\r');
+    const size_t lineEnd = lineFeedAlone ? 1 : 2;
+    const std::string_view counts = afterKey.substr(0, listKey >= lineEnd ? listKey - lineEnd : 0);
     const size_t list = std::min(listKey + kListKeyLength, afterKey.size());
     return {counts, afterKey.substr(list)};
 }
@@ -112,7 +111,7 @@ void forEachRegionPolygon(std::string_view counts, std::string_view list,
                 visit(polygon);
                 return;
             }
-            polygon.corners.emplace_back(coordinate(x), coordinate(y));
+            polygon.corners.push_back(pixelAt(x, y));
         }
         visit(polygon);
     }

@@ -41,8 +41,8 @@ struct RegionText
 
 // Finds the counts and the point list in `text`:
 // - The counts start right after "NumPoints=", found without regard to case,
-//   and run up to the first capital "P" after it, less the two characters of
-//   the line end before that "P".
+//   and run up to the first capital "P" after it, less the line end before
+//   that "P": one character where it is an LF alone, else two (a CR LF).
 // - The point list starts ten characters after that "P" (past "PointList=" or
 //   "Pointlist=") and runs to the end of the text.
 // Without "NumPoints=" both are empty. Without a "P" after it the counts run to

@@ -37,8 +37,9 @@ protected:
 TEST_F(About, OpensWithBothTimersAndShowsThePatternUnderTheFirstLineAtFullStrength)
 {
     EXPECT_EQ(about.windowTitle(), "About Veskit");
-    EXPECT_EQ(timer("Timer1")->interval(), 1);
-    EXPECT_EQ(timer("Timer2")->interval(), 10);
+    // No faster than a screen refreshes.
+    for (const QTimer* clock : about.findChildren<QTimer*>())
+        EXPECT_GE(clock->interval(), 16) << clock->objectName().toStdString();
     EXPECT_TRUE(timer("Timer1")->isActive() && timer("Timer2")->isActive());
     about.Timer1_Timer();
     EXPECT_TRUE(timer("Timer1")->isActive());

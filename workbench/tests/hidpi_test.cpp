@@ -2,6 +2,7 @@
 #include "common/testing/scripteddialogs.h"
 #include "common/ui/picturebox.h"
 #include "workbench/tests/syntheticskin.h"
+#include "workbench/tests/textfit.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
@@ -27,6 +28,12 @@ TEST(HighDensityScreen, TheSkinPreviewShowsEverySkinPixelAsASharpBlock)
     ASSERT_EQ(preview->picture().size(), QSize(275, 116));
     // Above the position knob, which is a picture box of its own over the preview.
     EXPECT_TRUE(kit::testing::showsPixelForPixel(preview->grab(), preview->picture().copy(0, 0, 275, 72), 2));
+}
+
+TEST(HighDensityScreen, EveryCaptionAndCountFitsItsPlace)
+{
+    ASSERT_TRUE(kit::testing::onDoubleDensityScreen());
+    EXPECT_EQ(workbenchTextsThatDoNotFit(), "");
 }
 
 } // namespace

@@ -89,6 +89,21 @@ TEST_F(Show, AClickRunsTheShowUntilADoubleClickEndsItAndClosesTheWindow)
     EXPECT_EQ(closed.count(), 1);
 }
 
+TEST_F(Show, OnlyALeftDoubleClickEndsTheShowAndTwoQuickRightClicksSwitchTheEffectTwice)
+{
+    show.show();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        send(QEvent::MouseButtonPress, button);
+        send(QEvent::MouseButtonRelease, button);
+        send(QEvent::MouseButtonDblClick, button);
+        send(QEvent::MouseButtonRelease, button);
+        EXPECT_TRUE(show.isVisible());
+        EXPECT_EQ(show.effect(), Form2::Effect::LinePattern);
+    }
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    EXPECT_FALSE(show.isVisible());
+}
+
 TEST_F(Show, ClosingTheWindowEndsARunningShow)
 {
     QMetaObject::invokeMethod(&show, &QWidget::close, Qt::QueuedConnection);

@@ -1,11 +1,16 @@
 #include "workbench/ui/workbenchwindow.h"
 
+#include "workbench/ui/colourpanel.h"
+#include "workbench/ui/skinpanel.h"
+
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/unprivileged.h"
 #include "common/ui/picturebox.h"
+#include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/tests/syntheticskin.h"
+#include "workbench/tests/textfit.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -66,6 +71,8 @@ protected:
     QString label(const char* name) const { return control<QLabel>(name)->text(); }
     const QImage& picture(const char* name) const { return control<PictureBox>(name)->picture(); }
     QRgb previewPixel(int x, int y) const { return picture("Picture6").pixel(x, y); }
+    tessel::ColourPanel& colours() const { return *form.findChild<tessel::ColourPanel*>(); }
+    tessel::SkinPanel& skin() const { return *form.findChild<tessel::SkinPanel*>(); }
 
     // Opens `name` in the temporary directory, first writing `bytes` into it unless they are null.
     void openColourFile(const QString& name, const char* bytes = nullptr)
@@ -162,6 +169,29 @@ TEST_F(Workbench, StartsInTheFullLayoutAndSwitchesToTheCompactOneAndBack)
         click("Command10");
     }
 }
+
+TEST_F(Workbench, EveryControlShownTakesTheMouseWhereverThePanelsInterlock)
+{
+    form.show();
+    QWidget* body = form.centralWidget();
+    for (const bool full : {true, false}) {
+        int checked = 0;
+        for (QWidget* control : body->findChildren<QWidget*>()) {
+            const bool panel = control->parentWidget() == body;
+            if (panel || control->objectName().isEmpty() || !control->isVisible()
+                || control->testAttribute(Qt::WA_TransparentForMouseEvents))
+                continue;
+            const QPoint centre = control->mapTo(body, control->rect().center());
+            QWidget* hit = body->childAt(centre);
+            EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << control->objectName().toStdString();
+            ++checked;
+        }
+        EXPECT_GT(checked, full ? 50 : 8);
+        click("Command10");
+    }
+}
+
+TEST(WorkbenchTexts, EveryCaptionAndCountFitsItsPlace) { EXPECT_EQ(workbenchTextsThatDoNotFit(), ""); }
 
 TEST_F(Workbench, SavesTheTableNotTheBarsUntilACommit)
 {
@@ -334,11 +364,29 @@ TEST_F(Workbench, RefreshShowsTheBarsTheSelectionAndTheFadeEnd)
     openColourFile("Tessel.txt", "0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n300,40,50\r\n");
     setBars({10, 20, 30});
     control<QSlider>("Slider2")->setValue(7);
-    form.Timer1_Timer();
+    colours().Timer1_Timer();
     EXPECT_EQ(label("Label1(0)") + label("Label1(1)") + label("Label1(2)"), "102030");
     EXPECT_EQ(picture("Picture3").pixel(45, 55), qRgb(10, 20, 30));
     EXPECT_EQ(label("Label2") + "|" + label("Label15"), "0|7");
     EXPECT_EQ(picture("Picture19").pixel(0, 0), qRgb(255, 40, 50));
+}
+
+TEST_F(Workbench, TheRefreshTicksNoFasterThanTheScreenAndRestsUntilWhatItShowsChanges)
+{
+    for (const QTimer* clock : form.findChildren<QTimer*>())
+        EXPECT_GE(clock->interval(), 16) << clock->objectName().toStdString();
+    auto* refresh = control<QTimer>("Timer1");
+    EXPECT_TRUE(QTest::qWaitFor([refresh] { return !refresh->isActive(); }));
+    bar(1)->setValue(77);
+    EXPECT_TRUE(refresh->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return label("Label1(1)") == "77"; }));
+    control<QSlider>("Slider2")->setValue(4);
+    EXPECT_TRUE(refresh->isActive());
+    // Stopped, as while the show runs, no change brings a tick.
+    control<QLineEdit>("Text2")->setText("!Vortex");
+    bar(1)->setValue(78);
+    EXPECT_FALSE(refresh->isActive());
+    topLevel("Form2")->close();
 }
 
 TEST_F(Workbench, ExplainsTheColourIndicesAndRegionsWithTheirOwnLineBreaks)
@@ -382,7 +430,7 @@ TEST_F(Workbench, StartVisCommitsAndTogglesTheAnimationWhoseStyleFollowsTheCombo
     // from the bar's top row down, and no other pixel is.
     auto* style = control<QComboBox>("Combo1");
     style->setCurrentText("Lines");
-    form.Timer2_Timer();
+    skin().Timer2_Timer();
     const QImage frame = picture("Picture5");
     for (int x = 0; x < frame.width(); ++x)
         for (int y = 0; y < frame.height(); ++y)
@@ -391,7 +439,7 @@ TEST_F(Workbench, StartVisCommitsAndTogglesTheAnimationWhoseStyleFollowsTheCombo
     // Normal strip, never blue in Lines. Any other text keeps the style.
     for (const auto& [text, blue] : {std::pair {"Normal", true}, {"Fi", true}, {"Lines", false}}) {
         style->setCurrentText(text);
-        form.Timer2_Timer();
+        skin().Timer2_Timer();
         int blueColumns = 0;
         for (int x = 0; x < frame.width(); ++x)
             blueColumns += picture("Picture5").pixel(x, 16) == qRgb(0, 0, 255);
@@ -458,9 +506,9 @@ TEST_F(Workbench, DrawsATransportButtonPressedWhileTheMouseHoldsItAndMovesTheKno
     QTest::mousePress(preview, Qt::LeftButton, {}, {45, 95});
     EXPECT_EQ(previewPixel(39, 88), held);
     // Off the button it springs back; over it again it is held again.
-    form.Picture6_MouseMove(Qt::LeftButton, {120, 40});
+    skin().Picture6_MouseMove(Qt::LeftButton, {120, 40});
     EXPECT_EQ(previewPixel(39, 88), up);
-    form.Picture6_MouseMove(Qt::LeftButton, {50, 100});
+    skin().Picture6_MouseMove(Qt::LeftButton, {50, 100});
     EXPECT_EQ(previewPixel(39, 88), held);
     QTest::mouseRelease(preview, Qt::LeftButton, {}, {50, 100});
     EXPECT_EQ(picture("Picture6"), released);
@@ -471,13 +519,13 @@ TEST_F(Workbench, DrawsATransportButtonPressedWhileTheMouseHoldsItAndMovesTheKno
         QTest::mouseRelease(preview, button, {}, at);
     }
 
-    form.Picture17_MouseDown(Qt::LeftButton, {4, 5});
+    skin().Picture17_MouseDown(Qt::LeftButton, {4, 5});
     EXPECT_EQ(picture("Picture17").pixel(0, 0), skinPixel(SkinFile::PosBar, 278, 0));
     for (const auto& [pointerX, knobX] : {std::pair {104, 117}, {500, 237}, {-500, 17}}) {
-        form.Picture17_MouseMove(Qt::LeftButton, {pointerX, 5});
+        skin().Picture17_MouseMove(Qt::LeftButton, {pointerX, 5});
         EXPECT_EQ(control("Picture17")->pos(), QPoint(knobX, 72));
     }
-    form.Picture17_MouseUp(Qt::LeftButton, {0, 0});
+    skin().Picture17_MouseUp(Qt::LeftButton, {0, 0});
     EXPECT_EQ(picture("Picture17").pixel(0, 0), skinPixel(SkinFile::PosBar, 249, 0));
 }
 
@@ -557,6 +605,55 @@ TEST_F(Workbench, SavesTheRegionFileWholeAndReadsItBackOverTheSkinPreview)
     EXPECT_EQ(text("Text4"), "3");
     EXPECT_EQ(picture("Picture6"), skin);
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(Workbench, ClearAllPolysAndTheDoubledViewTakeTheSkinWithoutTheReadPolygonsAndGreyBeforeASkin)
+{
+    const QImage grey = picture("Picture20");
+    press("Picture20", Qt::LeftButton, {10, 10});
+    press("Picture20", Qt::LeftButton, {60, 40});
+    click("Command15");
+    EXPECT_EQ(picture("Picture20"), grey);
+
+    openSkin();
+    const QImage skin = picture("Picture6");
+    writeFile(temporary.filePath("Region.txt"), "NumPoints=3,\r\nPointlist=10,10,60,10,60,40,");
+    dialogs.choosePath(temporary.filePath("Region.txt"));
+    trigger("mnuOpRegion");
+    ASSERT_EQ(previewPixel(35, 25), qRgb(0, 255, 0));
+    click("Command15");
+    EXPECT_EQ(picture("Picture20"), skin);
+    click("Command16");
+    EXPECT_EQ(topLevel("Form3")->findChild<PictureBox*>("Picture21")->picture(), tessel::doubleSized(skin));
+}
+
+TEST_F(Workbench, ShowShapeCutsThePreviewToThePolygonsBeingDrawnOrReadAndFollowsEveryPoint)
+{
+    openSkin();
+    const QImage skin = picture("Picture6");
+    const auto shows = [this, &skin](QPoint at) { return previewPixel(at.x(), at.y()) == skin.pixel(at); };
+    trigger("mnuShowShape");
+    EXPECT_TRUE(control<QCheckBox>("Check4")->isChecked());
+    EXPECT_FALSE(shows({100, 50}));
+    // A corner at a time: the open polygon is cut as the player would cut it once saved.
+    for (const QPoint corner : {QPoint(80, 30), QPoint(140, 30), QPoint(140, 70)})
+        press("Picture20", Qt::LeftButton, corner);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows({130, 40}); }));
+    EXPECT_FALSE(shows({90, 60}));
+    press("Picture20", Qt::LeftButton, {80, 70});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows({90, 60}); }));
+    EXPECT_FALSE(shows({140, 50}) || shows({79, 50}));
+
+    // A region file read takes the place of the polygons finished.
+    press("Picture20", Qt::RightButton, {0, 0});
+    writeFile(temporary.filePath("Region.txt"), "NumPoints=4,\r\nPointlist=0,0,20,0,20,20,0,20,");
+    dialogs.choosePath(temporary.filePath("Region.txt"));
+    click("Command11");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows({10, 10}) && !shows({130, 40}); }));
+
+    control<QCheckBox>("Check4")->setChecked(false);
+    EXPECT_FALSE(control<QAction>("mnuShowShape")->isChecked());
+    EXPECT_EQ(picture("Picture6"), skin);
 }
 
 TEST_F(Workbench, ShowsTheSkinDoubledAndRecordsPointsInItsOwnCoordinates)

@@ -4,12 +4,13 @@
 #include "common/ui/picturebox.h"
 #include "workbench/core/pixels.h"
 #include "workbench/identity.h"
+#include "workbench/ui/ticks.h"
+#include "workbench/ui/windowtexts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QTimer>
 
 #include <algorithm>
@@ -22,12 +23,6 @@ constexpr QPoint kPatternCentre {180, 130};
 constexpr QPoint kTextAt {10, 8};
 constexpr int kYouShift = 20;
 constexpr QSize kLogoSize {48, 48};
-
-QRgb randomColour()
-{
-    QRandomGenerator& random = *QRandomGenerator::global();
-    return qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
-}
 
 // Tessel's mark: a tiling of triangles, each shaded by where it lies.
 QImage logo()
@@ -52,6 +47,7 @@ Form4::Form4(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("About Veskit"));
+    setFont(textFont());
     setFixedSize(kPatternSize.width() + 16, kPatternSize.height() + kLogoSize.height() + 24);
 
     Picture3 = new PictureBox(this);
@@ -76,10 +72,10 @@ Form4::Form4(QWidget* parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
+    Timer1->setInterval(kTickInterval);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(10);
+    Timer2->setInterval(kTickInterval);
     connect(Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form4::Timer2_Timer);
 }
@@ -115,22 +111,24 @@ void Form4::Timer1_Timer()
     QCoreApplication::processEvents();
     if (stopFlag)
         return;
-    Picture3->setPicture(patternWithText());
+    showPatternWithText();
     Timer1->start();
 }
 
 void Form4::Timer2_Timer() { m_fade.step(); }
 
-QImage Form4::patternWithText() const
+void Form4::showPatternWithText()
 {
-    QImage shown = Picture2->picture().copy();
+    // Into the shown picture itself: a new picture at every tick costs more than its drawing.
+    QImage& shown = Picture3->surface();
+    copyPixels(Picture2->picture(), Picture2->picture().rect(), shown, {0, 0});
     QPainter painter(&shown);
     const int strength = std::clamp(m_fade.brightness, 0, 255);
     painter.setPen(QColor(strength, strength, strength));
     const int x = kTextAt.x() + (m_fade.lineIndex == 7 ? kYouShift : 0);
     painter.drawText(QRect(x, kTextAt.y(), kPatternSize.width() - 2 * kTextAt.x(), kPatternSize.height()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kit::toQString(aboutLine(m_fade.lineIndex)));
-    return shown;
+    Picture3->update();
 }
 
 } // namespace tessel

@@ -35,7 +35,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QImage patternWithText() const;
+    // Picture2 copied into Picture3, with the text line printed over it.
+    void showPatternWithText();
 
     PictureBox* Picture1;
     PictureBox* Picture2;

@@ -29,13 +29,7 @@ void Form3::showDoubled(const QImage& mainWindow) { Picture21->setPicture(double
 void Form3::Picture21_MouseDown(Qt::MouseButton button, QPoint at)
 {
     if (button == Qt::LeftButton) {
-        QImage& picture = Picture21->surface();
-        if (m_polygons.recordPoint(at.x(), at.y())) {
-            setPixel(picture, at, qRgb(0, 0, 0));
-            m_pen = at;
-        }
-        drawLine(picture, m_pen, at, qRgb(0, 0, 0));
-        m_pen = at;
+        m_pen.recordPoint(m_polygons, Picture21->surface(), at);
         Picture21->update();
         emit regionChanged();
     } else if (button == Qt::RightButton && !m_polygons.newPolygon()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbench/core/drawingpen.h"
+
 #include <QWidget>
 
 namespace kit {
@@ -34,7 +36,7 @@ signals:
 private:
     PolygonStore& m_polygons;
     PictureBox* Picture21;
-    QPoint m_pen;
+    DrawingPen m_pen;
 };
 
 } // namespace tessel

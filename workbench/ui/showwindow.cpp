@@ -5,18 +5,15 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QRandomGenerator>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessel {
-namespace {
-
-QRgb randomColour()
-{
-    QRandomGenerator& random = *QRandomGenerator::global();
-    return qRgb(random.bounded(256), random.bounded(256), random.bounded(256));
-}
-
-} // namespace
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -33,6 +30,9 @@ Form2::Form2(QWidget* parent)
     Picture20->setObjectName(QStringLiteral("Picture20"));
     Picture20->resize(ShowPattern::kSize);
     Picture20->hide();
+    m_wake = new QTimer(this);
+    m_wake->setSingleShot(true);
+    m_wake->setTimerType(Qt::PreciseTimer);
     connect(Picture21, &PictureBox::mouseDown, this, &Form2::Picture21_MouseDown);
     connect(Picture21, &PictureBox::mouseUp, this, &Form2::Picture21_MouseUp);
 }
@@ -65,11 +65,31 @@ void Form2::Picture21_Click()
     if (m_running || stopFlag)
         return;
     m_running = true;
+    const QScreen* shownOn = screen();
+    const qreal refreshRate = shownOn && shownOn->refreshRate() >= 1 ? shownOn->refreshRate() : 60;
+    const std::chrono::nanoseconds frame(std::llround(1e9 / refreshRate));
+    QElapsedTimer clock;
+    clock.start();
+    std::chrono::nanoseconds next {};
     while (!stopFlag) {
         showFrame();
-        QCoreApplication::processEvents();
+        // A frame that took longer than the screen's starts the next one at once.
+        next = std::max(next + frame, std::chrono::nanoseconds(clock.nsecsElapsed()));
+        letEventsRunUntil(clock, next);
     }
     m_running = false;
+}
+
+void Form2::letEventsRunUntil(const QElapsedTimer& clock, std::chrono::nanoseconds deadline)
+{
+    QCoreApplication::processEvents();
+    for (auto remaining = deadline - std::chrono::nanoseconds(clock.nsecsElapsed()); !stopFlag && remaining.count() > 0;
+         remaining = deadline - std::chrono::nanoseconds(clock.nsecsElapsed())) {
+        // Its event ends the wait at the deadline if nothing else comes first.
+        m_wake->start(std::chrono::ceil<std::chrono::milliseconds>(remaining));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    m_wake->stop();
 }
 
 void Form2::showFrame()
@@ -80,8 +100,11 @@ void Form2::showFrame()
         return;
     }
     m_pattern.draw(Picture20->surface(), m_drift.step(randomColour()));
-    Picture21->setPicture(Picture20->picture());
-    Picture20->setPicture(blankPicture(ShowPattern::kSize));
+    // The drawn surface is shown and the one shown before becomes the surface,
+    // erased: the same as a copy, without copying.
+    std::swap(Picture21->surface(), Picture20->surface());
+    Picture21->update();
+    Picture20->surface().fill(Qt::black);
     m_pattern.nextFrame();
 }
 
@@ -116,7 +139,9 @@ void Form2::closeEvent(QCloseEvent* event)
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Picture21 && event->type() == QEvent::MouseButtonDblClick) {
+    // A second quick press of another button is a press like any other.
+    if (watched == Picture21 && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Picture21_DblClick();
         return true;
     }

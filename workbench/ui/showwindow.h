@@ -6,6 +6,11 @@
 
 #include <QWidget>
 
+#include <chrono>
+
+class QElapsedTimer;
+class QTimer;
+
 namespace kit {
 class PictureBox;
 }
@@ -32,7 +37,8 @@ public:
     Effect effect() const { return m_effect; }
 
 public slots:
-    // Runs frames until stopFlag is set, letting pending events through once a frame.
+    // Runs frames until stopFlag is set, one for each frame of the screen,
+    // letting pending events through between them.
     void Picture21_Click();
     void Picture21_DblClick();
     void Picture21_MouseDown(Qt::MouseButton button, QPoint at);
@@ -49,9 +55,13 @@ protected:
 
 private:
     void showEffect();
+    // Lets pending events run, at least once, until `deadline` on `clock` or
+    // until the show stops, sleeping while none come.
+    void letEventsRunUntil(const QElapsedTimer& clock, std::chrono::nanoseconds deadline);
 
     PictureBox* Picture21;
     PictureBox* Picture20;
+    QTimer* m_wake;
 
     bool stopFlag = true;
     bool m_running = false;

@@ -1,16 +1,19 @@
 // Any text read as a region file gives counts and a point list that lie inside
 // that text, and polygons that take no more corners than their counts ask for
 // and than the list holds: complete ones exactly their count, and only the last
-// one cut short. Drawing them never reaches outside the picture.
+// one cut short. Drawing them never reaches outside the picture, and the shape
+// they cut is the same with every polygon drawn the other way round.
 #include "workbench/core/colourfile.h"
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
+#include "workbench/core/regionshape.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -36,6 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const size_t listNumbers = size_t(std::count(found.pointList.begin(), found.pointList.end(), ',')) + 1;
     size_t corners = 0;
     bool cutShort = false;
+    std::vector<std::vector<QPoint>> polygons;
     tessel::forEachRegionPolygon(found.counts, found.pointList, [&](const tessel::RegionPolygon& polygon) {
         require(!cutShort && inside(polygon.countText, found.counts));
         const double wanted = std::floor(tessel::leadingNumber(polygon.countText));
@@ -45,8 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             require(std::abs(corner.x()) <= (1 << 24) && std::abs(corner.y()) <= (1 << 24));
         corners += polygon.corners.size();
         cutShort = !polygon.complete;
+        polygons.push_back(polygon.corners);
     });
     require(2 * corners <= listNumbers);
+
+    const tessel::ShapeMask shape = tessel::shapeMask(polygons);
+    for (std::vector<QPoint>& polygon : polygons)
+        std::reverse(polygon.begin(), polygon.end());
+    const tessel::ShapeMask reversed = tessel::shapeMask(polygons);
+    for (int y = 0; y < tessel::ShapeMask::kHeight; ++y)
+        for (int x = 0; x < tessel::ShapeMask::kWidth; ++x)
+            require(shape.shows(x, y) == reversed.shows(x, y));
 
     QImage picture = tessel::blankPicture({8, 6});
     tessel::DrawRegion(picture, found.counts, found.pointList, qRgb(255, 255, 255));

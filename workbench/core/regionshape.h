@@ -1,0 +1,59 @@
+#pragma once
+
+#include "workbench/core/polygonstore.h"
+#include "workbench/core/skin.h"
+
+#include <QImage>
+#include <QPoint>
+
+#include <bitset>
+#include <span>
+#include <vector>
+
+// The shape the player cuts out of its main window for a region file's polygons.
+namespace tessel {
+
+// One bit for each pixel of the player's 275 x 116 main window, row by row:
+// set where the window shows, clear where it is cut away.
+class ShapeMask
+{
+public:
+    static constexpr int kWidth = kMainWindowSize.width();
+    static constexpr int kHeight = kMainWindowSize.height();
+
+    bool shows(int x, int y) const { return m_bits[size_t(y * kWidth + x)]; }
+    void set(int x, int y) { m_bits.set(size_t(y * kWidth + x)); }
+    size_t shownPixels() const { return m_bits.count(); }
+
+private:
+    std::bitset<size_t(kWidth) * kHeight> m_bits;
+};
+
+// The window's shape for `polygons`, as the player makes one window region of
+// all of them at once, with the winding fill mode. Each polygon is closed
+// from its last corner back to its first, and its corners are points between
+// pixels: pixel (x, y) covers the square from (x, y) to (x + 1, y + 1).
+//  - A pixel shows where the polygons together wind round its top left corner
+//    a number of times other than zero: the inside of every polygon, the
+//    middle of a star drawn in one line, and the union of polygons that
+//    overlap drawn the same way round. Where one polygon drawn the other way
+//    round overlaps another, the two cancel and the window is cut.
+//  - A pixel whose corner lies on a left or top edge shows, one whose corner
+//    lies on a right or bottom edge does not, so the polygon (0,0) (10,0)
+//    (10,10) (0,10) shows 10 x 10 pixels, as the rectangle region of the same
+//    corners does.
+// Corners may lie anywhere within +-2^24; what falls outside the window is
+// cut off.
+ShapeMask shapeMask(std::span<const std::vector<QPoint>> polygons);
+
+// The polygons the shape is made of: those that Draw Region draws (the ones
+// finished here, or those of the region file read last) and the one being
+// drawn, which the next save finishes.
+std::vector<std::vector<QPoint>> shapePolygons(const PolygonStore& store);
+
+// `window` (Format_RGB32, 275 x 116) as the player shows it with `mask`: the
+// pixels the window shows are kept, the others become a checkerboard of
+// 4 x 4 squares in two greys, as for a transparent picture.
+void cutToShape(QImage& window, const ShapeMask& mask);
+
+} // namespace tessel
