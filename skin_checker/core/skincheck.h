@@ -30,8 +30,10 @@ class SkinSource;
 // - region.txt is read the way Windows reads initialization files (see
 //   inifile.h), in its four sections. Each polygon needs three corners and its
 //   count's worth of points; corners lie between 0 and the window's width and
-//   height. A region that covers no pixel by the widest reading of its polygons
-//   (see regionMask) would hide its window: an error.
+//   height. A region whose polygons show no pixel, filled together as the
+//   player fills them (kit::windingMask, by which Tessel's Show Shape draws
+//   too), would hide its window: an error; a polygon that shows nothing even
+//   on its own, a warning.
 // - viscolor.txt is read by the kit's colour-line rules, for the player's 24
 //   entries (Tessel edits the first 23). A line the rules cannot read is an
 //   error; fewer entries and values outside 0 to 255, or not whole, warnings.

@@ -1,6 +1,7 @@
 #include "skin_checker/core/checks.h"
 
 #include "common/core/colourlines.h"
+#include "common/core/regionmask.h"
 #include "common/core/skinsource.h"
 #include "skin_checker/core/inifile.h"
 #include "skin_checker/core/regionshape.h"
@@ -158,31 +159,37 @@ struct RegionCheck
             polygon);
     }
 
-    // Polygons that are whole and have three corners are filled; only when
-    // every polygon is such does an empty region say the window vanishes.
+    // Polygons that are whole and have three corners are filled, together as the
+    // player fills them; only when every polygon is such does an empty shape say
+    // the window vanishes. A polygon that shows nothing even on its own is
+    // pointed out.
     void coverage(const std::vector<RegionPolygon>& shapes, const std::vector<std::int64_t>& count)
     {
         bool allWhole = true;
-        bool anyCovers = false;
+        std::vector<std::vector<QPoint>> filled;
         std::vector<int> empty;
         for (size_t i = 0; i < shapes.size(); ++i) {
             if (count[i] < 3 || static_cast<std::int64_t>(shapes[i].size()) != count[i]) {
                 allWhole = false;
                 continue;
             }
-            const std::vector<bool> mask = regionMask({&shapes[i], 1}, window.width, window.height);
-            if (std::find(mask.begin(), mask.end(), true) != mask.end())
-                anyCovers = true;
-            else
+            filled.push_back(cornersOf(shapes[i]));
+            if (!showsAnything(std::span(&filled.back(), 1)))
                 empty.push_back(static_cast<int>(i));
         }
-        if (allWhole && !anyCovers) {
+        if (allWhole && !showsAnything(filled)) {
             add(Level::Error, "covers no pixel of the " + std::to_string(window.width) + " x "
                                   + std::to_string(window.height) + " window; the player would show nothing of it");
             return;
         }
         for (const int polygon : empty)
             add(Level::Warning, "polygon " + std::to_string(polygon + 1) + " covers no pixel of the window", polygon);
+    }
+
+    bool showsAnything(std::span<const std::vector<QPoint>> polygons) const
+    {
+        const std::vector<bool> mask = kit::windingMask(polygons, window.width, window.height);
+        return std::find(mask.begin(), mask.end(), true) != mask.end();
     }
 };
 
