@@ -26,6 +26,10 @@ int main(int argc, char** argv)
     const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, false);
     if (const auto status = kit::answerCommandLine(commandLine, kPlevo, std::cout, std::cerr))
         return *status;
+    if (const auto missing = kit::missingDisplay()) {
+        std::cerr << kPlevo.command << ": " << *missing << '\n';
+        return 1;
+    }
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(kit::toQString(plevo::identity::kDesktopId));

@@ -1,5 +1,6 @@
 #include "region_editor/tests/plevotestsupport.h"
 
+#include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/unprivileged.h"
@@ -263,6 +264,25 @@ TEST_F(SaveWindow, TheDirectoryListShowsAncestorsThenSubfoldersAndMovesOnActivat
     press(window, "Image2");
     EXPECT_EQ(form->status(), "Save file OK");
     EXPECT_TRUE(QFile::exists(winamp + "/Skins/Mine/Region.txt"));
+}
+
+TEST_F(SaveWindow, SavesIntoAFolderWhoseNameIsNotUtf8)
+{
+    const std::filesystem::path folder = kit::toPath(skins.path()) / "caf\xE9";
+    std::filesystem::create_directory(folder);
+    clickPicture({9, 4});
+    Form7* window = openSaveWindow();
+    auto* list = window->findChild<DirectoryList*>("Dir1");
+    const QList<QListWidgetItem*> shown = list->findItems(QString::fromUtf8("caf\xEF\xBF\xBD"), Qt::MatchEndsWith);
+    ASSERT_EQ(shown.size(), 1);
+    list->setCurrentItem(shown.first());
+    QTest::keyClick(list, Qt::Key_Return);
+    press(window, "Image2");
+
+    EXPECT_EQ(form->status(), "Save file OK");
+    std::string saved;
+    EXPECT_EQ(kit::readWholeFile(folder / "Region.txt", saved, 4096), "");
+    EXPECT_EQ(QByteArray::fromStdString(saved), kHeader + "NumPoints=1\r\nPointList=10,5\r\n");
 }
 
 TEST_F(SaveWindow, ChoosingADriveMovesToItsRoot)

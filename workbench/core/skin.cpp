@@ -1,9 +1,9 @@
 #include "workbench/core/skin.h"
 
+#include "common/core/fileio.h"
 #include "common/core/pictureload.h"
+#include "common/core/textconversion.h"
 #include "workbench/core/pixels.h"
-
-#include <QDir>
 
 #include <algorithm>
 
@@ -24,7 +24,10 @@ SkinLoadError errorOf(kit::PictureLoad::Error error)
 
 QString findSkinFile(const QString& directory, const QString& name)
 {
-    const QStringList entries = QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QStringList entries;
+    for (const std::string& entry : kit::folderEntries(kit::toPath(directory), kit::EntryKind::File))
+        entries << kit::fromPath(entry);
+    entries.sort();
     if (entries.contains(name))
         return directory + name;
     const auto match = std::find_if(entries.begin(), entries.end(), [&name](const QString& entry) {
