@@ -1,3 +1,4 @@
+#include "button_builder/core/runcounter.h"
 #include "button_builder/identity.h"
 #include "button_builder/ui/mainwindow.h"
 #include "button_builder/ui/splashwindow.h"
@@ -7,6 +8,8 @@
 #include "common/ui/dialogs.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <filesystem>
 #include <iostream>
@@ -21,6 +24,10 @@ int main(int argc, char* argv[])
     const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !program.file.empty());
     if (const auto status = kit::answerCommandLine(commandLine, program, std::cout, std::cerr))
         return *status;
+    if (const auto missing = kit::missingDisplay()) {
+        std::cerr << program.command << ": " << *missing << '\n';
+        return 1;
+    }
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(kit::toQString(knapro::identity::kDesktopId));
@@ -28,14 +35,22 @@ int main(int argc, char* argv[])
     kit::SystemDialogs dialogs;
     kit::Settings settings(kit::Settings::applicationFile());
 
-    // The run counter lives in the directory the program was started from.
+    // The run counter lives with the user's application data. Earlier versions
+    // kept it in the folder the program was started from, which may be gone.
+    const std::filesystem::path counterDirectory =
+        kit::toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    std::error_code noWorkingFolder;
+    knapro::carryOverRunCounter(counterDirectory, std::filesystem::current_path(noWorkingFolder));
+
     const QString picture = commandLine.file ? kit::fromPath(*commandLine.file) : QString();
-    auto* splash = new knapro::frmSplash(std::filesystem::current_path(), [&dialogs, &settings, picture] {
+    auto* splash = new knapro::frmSplash(counterDirectory, [&dialogs, &settings, picture] {
         auto* window = new knapro::frmButton(dialogs, settings);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
+        // Opened once the splash has gone, so that a message about the picture
+        // never stands between the splash and the main window.
         if (!picture.isEmpty())
-            window->openPicture(0, picture);
+            QTimer::singleShot(0, window, [window, picture] { window->openPicture(0, picture); });
     });
     splash->show();
     return app.exec();

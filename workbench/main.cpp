@@ -24,6 +24,10 @@ int main(int argc, char** argv)
     const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !kTessel.file.empty());
     if (const auto status = kit::answerCommandLine(commandLine, kTessel, std::cout, std::cerr))
         return *status;
+    if (const auto missing = kit::missingDisplay()) {
+        std::cerr << kTessel.command << ": " << *missing << '\n';
+        return 1;
+    }
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(kit::toQString(tessel::identity::kDesktopId));

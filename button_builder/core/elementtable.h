@@ -15,6 +15,7 @@ using kit::PlaylistTab;
 using kit::ElementRect;
 using kit::TabDescriptor;
 using kit::tabDescriptors;
+using kit::skinWindowNames;
 using kit::AreaAction;
 using kit::ClickableArea;
 using kit::controlDisplayName;

@@ -50,12 +50,27 @@ std::int16_t countThisStart(const std::filesystem::path& directory)
 {
     const std::filesystem::path file = directory / kRunCounterFileName;
     std::string text;
-    const std::int16_t previous = kit::readWholeFile(file, text, kRunCounterFileSizeLimit).empty() ? parseRunCount(text) : 0;
-    const std::int16_t count = nextRunCount(previous);
+    std::error_code error;
+    const bool exists = std::filesystem::exists(std::filesystem::symlink_status(file, error));
+    if (exists && !kit::readWholeFile(file, text, kRunCounterFileSizeLimit).empty())
+        return nextRunCount(0);
+    const std::int16_t count = nextRunCount(parseRunCount(text));
     // Counting must not stop the start, nor hold it up with a message: a counter
     // that cannot be written only means that the next start counts this one again.
     static_cast<void>(kit::replaceFile(file, runCountFileText(count)));
     return count;
+}
+
+void carryOverRunCounter(const std::filesystem::path& dataDirectory, const std::filesystem::path& legacyDirectory)
+{
+    std::error_code error;
+    if (std::filesystem::exists(dataDirectory, error) || !std::filesystem::create_directories(dataDirectory, error))
+        return;
+    std::string text;
+    if (legacyDirectory.empty()
+        || !kit::readWholeFile(legacyDirectory / kRunCounterFileName, text, kRunCounterFileSizeLimit).empty())
+        return;
+    static_cast<void>(kit::replaceFile(dataDirectory / kRunCounterFileName, runCountFileText(parseRunCount(text))));
 }
 
 } // namespace knapro

@@ -34,9 +34,18 @@ std::string ordinalSuffix(int count);
 std::string timesSentence(int count);
 
 // Counts this start and returns the new count: reads "knapro.dat" in `directory` (a
-// missing or unreadable file counts as 0), adds one and writes the new count back
-// whole. A file that cannot be written is left as it was and goes unmentioned: the
-// count is still the new one.
+// missing file, or one that holds no number, counts as 0), adds one and writes the
+// new count back whole. A file that is there but cannot be read (no read
+// permission, too long, not a regular file) is not Knapro's to overwrite: it is
+// left as it is, and this start counts from 1 in memory. A file that cannot be
+// written is left as it was and goes unmentioned: the count is still the new one.
 std::int16_t countThisStart(const std::filesystem::path& directory);
+
+// Makes `dataDirectory`, where the counter lives, on the first start (the folder
+// is not there yet), and carries over the count of a "knapro.dat" in
+// `legacyDirectory`, where earlier versions kept it (the working directory). The
+// old file is only read: never changed, never deleted. Later starts, and a first
+// start without an old file or with an empty `legacyDirectory`, carry nothing over.
+void carryOverRunCounter(const std::filesystem::path& dataDirectory, const std::filesystem::path& legacyDirectory);
 
 } // namespace knapro

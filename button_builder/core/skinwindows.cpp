@@ -9,9 +9,6 @@
 namespace knapro {
 namespace {
 
-constexpr std::string_view kMainNames[] = {"window-main.bmp", "main.bmp"};
-constexpr std::string_view kEqualizerNames[] = {"window-equalizer.bmp", "eq.bmp", "eqmain.bmp"};
-constexpr std::string_view kPlaylistNames[] = {"window-playlist.bmp", "pl.bmp"};
 // eqmain.bmp holds the sliders and buttons below the window itself.
 constexpr std::string_view kPlayerEqualizerName = "eqmain.bmp";
 
@@ -40,15 +37,6 @@ SkinWindowPicture readMember(const kit::SkinSource& skin, const kit::SkinMember&
 QString tabCaption(int tab) { return kit::toQString(tabDescriptors()[static_cast<size_t>(tab)].caption); }
 
 } // namespace
-
-std::span<const std::string_view> skinWindowNames(int tab)
-{
-    switch (tab) {
-    case MainWindowTab: return kMainNames;
-    case EqualizerTab: return kEqualizerNames;
-    default: return kPlaylistNames;
-    }
-}
 
 SkinWindowPictures readSkinWindowPictures(const kit::SkinSource& skin)
 {

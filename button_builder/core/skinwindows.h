@@ -17,13 +17,6 @@ class SkinSource;
 // one step, one for each of Knapro's tabs.
 namespace knapro {
 
-// The names a tab's picture is looked for under, in order: the kit's name for a
-// whole picture of the window (window-main.bmp, as the sample skin has them),
-// Knapro's own name for it (the one its Open offers), then, for the equalizer,
-// the player's own eqmain.bmp, whose top left 275 x 116 pixels are the equalizer
-// window. The player's own bitmaps hold no whole picture of the playlist editor.
-std::span<const std::string_view> skinWindowNames(int tab);
-
 struct SkinWindowPicture
 {
     enum class Outcome { Loaded, Missing, Unreadable, NotAPicture };
@@ -35,6 +28,7 @@ struct SkinWindowPicture
 
 using SkinWindowPictures = std::array<SkinWindowPicture, kTabCount>;
 
+// Each tab's picture, looked for under skinWindowNames(tab) in order.
 SkinWindowPictures readSkinWindowPictures(const kit::SkinSource& skin);
 
 // What Open Skin tells the author about the tabs it could not fill, and the

@@ -1,6 +1,7 @@
 #include "button_builder/core/runcounter.h"
 
 #include "common/core/fileio.h"
+#include "common/testing/unprivileged.h"
 
 #include <QTemporaryDir>
 
@@ -39,7 +40,7 @@ protected:
     std::string counterText() const
     {
         std::string text;
-        EXPECT_EQ(kit::readWholeFile(dir / "knapro.dat", text, 4096), "");
+        EXPECT_EQ(kit::readWholeFile(dir / "knapro.dat", text, 1 << 16), "");
         return text;
     }
 
@@ -64,4 +65,52 @@ TEST_F(RunCounterFile, TheCountStopsAt32767)
     EXPECT_EQ(knapro::countThisStart(dir), 32767);
     EXPECT_EQ(knapro::countThisStart(dir), 32767);
     EXPECT_EQ(counterText(), "32767\r\n");
+}
+
+TEST_F(RunCounterFile, ACounterThatCannotBeReadIsLeftAsItIsAndTheStartCountsOne)
+{
+    const fs::path file = dir / "knapro.dat";
+    const struct { const char* name; std::string text; fs::perms perms; } cases[] = {
+        {"too long", std::string(5000, '7'), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read},
+        {"write-only", "41\r\n", fs::perms::owner_write | fs::perms::others_write},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(kit::replaceFile(file, c.text), "");
+        fs::permissions(file, c.perms);
+        ::chmod(dir.c_str(), 0777);
+        std::int16_t count = 0;
+        {
+            const kit::testing::Unprivileged user;
+            count = knapro::countThisStart(dir);
+        }
+        EXPECT_EQ(count, 1);
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(counterText(), c.text);
+    }
+}
+
+TEST_F(RunCounterFile, AnOldCounterInTheWorkingFolderIsCarriedOverOnceAndNeverDeleted)
+{
+    const fs::path data = dir / "share" / "Knapro";
+    const fs::path working = dir / "skins";
+    fs::create_directories(working);
+    ASSERT_EQ(kit::replaceFile(working / "knapro.dat", "41\r\n"), "");
+
+    knapro::carryOverRunCounter(data, working);
+    EXPECT_EQ(knapro::countThisStart(data), 42);
+    ASSERT_EQ(kit::replaceFile(working / "knapro.dat", "7\r\n"), "");
+    knapro::carryOverRunCounter(data, working);
+    EXPECT_EQ(knapro::countThisStart(data), 43);
+
+    fs::remove(data / "knapro.dat"); // as the author may: the next start counts 1 again
+    knapro::carryOverRunCounter(data, working);
+    EXPECT_EQ(knapro::countThisStart(data), 1);
+
+    std::string old;
+    ASSERT_EQ(kit::readWholeFile(working / "knapro.dat", old, 100), "");
+    EXPECT_EQ(old, "7\r\n");
+    const fs::path fresh = dir / "fresh";
+    knapro::carryOverRunCounter(fresh, {}); // a working folder that is gone
+    EXPECT_EQ(knapro::countThisStart(fresh), 1);
 }

@@ -1,5 +1,7 @@
 #include "common/core/commandline.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace kit {
@@ -93,6 +95,33 @@ std::optional<int> answerCommandLine(const CommandLine& commandLine, const Progr
         return 2;
     }
     return 2;
+}
+
+std::optional<std::string> missingDisplay(const char* platform, const char* display, const char* waylandDisplay)
+{
+    const auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
+    const std::string_view platforms = set(platform) ? platform : "";
+    if (platforms.empty()) {
+        if (set(display) || set(waylandDisplay))
+            return std::nullopt;
+    } else {
+        // QT_QPA_PLATFORM may name several platforms, tried in order.
+        for (size_t start = 0; start <= platforms.size();) {
+            const size_t end = std::min(platforms.find(';', start), platforms.size());
+            const std::string_view entry = platforms.substr(start, end - start);
+            const std::string_view name = entry.substr(0, entry.find(':')); // options follow a colon
+            if (name == "xcb" ? set(display) : name.starts_with("wayland") ? set(waylandDisplay) : !name.empty())
+                return std::nullopt;
+            start = end + 1;
+        }
+    }
+    return std::string("no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
+                       "start it in a desktop session, or under xvfb-run");
+}
+
+std::optional<std::string> missingDisplay()
+{
+    return missingDisplay(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
 }
 
 } // namespace kit

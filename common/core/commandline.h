@@ -44,4 +44,13 @@ std::string versionText(const ProgramInfo& program);
 std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program, std::ostream& out,
                                      std::ostream& err);
 
+// Why the program has no display to open its windows on, or nothing when it has
+// one to try. Qt's platform plugins end the process with an abort when they find
+// none, so the programs ask first and say so. The arguments are the values of
+// QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY, null when unset; platforms that
+// need no display (offscreen, minimal, vnc, ...) always have one.
+std::optional<std::string> missingDisplay(const char* platform, const char* display, const char* waylandDisplay);
+// The same, from the environment.
+std::optional<std::string> missingDisplay();
+
 } // namespace kit

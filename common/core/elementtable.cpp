@@ -20,6 +20,10 @@ constexpr std::array<TabDescriptor, kTabCount> kTabs {{
     {"Playlist Editor", "pl.bmp", "mnuPl", "&PL"},
 }};
 
+constexpr std::string_view kMainNames[] = {"window-main.bmp", "main.bmp"};
+constexpr std::string_view kEqualizerNames[] = {"window-equalizer.bmp", "eq.bmp", "eqmain.bmp"};
+constexpr std::string_view kPlaylistNames[] = {"window-playlist.bmp", "pl.bmp"};
+
 // The equalizer's ten band sliders: each band cuts the same 14 x 63 strip 18 pixels
 // further right, while the areas over them were placed by hand.
 constexpr std::array<int, 10> kBandAreaX {77, 96, 112, 130, 149, 168, 184, 203, 221, 240};
@@ -294,6 +298,15 @@ std::vector<ElementRect> buildCutRectangles(int tab)
 } // namespace
 
 std::span<const TabDescriptor> tabDescriptors() { return kTabs; }
+
+std::span<const std::string_view> skinWindowNames(int tab)
+{
+    switch (tab) {
+    case MainWindowTab: return kMainNames;
+    case EqualizerTab: return kEqualizerNames;
+    default: return kPlaylistNames;
+    }
+}
 
 std::string controlDisplayName(const ClickableArea& area)
 {

@@ -40,6 +40,14 @@ struct TabDescriptor
 // The three tabs in order; index i describes tab i.
 std::span<const TabDescriptor> tabDescriptors();
 
+// The names a skin may hold a whole picture of the window of `tab` under, in
+// the order they are looked for: the kit's name for it (window-main.bmp, as the
+// sample skin has them), the one Knapro's Open offers, then, for the equalizer,
+// the player's own eqmain.bmp, whose top left 275 x 116 pixels are the
+// equalizer window. The player's own bitmaps hold no whole picture of the
+// playlist editor.
+std::span<const std::string_view> skinWindowNames(int tab);
+
 enum class AreaAction { Cut, RandomColourFile };
 
 // A transparent rectangle over the displayed picture that picks an element.

@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <random>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +58,21 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
+// Whether the kernel would follow the link `link` (described by `info`) for this
+// process where it guards sticky, world-writable folders (protected_symlinks):
+// there a link is followed only when it belongs to the follower or to the
+// folder's owner, so that nobody can plant a link in /tmp that sends another
+// user's save onto a file of that user's.
+bool mayFollow(const fs::path& link, const struct stat& info)
+{
+    const fs::path folder = link.has_parent_path() ? link.parent_path() : fs::path(".");
+    struct stat folderInfo {};
+    if (::stat(folder.c_str(), &folderInfo) != 0)
+        return false;
+    const bool guarded = (folderInfo.st_mode & S_ISVTX) != 0 && (folderInfo.st_mode & S_IWOTH) != 0;
+    return !guarded || info.st_uid == ::geteuid() || info.st_uid == folderInfo.st_uid;
+}
+
 // The file a save really writes: `target`, or the end of the chain of symbolic
 // links that starts there. A dangling link gives the path it points to, so that
 // the save creates the file the link names.
@@ -66,6 +83,10 @@ bool resolveLinks(fs::path path, fs::path& resolved, int& error)
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
             resolved = path;
             return true;
+        }
+        if (!mayFollow(path, info)) {
+            error = EACCES;
+            return false;
         }
         std::string link(PATH_MAX, '\0');
         const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
@@ -122,17 +143,29 @@ int createTemporary(const std::string& stem, mode_t mode, std::string& path)
     return -1;
 }
 
-bool markedReadOnly(const fs::path& file, const struct stat& info)
+// Why an existing file may not be replaced: a read-only mount, or the read-only
+// mark (no write bit at all, or none for this user); 0 when it may.
+int writeRefusal(const fs::path& file, const struct stat& info)
 {
-    return (info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && errno == EROFS)
+        return EROFS;
+    if ((info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
+        return EACCES;
+    return 0;
 }
 
-// Writes into the existing file itself, for a directory that takes no new file.
+// Writes into the existing file itself, for a directory that takes no new file
+// or will not let this user replace it. The advisory lock keeps two such saves
+// from interleaving: one whole content follows the other.
 std::string writeInPlace(const fs::path& file, std::string_view bytes)
 {
     FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
     if (fd.get() < 0)
         return reasonFor(errno);
+    while (::flock(fd.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return reasonFor(errno);
+    }
     if (!bytes.empty()) {
         const int reserved = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
         if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
@@ -171,8 +204,8 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
     if (exists) {
         if (std::string refused = refusalOf(existing); !refused.empty())
             return refused;
-        if (markedReadOnly(file, existing))
-            return reasonFor(EACCES);
+        if (const int refused = writeRefusal(file, existing); refused != 0)
+            return reasonFor(refused);
     }
 
     // A new file takes the usual permissions; one that replaces another gets that
@@ -190,9 +223,10 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
         || ::fsync(fd.get()) != 0)
         error = errno;
     // Only a privileged process may hand the file back to its owner; for anyone
-    // else the new file is theirs already, as a fresh save would be.
-    if (error == 0 && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()))
-        static_cast<void>(::fchown(fd.get(), existing.st_uid, existing.st_gid));
+    // else the refusal leaves the new file theirs, as a fresh save would be.
+    if (error == 0 && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+        [[maybe_unused]] const int handedBack = ::fchown(fd.get(), existing.st_uid, existing.st_gid);
+    }
     if (fd.close() != 0 && error == 0)
         error = errno;
     if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0)
@@ -200,9 +234,38 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
 
     if (error != 0) {
         ::unlink(temporary.c_str());
+        // A sticky folder lets only a file's owner replace it, but a file that
+        // is open to this user may still be written.
+        if (exists && (error == EPERM || error == EACCES))
+            return writeInPlace(file, bytes);
         return reasonFor(error);
     }
     return {};
+}
+
+std::string writeScratchFile(const fs::path& file, std::string_view bytes)
+{
+    // Written over the old bytes and then cut to length, rather than emptied
+    // first: ext4 flushes a file that was emptied and rewritten when it is
+    // closed, the very disk wait this writer is for avoiding.
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return reasonFor(errno);
+    int error = writeAll(fd.get(), bytes) && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 ? 0 : errno;
+    if (fd.close() != 0 && error == 0)
+        error = errno;
+    return error == 0 ? std::string() : reasonFor(error);
+}
+
+std::string appendToScratchFile(const fs::path& file, std::string_view bytes)
+{
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
+    if (fd.get() < 0)
+        return reasonFor(errno);
+    int error = writeAll(fd.get(), bytes) ? 0 : errno;
+    if (fd.close() != 0 && error == 0)
+        error = errno;
+    return error == 0 ? std::string() : reasonFor(error);
 }
 
 std::string readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t sizeLimit)
@@ -246,6 +309,26 @@ std::string readWholeFile(const fs::path& path, std::string& bytes, std::uintmax
     }
     bytes = std::move(contents);
     return {};
+}
+
+std::vector<std::string> folderEntries(const fs::path& folder, EntryKind kind)
+{
+    std::vector<std::string> names;
+    DIR* directory = ::opendir(folder.c_str());
+    if (directory == nullptr)
+        return names;
+    while (const dirent* entry = ::readdir(directory)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(directory), entry->d_name, &info, 0) != 0)
+            continue;
+        if (kind == EntryKind::File ? S_ISREG(info.st_mode) : S_ISDIR(info.st_mode))
+            names.emplace_back(name);
+    }
+    ::closedir(directory);
+    return names;
 }
 
 } // namespace kit

@@ -50,6 +50,8 @@ bool runLengthDataEnds(std::string_view data, bool fourBit)
     return false;
 }
 
+bool isWindowsHeader(std::uint64_t size) { return size == 40 || size == 52 || size == 56 || size == 108 || size == 124; }
+
 bool bmpIsWhole(std::string_view bytes)
 {
     constexpr std::size_t kFileHeader = 14;
@@ -75,13 +77,23 @@ bool bmpIsWhole(std::string_view bytes)
         if (headerSize < 16)
             return false;
         width = static_cast<std::int32_t>(littleEndian(bytes, 18, 4));
-        height = std::llabs(static_cast<std::int32_t>(littleEndian(bytes, 22, 4)));
+        height = static_cast<std::int32_t>(littleEndian(bytes, 22, 4));
         bits = headerSize >= 16 ? littleEndian(bytes, 28, 2) : 0;
         compression = headerSize >= 20 ? littleEndian(bytes, 30, 4) : 0;
         imageSize = headerSize >= 24 ? littleEndian(bytes, 34, 4) : 0;
         colours = headerSize >= 36 ? littleEndian(bytes, 46, 4) : 0;
     }
+    const bool topDown = height < 0;
+    height = std::llabs(height);
     if (width <= 0 || height <= 0 || bits == 0)
+        return false;
+    const bool bitfields = compression == 3 || compression == 6;
+    // Colour masks belong to the Windows headers; behind the 64-byte OS/2 header
+    // the same number means another coding, whose masks a decoder would take
+    // from the pixels. Run-length pictures are stored bottom-up only.
+    if (bitfields && (!isWindowsHeader(headerSize) || (bits != 16 && bits != 32)))
+        return false;
+    if ((compression == 1 || compression == 2) && topDown)
         return false;
 
     const std::uint64_t pixelOffset = littleEndian(bytes, 10, 4);
@@ -112,14 +124,17 @@ bool bmpIsWhole(std::string_view bytes)
     }
 }
 
-// Walks the segments of a JPEG file. Each scan's coded data runs until the next
-// marker that is neither a stuffed 0xFF nor a restart marker.
-bool jpegIsWhole(std::string_view bytes)
+enum class JpegEnd { Marker, InScan, Broken };
+
+// Walks the segments of a JPEG file to its end-of-image marker. Each scan's coded
+// data runs until the next marker that is neither a stuffed 0xFF nor a restart
+// marker; InScan means that the bytes ended inside a scan's coded data.
+JpegEnd jpegEnd(std::string_view bytes)
 {
     std::size_t at = 2;
     while (at + 2 <= bytes.size()) {
         if (byteAt(bytes, at) != 0xFF)
-            return false;
+            return JpegEnd::Broken;
         const unsigned marker = byteAt(bytes, at + 1);
         at += 2;
         if (marker == 0xFF) { // fill bytes before a marker
@@ -127,14 +142,14 @@ bool jpegIsWhole(std::string_view bytes)
             continue;
         }
         if (marker == 0xD9)
-            return true;
+            return JpegEnd::Marker;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
             continue; // markers without a length
         if (at + 2 > bytes.size())
-            return false;
+            return JpegEnd::Broken;
         const std::size_t length = bigEndian(bytes, at, 2);
         if (length < 2 || at + length > bytes.size())
-            return false;
+            return JpegEnd::Broken;
         at += length;
         if (marker != 0xDA)
             continue;
@@ -147,9 +162,9 @@ bool jpegIsWhole(std::string_view bytes)
             ++at;
         }
         if (at + 1 >= bytes.size())
-            return false;
+            return JpegEnd::InScan;
     }
-    return false;
+    return JpegEnd::Broken;
 }
 
 // Skips a chain of GIF data sub-blocks; false when it runs past the bytes.
@@ -174,6 +189,7 @@ bool gifIsWhole(std::string_view bytes)
     const unsigned screenFlags = byteAt(bytes, 10);
     if (screenFlags & 0x80)
         at += 3u << ((screenFlags & 7) + 1);
+    bool imageRead = false;
     while (at < bytes.size()) {
         const unsigned block = byteAt(bytes, at++);
         if (block == 0x3B)
@@ -192,11 +208,13 @@ bool gifIsWhole(std::string_view bytes)
             ++at; // the smallest code size
             if (!skipSubBlocks(bytes, at))
                 return false;
+            imageRead = true;
         } else {
             return false;
         }
     }
-    return false;
+    // Only the one-byte trailer missing, after whole blocks: every image is there.
+    return imageRead && at == bytes.size();
 }
 
 bool pngIsWhole(std::string_view bytes)
@@ -234,12 +252,52 @@ bool isWholePicture(std::string_view bytes)
 {
     switch (pictureFormatOf(bytes)) {
     case PictureFormat::Bmp: return bmpIsWhole(bytes);
-    case PictureFormat::Jpeg: return jpegIsWhole(bytes);
+    case PictureFormat::Jpeg: return jpegEnd(bytes) == JpegEnd::Marker;
     case PictureFormat::Gif: return gifIsWhole(bytes);
     case PictureFormat::Png: return pngIsWhole(bytes);
     case PictureFormat::Other: break;
     }
     return true;
+}
+
+bool jpegLacksOnlyItsEndMarker(std::string_view bytes)
+{
+    return pictureFormatOf(bytes) == PictureFormat::Jpeg && jpegEnd(bytes) == JpegEnd::InScan;
+}
+
+std::optional<GifFrame> gifFirstFrame(std::string_view bytes)
+{
+    constexpr std::size_t kScreenDescriptorEnd = 13;
+    if (pictureFormatOf(bytes) != PictureFormat::Gif || bytes.size() < kScreenDescriptorEnd)
+        return std::nullopt;
+    GifFrame frame;
+    std::size_t at = kScreenDescriptorEnd;
+    const unsigned screenFlags = byteAt(bytes, 10);
+    if (screenFlags & 0x80) {
+        const std::size_t entries = std::size_t {1} << ((screenFlags & 7) + 1);
+        const std::size_t background = byteAt(bytes, 11);
+        if (background < entries && at + 3 * background + 3 <= bytes.size())
+            for (std::size_t i = 0; i < 3; ++i)
+                frame.background[i] = byteAt(bytes, at + 3 * background + i);
+        at += 3 * entries;
+    }
+    while (at < bytes.size()) {
+        const unsigned block = byteAt(bytes, at++);
+        if (block == 0x21) {
+            ++at;
+            if (!skipSubBlocks(bytes, at))
+                return std::nullopt;
+        } else if (block == 0x2C && at + 8 <= bytes.size()) {
+            frame.left = static_cast<int>(littleEndian(bytes, at, 2));
+            frame.top = static_cast<int>(littleEndian(bytes, at + 2, 2));
+            frame.width = static_cast<int>(littleEndian(bytes, at + 4, 2));
+            frame.height = static_cast<int>(littleEndian(bytes, at + 6, 2));
+            return frame;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace kit

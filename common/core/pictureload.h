@@ -21,7 +21,11 @@ struct PictureLoad
 
 // Decodes `bytes` by their content, whatever the file was called. Data that no
 // decoder takes, and a picture whose data ends before its structure says it
-// does (see isWholePicture), give NotAPicture.
+// does (see isWholePicture), give NotAPicture; a JPEG that lacks only its end
+// marker is read when its last scan decodes whole. Every pixel of a decoded
+// picture is defined, the same on every load: pixels that a BMP's run-length
+// data skips or never reaches take palette index 0, and the part of a GIF's
+// screen outside its first image takes the background colour.
 PictureLoad decodePicture(std::string_view bytes);
 
 // Reads the regular file at `path`, of at most `sizeLimit` bytes, and decodes it

@@ -113,10 +113,10 @@ public:
     // letters, each group in the order of their bytes.
     std::vector<std::vector<const SkinMember*>> caseClashes() const;
 
-    struct Archive;
     ~SkinSource();
 
 private:
+    struct Archive;
     SkinSource() = default;
     static SkinOpen finish(std::shared_ptr<SkinSource> skin);
 

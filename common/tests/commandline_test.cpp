@@ -101,3 +101,24 @@ TEST(CommandLine, AFailedWriteIsNotReportedAsSuccess)
 }
 
 } // namespace
+
+TEST(CommandLine, AsksForADisplayOnlyWhereThePlatformNeedsOne)
+{
+    const struct { const char* platform; const char* display; const char* wayland; bool missing; } cases[] = {
+        {nullptr, nullptr, nullptr, true},
+        {nullptr, "", "", true},
+        {nullptr, ":0", nullptr, false},
+        {nullptr, nullptr, "wayland-0", false},
+        {"xcb", nullptr, "wayland-0", true},
+        {"xcb", ":99", nullptr, false},
+        {"wayland", ":0", nullptr, true},
+        {"wayland-egl", nullptr, "wayland-1", false},
+        {"wayland;xcb", ":0", nullptr, false},
+        {"offscreen", nullptr, nullptr, false},
+        {"vnc:size=800x600", nullptr, nullptr, false},
+        {"xcb:nograb", ":1", nullptr, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kit::missingDisplay(c.platform, c.display, c.wayland).has_value(), c.missing)
+            << (c.platform ? c.platform : "(unset)") << " " << (c.display ? c.display : "(unset)");
+}

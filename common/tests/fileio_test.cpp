@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -125,7 +129,7 @@ TEST_F(FileIo, ADirectoryThatTakesNoNewFileStillLetsItsWritableFileBeSaved)
 {
     const fs::path file = dir / "Tessel.txt";
     ASSERT_EQ(kit::replaceFile(file, "a longer old content"), "");
-    ::chown(file.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+    ASSERT_TRUE(kit::testing::Unprivileged::handOver(file));
     ::chmod(dir.c_str(), 0555);
 
     std::string inPlace, full, newFile;
@@ -162,6 +166,135 @@ TEST_F(FileIo, RefusesAFileThatIsNotThisUsersToWriteEvenInAnOpenFolder)
     EXPECT_EQ(reason, "Permission denied");
     EXPECT_EQ(contents(theirs), "theirs");
     EXPECT_EQ(entries(), 1u);
+}
+
+// The kernel's protected_symlinks rule for sticky, world-writable folders: a link
+// there is followed only when it is the follower's own or the folder owner's.
+TEST_F(FileIo, InAStickyFolderFollowsOnlyLinksOfTheUserOrTheFolderOwner)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "links of other users need root to make";
+    constexpr uid_t kStranger = kit::testing::Unprivileged::kNobody - 1;
+    const uid_t nobody = kit::testing::Unprivileged::kNobody;
+    ::chmod(dir.c_str(), 01777); // owned by root, like /tmp
+    const struct { const char* name; uid_t linkOwner; bool asNobody; bool followed; } cases[] = {
+        {"planted by nobody, root saves", nobody, false, false},
+        {"planted by a stranger, nobody saves", kStranger, true, false},
+        {"the folder owner's link", 0, true, true},
+        {"nobody's own link", nobody, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path target = dir / "target.dat";
+        const fs::path link = dir / "knapro.dat";
+        ASSERT_EQ(kit::replaceFile(target, "precious"), "");
+        ASSERT_EQ(::chown(target.c_str(), nobody, nobody), 0);
+        fs::create_symlink(target, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        std::string reason;
+        if (c.asNobody) {
+            const kit::testing::Unprivileged user;
+            reason = kit::replaceFile(link, "1\r\n");
+        } else {
+            reason = kit::replaceFile(link, "1\r\n");
+        }
+        EXPECT_EQ(reason, c.followed ? "" : "Permission denied");
+        EXPECT_EQ(contents(target), c.followed ? "1\r\n" : "precious");
+        EXPECT_TRUE(fs::is_symlink(link));
+        fs::remove(link);
+        fs::remove(target);
+    }
+}
+
+TEST_F(FileIo, InAStickyFolderWritesAnotherUsersOpenFileInPlace)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a file of another user needs root to make";
+    ::chmod(dir.c_str(), 01777);
+    const fs::path shared = dir / "Tessel.txt";
+    ASSERT_EQ(kit::replaceFile(shared, "old colours"), "");
+    ::chmod(shared.c_str(), 0666);
+    ASSERT_EQ(::chown(shared.c_str(), kit::testing::Unprivileged::kNobody - 1, kit::testing::Unprivileged::kNobody - 1), 0);
+    std::string reason;
+    {
+        const kit::testing::Unprivileged user;
+        reason = kit::replaceFile(shared, "new");
+    }
+    EXPECT_EQ(reason, "");
+    EXPECT_EQ(contents(shared), "new");
+    EXPECT_EQ(fs::status(shared).permissions(), static_cast<fs::perms>(0666));
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FileIo, TwoSavesAtOnceInPlaceLeaveOneWholeContent)
+{
+    const fs::path file = dir / "Region.txt";
+    ASSERT_EQ(kit::replaceFile(file, "old"), "");
+    ASSERT_TRUE(kit::testing::Unprivileged::handOver(file));
+    ::chmod(dir.c_str(), 0555);
+    const std::string first(300000, 'A');
+    const std::string second(200000, 'B');
+    {
+        const kit::testing::Unprivileged user;
+        for (int round = 0; round < 60; ++round) {
+            std::string reasons[2];
+            std::thread writer([&] { reasons[0] = kit::replaceFile(file, first); });
+            reasons[1] = kit::replaceFile(file, second);
+            writer.join();
+            ASSERT_EQ(reasons[0], "");
+            ASSERT_EQ(reasons[1], "");
+            const std::string now = contents(file);
+            ASSERT_TRUE(now == first || now == second) << "round " << round << ": " << now.size() << " bytes";
+        }
+    }
+    ::chmod(dir.c_str(), 0755);
+}
+
+// Saves on a mount that is read-only, in a mount namespace of a child process.
+TEST_F(FileIo, AReadOnlyMountSaysSo)
+{
+    int results[2];
+    ASSERT_EQ(::pipe(results), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const fs::path mountPoint = dir;
+        const fs::path existing = mountPoint / "main.bmp";
+        std::string reasons = "no namespace";
+        if (::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+            && ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, nullptr) == 0
+            && kit::replaceFile(existing, "old").empty()
+            && ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0)
+            reasons = kit::replaceFile(existing, "new") + "|" + kit::replaceFile(mountPoint / "new.bmp", "new");
+        ::_exit(::write(results[1], reasons.data(), reasons.size()) == static_cast<ssize_t>(reasons.size()) ? 0 : 1);
+    }
+    ::close(results[1]);
+    char buffer[256] = {};
+    const ssize_t got = ::read(results[0], buffer, sizeof buffer - 1);
+    ::close(results[0]);
+    ::waitpid(child, nullptr, 0);
+    const std::string reasons(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+    if (reasons == "no namespace")
+        GTEST_SKIP() << "mounting needs root";
+    EXPECT_EQ(reasons, "Read-only file system|Read-only file system");
+}
+
+TEST_F(FileIo, ScratchFilesAreWrittenAndAppendedButNeverThroughALink)
+{
+    const fs::path scratch = dir / "~NP~01.tmp";
+    EXPECT_EQ(kit::writeScratchFile(scratch, "NumPoints=9\r\n"), "");
+    EXPECT_EQ(kit::writeScratchFile(scratch, "PointList="), "");
+    EXPECT_EQ(kit::appendToScratchFile(scratch, "1,1,"), "");
+    EXPECT_EQ(contents(scratch), "PointList=1,1,");
+    EXPECT_EQ(fs::status(scratch).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    const fs::path elsewhere = dir / "elsewhere";
+    ASSERT_EQ(kit::replaceFile(elsewhere, "keep"), "");
+    fs::create_symlink(elsewhere, dir / "link");
+    EXPECT_EQ(kit::writeScratchFile(dir / "link", "x"), "Too many levels of symbolic links");
+    EXPECT_EQ(kit::appendToScratchFile(dir / "link", "x"), "Too many levels of symbolic links");
+    EXPECT_EQ(kit::appendToScratchFile(dir / "missing", "x"), "No such file or directory");
+    EXPECT_EQ(contents(elsewhere), "keep");
 }
 
 TEST_F(FileIo, SavesUnderTheLongestNameTheFileSystemTakes)

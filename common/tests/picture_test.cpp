@@ -1,6 +1,7 @@
 #include "common/core/picturecheck.h"
 #include "common/core/pictureload.h"
 #include "common/portable/bmp.h"
+#include "common/testing/heapgarbage.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -47,6 +48,67 @@ std::string gif()
         0x3b,
     };
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+void putLittleEndian(std::string& bytes, std::size_t at, std::uint32_t value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+}
+
+// A BMP with the given header size and fields, a colour table of `tableEntries`
+// (entry i is red 10 + i, green 20, blue 30) and `data` as its pixels.
+std::string craftedBmp(int headerSize, int width, int height, int bits, int compression, int coloursUsed,
+                       int tableEntries, const std::string& data)
+{
+    std::string bytes(static_cast<std::size_t>(14 + headerSize + 4 * tableEntries), '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    putLittleEndian(bytes, 2, static_cast<std::uint32_t>(bytes.size() + data.size()), 4);
+    putLittleEndian(bytes, 10, static_cast<std::uint32_t>(bytes.size()), 4);
+    putLittleEndian(bytes, 14, static_cast<std::uint32_t>(headerSize), 4);
+    putLittleEndian(bytes, 18, static_cast<std::uint32_t>(width), 4);
+    putLittleEndian(bytes, 22, static_cast<std::uint32_t>(height), 4);
+    putLittleEndian(bytes, 26, 1, 2);
+    putLittleEndian(bytes, 28, static_cast<std::uint32_t>(bits), 2);
+    putLittleEndian(bytes, 30, static_cast<std::uint32_t>(compression), 4);
+    putLittleEndian(bytes, 34, static_cast<std::uint32_t>(data.size()), 4);
+    putLittleEndian(bytes, 46, static_cast<std::uint32_t>(coloursUsed), 4);
+    for (int i = 0; i < tableEntries; ++i) {
+        const std::size_t at = static_cast<std::size_t>(14 + headerSize + 4 * i);
+        bytes[at] = 30;
+        bytes[at + 1] = 20;
+        bytes[at + 2] = static_cast<char>(10 + i);
+    }
+    return bytes + data;
+}
+
+// A 4 x 3 GIF with a frame of 2 x 2 at (1, 1) in colours 1, 2, 3, 1 of its local
+// table (red, green, blue, white), with a global table whose entry 2 is the
+// background, or without one; `trailer` false leaves off the last byte.
+std::string framedGif(bool globalTable, bool trailer = true)
+{
+    std::string bytes("GIF89a\x04\x00\x03\x00", 10);
+    bytes += globalTable ? '\x81' : '\x00';
+    bytes += '\x02';
+    bytes += '\x00';
+    if (globalTable)
+        bytes += std::string("\x01\x01\x01\x02\x02\x02\x70\x80\x90\x03\x03\x03", 12);
+    bytes += std::string("\x2c\x01\x00\x01\x00\x02\x00\x02\x00\x81", 10);
+    bytes += std::string("\xff\x00\x00\x00\xff\x00\x00\x00\xff\xff\xff\xff", 12);
+    // Three-bit codes, a clear code before every two pixels: 4 1 2 4 3 1 5.
+    bytes += std::string("\x02\x03\x8c\xb8\x14\x00", 6);
+    if (trailer)
+        bytes += '\x3b';
+    return bytes;
+}
+
+QImage decodedUnderGarbage(const std::string& bytes, unsigned char byte)
+{
+    const kit::testing::HeapGarbage garbage(byte);
+    const kit::PictureLoad load = kit::decodePicture(bytes);
+    EXPECT_EQ(load.error, kit::PictureLoad::Error::None);
+    return load.image.convertToFormat(QImage::Format_ARGB32);
 }
 
 TEST(Bmp, WritesAndReadsBackEveryColourAtBothDepths)
@@ -102,7 +164,9 @@ TEST(PictureCheck, EachFormatIsWholeOnlyUpToItsOwnEnd)
         EXPECT_EQ(kit::pictureFormatOf(p.bytes), p.format);
         EXPECT_TRUE(kit::isWholePicture(p.bytes));
         EXPECT_TRUE(kit::isWholePicture(p.bytes + std::string(7, '\0'))); // padding after the end
-        for (const std::size_t kept : {p.bytes.size() - 1, p.bytes.size() / 2, p.bytes.size() / 3, std::size_t(20)})
+        // A GIF is whole without its one-byte trailer, after a whole image.
+        EXPECT_EQ(kit::isWholePicture(p.bytes.substr(0, p.bytes.size() - 1)), p.format == kit::PictureFormat::Gif);
+        for (const std::size_t kept : {p.bytes.size() - 2, p.bytes.size() / 2, p.bytes.size() / 3, std::size_t(20)})
             EXPECT_FALSE(kit::isWholePicture(p.bytes.substr(0, kept))) << kept << " of " << p.bytes.size();
     }
     EXPECT_TRUE(kit::isWholePicture("P1 1 1 0")); // a format without a check of its own
@@ -128,6 +192,53 @@ TEST(PictureLoad, DecodesWholePicturesAndRefusesCutOnes)
     const kit::PictureLoad missing = kit::loadPicture("/nonexistent/main.bmp", 1000);
     EXPECT_EQ(missing.error, kit::PictureLoad::Error::Unreadable);
     EXPECT_EQ(missing.reason, "No such file or directory");
+}
+
+// Legal or nearly legal files that decoders leave partly undefined: each decodes
+// to the same, fully defined pixels whatever the memory held before.
+TEST(PictureLoad, EveryPixelIsDefinedWhateverTheMemoryHeld)
+{
+    const QRgb index0 = qRgb(10, 20, 30);
+    const QRgb index1 = qRgb(11, 20, 30);
+    const QRgb index2 = qRgb(12, 20, 30);
+    const std::string jpeg = encoded("JPEG");
+    const struct { const char* name; std::string bytes; QPoint at; QRgb expected; } files[] = {
+        {"rle8 with only its end", craftedBmp(40, 4, 3, 8, 1, 4, 4, std::string("\0\1", 2)), {3, 0}, index0},
+        {"rle8 of line ends", craftedBmp(40, 4, 3, 8, 1, 4, 4, std::string("\0\0\0\0\0\1", 6)), {0, 1}, index0},
+        {"rle8 that jumps", craftedBmp(40, 4, 3, 8, 1, 4, 4, std::string("\2\1\0\2\1\1\2\2\0\1", 10)), {1, 1}, index0},
+        {"rle8 that jumps, after the jump", craftedBmp(40, 4, 3, 8, 1, 4, 4, std::string("\2\1\0\2\1\1\2\2\0\1", 10)),
+         {3, 1}, index2},
+        {"rle4 with only its end", craftedBmp(40, 4, 3, 4, 2, 4, 4, std::string("\0\1", 2)), {0, 2}, index0},
+        {"1-bit with 3 colours counted", craftedBmp(40, 3, 2, 1, 0, 3, 2, std::string("\x80\0\0\0\x40\0\0\0", 8)),
+         {0, 1}, index1},
+        {"a GIF frame on the global background", framedGif(true), {0, 0}, qRgb(0x70, 0x80, 0x90)},
+        {"a GIF frame without a global table", framedGif(false), {3, 2}, qRgb(0, 0, 0)},
+        {"inside the GIF frame", framedGif(false), {2, 1}, qRgb(0, 0, 255)},
+        {"a GIF without its trailer", framedGif(true, false), {2, 2}, qRgb(0, 255, 0)},
+        {"a JPEG without its end marker", jpeg.substr(0, jpeg.size() - 2), {0, 0},
+         kit::decodePicture(jpeg).image.pixel(0, 0)},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        const QImage first = decodedUnderGarbage(f.bytes, 0x55);
+        const QImage second = decodedUnderGarbage(f.bytes, 0xaa);
+        EXPECT_EQ(first, second);
+        EXPECT_EQ(first.pixel(f.at), f.expected);
+    }
+}
+
+TEST(PictureLoad, RefusesVariantsThatDecodersMisreadAndJpegsCutInAScan)
+{
+    const std::string jpeg = encoded("JPEG");
+    const std::string rows(16, '\x11');
+    const struct { const char* name; std::string bytes; } refused[] = {
+        {"colour masks behind the 64-byte header", craftedBmp(64, 2, 2, 32, 3, 0, 0, rows)},
+        {"colour masks for 8 bits", craftedBmp(40, 2, 2, 8, 3, 0, 0, rows + std::string(12, '\0'))},
+        {"run-length data stored top-down", craftedBmp(40, 4, -3, 8, 1, 4, 4, std::string("\0\1", 2))},
+        {"a JPEG cut inside its scan", jpeg.substr(0, jpeg.size() * 2 / 3)},
+    };
+    for (const auto& r : refused)
+        EXPECT_EQ(kit::decodePicture(r.bytes).error, kit::PictureLoad::Error::NotAPicture) << r.name;
 }
 
 } // namespace

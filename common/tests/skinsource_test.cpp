@@ -66,6 +66,8 @@ TEST(SkinArchive, LoadsWhatThePlayerWouldAndRefusesTheRestSayingWhy)
          zipArchive({{"Blue/", ""}, {"Blue/main.bmp", "M", false}, {"Blue/extras/", ""}, {"Blue/extras/a.txt", "A"},
                      {"__MACOSX/Blue/._main.bmp", "x"}}),
          "", "Blue/", {{"main.bmp", "Blue/main.bmp = M"}, {"a.txt", "-"}, {"extras", "-"}}},
+        {"a skin in one folder, zipped with Windows separators", zipArchive({{"Blue\\main.bmp", "M"}}), "", "Blue/",
+         {{"main.bmp", "Blue\\main.bmp = M"}}},
         {"two folders", zipArchive({{"Blue/main.bmp", "M"}, {"Red/main.bmp", "R"}}),
          "x.wsz: its files lie in 2 folders (Blue/, Red/) and none at its top, so no one folder holds the skin", "", {}},
         {"a member that is a folder", zipArchive({{"main.bmp/", ""}, {"text.bmp", "T"}}), "", "",

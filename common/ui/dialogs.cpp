@@ -1,5 +1,7 @@
 #include "common/ui/dialogs.h"
 
+#include "common/core/textconversion.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -64,7 +66,7 @@ QString runFileDialog(QWidget* parent, const FileRequest& request, QFileDialog::
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    return recoverDecodedPath(dialog.selectedFiles().first());
 }
 
 } // namespace
@@ -88,7 +90,7 @@ QString SystemDialogs::saveFile(QWidget* parent, const FileRequest& request)
 
 QString SystemDialogs::chooseDirectory(QWidget* parent, const QString& title, const QString& startDirectory)
 {
-    return QFileDialog::getExistingDirectory(parent, title, startDirectory);
+    return recoverDecodedPath(QFileDialog::getExistingDirectory(parent, title, startDirectory));
 }
 
 QColor SystemDialogs::chooseColour(QWidget* parent, const QColor& initial)
@@ -123,7 +125,7 @@ QString couldNotSaveText(const QString& path, const QString& reason)
 QString displayText(const QString& text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n\r|\r|\n"));
-    QString shown = text;
+    QString shown = displayPath(text);
     return shown.replace(lineBreak, QStringLiteral("\n"));
 }
 

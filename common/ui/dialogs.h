@@ -37,7 +37,9 @@ public:
 
     virtual MessageAnswer message(QWidget* parent, const QString& title, const QString& text,
                                   MessageButtons buttons, MessageIcon icon) = 0;
-    // The chosen path, or an empty text when the author cancelled.
+    // The chosen path, or an empty text when the author cancelled. A name that is
+    // not valid UTF-8 comes back with its bytes where the dialog let them be found
+    // again (see recoverDecodedPath).
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString saveFile(QWidget* parent, const FileRequest& request) = 0;
     virtual QString chooseDirectory(QWidget* parent, const QString& title, const QString& startDirectory) = 0;
@@ -66,7 +68,8 @@ QStringList nameFiltersFromPipeList(const QString& filter);
 QString couldNotSaveText(const QString& path, const QString& reason);
 
 // How a message text is put on screen: CR LF, LF CR, a lone CR and a lone LF
-// each become one line break.
+// each become one line break, and the bytes of a name that is not UTF-8 show as
+// displayPath shows them.
 QString displayText(const QString& text);
 
 } // namespace kit

@@ -1,17 +1,20 @@
 #include "common/ui/recentfilesmenu.h"
 
 #include "common/core/settings.h"
+#include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
+#include <filesystem>
+
 namespace kit {
 
 QString recentFileCaption(int index, const QString& path, int maximumCharacters)
 {
-    QString shown = QDir::toNativeSeparators(path);
+    QString shown = QDir::toNativeSeparators(displayPath(path));
     if (shown.size() > maximumCharacters) {
         const qsizetype kept = maximumCharacters - 3;
         shown = shown.left(kept / 2) + QStringLiteral("...") + shown.right(kept - kept / 2);
@@ -47,7 +50,8 @@ void RecentFilesMenu::add(const QString& path)
 
 void RecentFilesMenu::choose(const QString& path)
 {
-    if (QFileInfo::exists(path)) {
+    std::error_code unreadable;
+    if (std::filesystem::exists(toPath(path), unreadable)) { // the path may keep bytes QFileInfo cannot pass on
         m_open(path);
         return;
     }
@@ -79,7 +83,7 @@ void RecentFilesMenu::rebuild()
     for (int index = 0; index < static_cast<int>(paths.size()); ++index) {
         const QString& path = paths[index];
         QAction* entry = m_menu->addAction(recentFileCaption(index, path));
-        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setToolTip(QDir::toNativeSeparators(displayPath(path)));
         connect(entry, &QAction::triggered, this, [this, path] { choose(path); });
     }
     m_menu->addSeparator();

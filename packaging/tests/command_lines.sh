@@ -28,9 +28,9 @@ check() {
 
 for program in "$1" "$2" "$3"; do
   name=$(basename "$program")
-  # Plevo takes no file; the others take one.
+  # Each takes one file.
   case $name in
-    plevo) title="Plevo 1.0" extra=a.txt usage="Usage: plevo [OPTION]..." ;;
+    plevo) title="Plevo 1.0" extra=b.txt usage="Usage: plevo [OPTION]... [PICTURE]" ;;
     knapro) title="Knapro 2.00" extra=b.txt usage="Usage: knapro [OPTION]... [PICTURE]" ;;
     tessel) title="Tessel 1.0" extra=b.txt usage="Usage: tessel [OPTION]... [FILE]" ;;
   esac

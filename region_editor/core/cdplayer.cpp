@@ -3,6 +3,7 @@
 #include "region_editor/core/cdaudiostream.h"
 
 #include <algorithm>
+#include <array>
 
 namespace plevo {
 
@@ -15,6 +16,7 @@ std::string_view cdProblemText(CdProblem problem)
     case CdProblem::DataDisc: return "Data disc";
     case CdProblem::NoSound: return "No sound out";
     case CdProblem::DriveError: return "Drive error";
+    case CdProblem::NotInstalled: return "Not installed";
     }
     return {};
 }
@@ -67,6 +69,8 @@ CdStatus CdPlayer::perform(CdCommand command, int track)
     case CdCommand::Close:
         closeDrive(false);
         break;
+    case CdCommand::Status:
+        break;
     }
     return status();
 }
@@ -113,27 +117,37 @@ void CdPlayer::play()
         ++last;
     m_track = first->number;
 
-    if (m_drive.playAnalog(first->firstSector, last->lastSector)) {
+    if (playDigitally(*first, *last)) {
+        m_analog = false;
+        m_mode = CdMode::Playing;
+    } else if (m_problem == CdProblem::None && m_drive.playAnalog(first->firstSector, last->lastSector)) {
         m_analog = true;
         m_mode = CdMode::Playing;
-        return;
-    }
-    m_reader = m_drive.sectorReader();
-    if (!m_reader) {
+    } else if (m_problem == CdProblem::None) {
         m_problem = CdProblem::DriveError;
-        return;
     }
-    m_stream = std::make_unique<CdAudioStream>(*m_reader, first->firstSector, last->lastSector);
+}
+
+// False, with no problem noted, where the drive cannot read the run's audio;
+// false with NoSound where it can but the computer has no sound output.
+bool CdPlayer::playDigitally(const CdTrack& first, const CdTrack& last)
+{
+    m_reader = m_drive.sectorReader();
+    std::array<char, kCdSectorBytes> probe {};
+    if (!m_reader || !m_reader->read(first.firstSector, probe.data())) {
+        m_reader.reset();
+        return false;
+    }
+    m_stream = std::make_unique<CdAudioStream>(*m_reader, first.firstSector, last.lastSector);
     // Unbuffered, so that the stream's position is what the sound output has taken.
     m_stream->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     if (!m_audio.start(*m_stream)) {
         m_stream.reset();
         m_reader.reset();
         m_problem = CdProblem::NoSound;
-        return;
+        return false;
     }
-    m_analog = false;
-    m_mode = CdMode::Playing;
+    return true;
 }
 
 void CdPlayer::pause()

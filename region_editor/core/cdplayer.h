@@ -28,7 +28,7 @@ struct CdTrack
     bool audio = true;
 };
 
-enum class CdProblem { None, NoDrive, NoDisc, DataDisc, NoSound, DriveError };
+enum class CdProblem { None, NoDrive, NoDisc, DataDisc, NoSound, DriveError, NotInstalled };
 
 // The few words the track display has room for.
 std::string_view cdProblemText(CdProblem problem);
@@ -86,7 +86,8 @@ public:
     virtual bool active() = 0;
 };
 
-enum class CdCommand { Open, Play, Pause, Stop, Next, Prev, Seek, Eject, Close };
+// Status does nothing but tell where the player has got to by itself.
+enum class CdCommand { Open, Play, Pause, Stop, Next, Prev, Seek, Eject, Close, Status };
 enum class CdMode { Closed, Stopped, Playing, Paused };
 
 // What the player is after a command, and why the command failed if it did.
@@ -102,9 +103,10 @@ struct CdStatus
 
 class CdAudioStream;
 
-// Carries out the player's commands on one drive. Play uses the drive's own
-// playback where the drive offers it, and otherwise reads the audio digitally
-// into the sound output. Play runs from the current track to the end of the
+// Carries out the player's commands on one drive. Play reads the audio
+// digitally into the computer's sound output, and uses the drive's own playback
+// only where the audio cannot be read: most drives still claim an analog output
+// that today's machines no longer connect to anything. Play runs from the current track to the end of the
 // audio tracks that follow it. Next and Prev move one track, staying at the
 // first and last, and keep playing if the player was playing. Seek stops and
 // makes the given track current; Stop stops where the player is. Pause pauses,
@@ -124,6 +126,7 @@ public:
 private:
     void open();
     void play();
+    bool playDigitally(const CdTrack& first, const CdTrack& last);
     void pause();
     void stopPlayback();
     void moveTo(int track);

@@ -2,9 +2,6 @@
 
 #include "common/core/fileio.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace plevo {
@@ -12,29 +9,6 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr int kStarredWidth = 44;
-
-// Appends without following a symbolic link: nothing but our own two files
-// belongs in the scratch folder, so a link found there is refused.
-std::string appendToFile(const std::filesystem::path& path, std::string_view bytes)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return std::strerror(errno);
-    int error = 0;
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            break;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    return error == 0 ? std::string() : std::strerror(error);
-}
 
 std::optional<FileProblem> problemIf(const std::string& reason, FileRole role, FileAction action,
                                      const std::filesystem::path& path)
@@ -112,10 +86,10 @@ std::optional<FileProblem> PointStore::rewriteBothFiles()
 {
     if (!keepsFiles())
         return std::nullopt;
-    if (auto problem = problemIf(kit::replaceFile(countFile(), countFileText()), FileRole::CountFile,
+    if (auto problem = problemIf(kit::writeScratchFile(countFile(), countFileText()), FileRole::CountFile,
                                  FileAction::Write, countFile()))
         return problem;
-    if (auto problem = problemIf(kit::replaceFile(listFile(), listFileText()), FileRole::ListFile, FileAction::Write,
+    if (auto problem = problemIf(kit::writeScratchFile(listFile(), listFileText()), FileRole::ListFile, FileAction::Write,
                                  listFile()))
         return problem;
     m_filesInStep = true;
@@ -154,11 +128,11 @@ std::optional<FileProblem> PointStore::UpdateFiles()
         return rewriteBothFiles();
 
     m_filesInStep = false;
-    if (auto problem = problemIf(kit::replaceFile(countFile(), countFileText()), FileRole::CountFile,
+    if (auto problem = problemIf(kit::writeScratchFile(countFile(), countFileText()), FileRole::CountFile,
                                  FileAction::Write, countFile()))
         return problem;
     const std::string point = m_index.lastX + ',' + m_index.lastY + ',';
-    if (auto problem = problemIf(appendToFile(listFile(), point), FileRole::ListFile, FileAction::Write, listFile()))
+    if (auto problem = problemIf(kit::appendToScratchFile(listFile(), point), FileRole::ListFile, FileAction::Write, listFile()))
         return problem;
     m_filesInStep = true;
     return std::nullopt;

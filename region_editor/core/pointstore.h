@@ -68,6 +68,9 @@ public:
     explicit PointStore(std::filesystem::path scratchDirectory);
 
     const PointIndex& index() const { return m_index; }
+    // The points recorded since the list was last emptied, in click order, as
+    // the readouts showed them.
+    const std::vector<std::pair<std::string, std::string>>& points() const { return m_points; }
     std::filesystem::path countFile() const { return m_directory / kCountFileName; }
     std::filesystem::path listFile() const { return m_directory / kListFileName; }
 

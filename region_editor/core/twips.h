@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 // The region editor's windows are laid out in twips: 15 twips make one pixel at
 // 96 dots per inch.
 namespace plevo {
@@ -14,5 +16,11 @@ constexpr int twipsToPixels(double twips)
 }
 
 constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+// A rectangle laid out in twips, in whole pixels.
+inline QRect twipsToPixels(double left, double top, double width, double height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
 
 } // namespace plevo

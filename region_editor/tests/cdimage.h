@@ -41,4 +41,23 @@ inline std::filesystem::path writeAudioImage(const std::filesystem::path& direct
     return directory / "disc.cue";
 }
 
+// Writes disc.bin and disc.cue into `directory`: an audio track of
+// `audioSectors`, then `gapSectors` of the data track's pregap (its index 0),
+// then the data track's `dataSectors`. Returns the cue sheet's path.
+inline std::filesystem::path writeImageWithDataTrack(const std::filesystem::path& directory, int audioSectors,
+                                                     int gapSectors, int dataSectors)
+{
+    writeAudioImage(directory, {audioSectors + gapSectors + dataSectors});
+    const auto msf = [](int sector) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", sector / 75 / 60, sector / 75 % 60, sector % 75);
+        return std::string(text);
+    };
+    std::ofstream(directory / "disc.cue", std::ios::binary)
+        << "FILE \"disc.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n"
+        << "  TRACK 02 MODE1/2352\r\n    INDEX 00 " << msf(audioSectors) << "\r\n    INDEX 01 "
+        << msf(audioSectors + gapSectors) << "\r\n";
+    return directory / "disc.cue";
+}
+
 } // namespace plevo::testing

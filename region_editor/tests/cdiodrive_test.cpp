@@ -1,5 +1,6 @@
 #include "region_editor/core/cdaudiostream.h"
-#include "region_editor/core/cdiodrive.h"
+#include "region_editor/cdsound/audioend.h"
+#include "region_editor/cdsound/cdiodrive.h"
 #include "region_editor/tests/cdimage.h"
 #include "region_editor/tests/fakecd.h"
 
@@ -26,6 +27,36 @@ protected:
 
     fs::path folder;
 };
+
+TEST(DiscLayout, AudioBeforeADataTrackEndsWhereItsSoundDoes)
+{
+    using Pregaps = std::vector<std::optional<std::int32_t>>;
+    const struct
+    {
+        const char* what;
+        Pregaps pregaps;
+        std::optional<std::int32_t> lastSession;
+        std::int32_t audioEnd;
+    } cases[] = {
+        {"the data track's pregap, where the disc gives it", {std::nullopt, std::nullopt, 20000}, std::nullopt, 19999},
+        {"its usual pregap, where the disc does not", {}, std::nullopt, 29849},
+        {"a data session after the audio", {std::nullopt, std::nullopt, 29800}, 30000, 18599},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<plevo::CdTrack> tracks = {{1, 0, 9999, true}, {2, 10000, 29999, true}, {3, 30000, 39999, false}};
+        plevo::endAudioBeforeData(tracks, c.pregaps, c.lastSession);
+        EXPECT_EQ(tracks[0].lastSector, 9999);
+        EXPECT_EQ(tracks[1].lastSector, c.audioEnd);
+        EXPECT_EQ(tracks[2].lastSector, 39999);
+    }
+    // A data track first, as on a mixed-mode disc, leaves the audio after it alone.
+    std::vector<plevo::CdTrack> mixed = {{1, 0, 999, false}, {2, 1000, 2999, true}, {3, 3000, 3999, true},
+                                         {4, 4000, 8999, false}};
+    plevo::endAudioBeforeData(mixed, {}, std::nullopt);
+    EXPECT_EQ(mixed[1].lastSector, 2999);
+    EXPECT_EQ(mixed[2].lastSector, 3999 - plevo::kDataPregapSectors);
+}
 
 TEST_F(CdioDriveTest, ReadsTheTableOfContentsOfADiscImage)
 {
@@ -101,6 +132,19 @@ TEST_F(CdioDriveTest, APlayerOnADiscImagePlaysThroughTheSoundOutput)
     EXPECT_EQ(start[0], plevo::testing::imageByte(300, 0));
     EXPECT_EQ(start[7], plevo::testing::imageByte(300, 7));
     EXPECT_EQ(player.perform(plevo::CdCommand::Eject).mode, plevo::CdMode::Closed);
+}
+
+TEST_F(CdioDriveTest, AudioBeforeADataTrackPlaysToItsLastSoundAndNoFurther)
+{
+    CdioDrive drive(CdioDrive::Source::CueImage,
+                    plevo::testing::writeImageWithDataTrack(folder, 300, 150, 75).string());
+    plevo::testing::FakeDisc sound;
+    plevo::testing::FakeAudioOut audio(sound);
+    plevo::CdPlayer player(drive, audio);
+    ASSERT_EQ(player.perform(plevo::CdCommand::Open).tracks, 2);
+    ASSERT_EQ(player.perform(plevo::CdCommand::Play).mode, plevo::CdMode::Playing);
+    ASSERT_NE(sound.playing, nullptr);
+    EXPECT_EQ(sound.playing->readAll().size(), 300 * plevo::kCdSectorBytes);
 }
 
 } // namespace

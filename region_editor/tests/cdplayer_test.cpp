@@ -24,6 +24,7 @@ struct Script
     const char* what;
     std::vector<CdTrack> tracks;
     bool analog;
+    bool readable;
     std::vector<Step> steps;
     std::vector<std::string> log; // what the drive and the sound output were asked, in order
 };
@@ -35,9 +36,10 @@ const std::vector<CdTrack> kEnhanced = {{1, 0, 999, false}, {2, 1000, 2999, true
 TEST(CdPlayer, CarriesOutTheWindowsCommands)
 {
     const Script scripts[] = {
-        {"the drive plays by itself",
+        {"the drive plays by itself where its audio cannot be read",
          kThreeTracks,
          true,
+         false,
          {{CdCommand::Play, 0, {CdMode::Closed, 0, 0}},
           {CdCommand::Open, 0, {CdMode::Stopped, 3, 1}},
           {CdCommand::Play, 0, {CdMode::Playing, 3, 1}},
@@ -56,6 +58,7 @@ TEST(CdPlayer, CarriesOutTheWindowsCommands)
         {"audio read digitally where the drive does not play",
          kThreeTracks,
          false,
+         true,
          {{CdCommand::Open, 0, {CdMode::Stopped, 3, 1}},
           {CdCommand::Next, 0, {CdMode::Stopped, 3, 2}},
           {CdCommand::Play, 0, {CdMode::Playing, 3, 2}},
@@ -64,33 +67,43 @@ TEST(CdPlayer, CarriesOutTheWindowsCommands)
           {CdCommand::Prev, 0, {CdMode::Playing, 3, 1}},
           {CdCommand::Close, 0, {CdMode::Closed, 0, 0}}},
          {"open", "sound", "sound pause", "sound resume", "sound stop", "sound", "sound stop", "close"}},
+        {"audio read digitally even where the drive could play by itself",
+         kThreeTracks,
+         true,
+         true,
+         {{CdCommand::Open, 0, {CdMode::Stopped, 3, 1}}, {CdCommand::Play, 0, {CdMode::Playing, 3, 1}}},
+         {"open", "sound", "sound stop"}},
         {"data tracks are counted but never played",
          kEnhanced,
          true,
+         false,
          {{CdCommand::Open, 0, {CdMode::Stopped, 4, 1}},
           {CdCommand::Play, 0, {CdMode::Playing, 4, 2}},
           {CdCommand::Seek, 9, {CdMode::Stopped, 4, 4}},
           {CdCommand::Play, 0, {CdMode::Stopped, 4, 4, CdProblem::DataDisc}}},
          {"open", "play 1000-3999", "stop"}},
-        {"a disc without audio", {{1, 0, 9999, false}}, true, {{CdCommand::Open, 0, {CdMode::Closed, 0, 0, CdProblem::DataDisc}}}, {"open", "close"}},
-        {"an empty table of contents", {}, true, {{CdCommand::Open, 0, {CdMode::Closed, 0, 0, CdProblem::NoDisc}}}, {"open", "close"}},
+        {"a disc without audio", {{1, 0, 9999, false}}, true, true, {{CdCommand::Open, 0, {CdMode::Closed, 0, 0, CdProblem::DataDisc}}}, {"open", "close"}},
+        {"an empty table of contents", {}, true, true, {{CdCommand::Open, 0, {CdMode::Closed, 0, 0, CdProblem::NoDisc}}}, {"open", "close"}},
     };
     for (const Script& script : scripts) {
         SCOPED_TRACE(script.what);
         FakeDisc disc;
         disc.tracks = script.tracks;
         disc.analog = script.analog;
-        plevo::testing::FakeCdDrive drive(disc);
-        plevo::testing::FakeAudioOut audio(disc);
-        plevo::CdPlayer player(drive, audio);
-        int index = 0;
-        for (const Step& step : script.steps) {
-            SCOPED_TRACE(index++);
-            const CdStatus status = player.perform(step.command, step.track);
-            EXPECT_EQ(status.mode, step.expected.mode);
-            EXPECT_EQ(status.tracks, step.expected.tracks);
-            EXPECT_EQ(status.track, step.expected.track);
-            EXPECT_EQ(status.problem, step.expected.problem);
+        disc.readable = script.readable;
+        {
+            plevo::testing::FakeCdDrive drive(disc);
+            plevo::testing::FakeAudioOut audio(disc);
+            plevo::CdPlayer player(drive, audio);
+            int index = 0;
+            for (const Step& step : script.steps) {
+                SCOPED_TRACE(index++);
+                const CdStatus status = player.perform(step.command, step.track);
+                EXPECT_EQ(status.mode, step.expected.mode);
+                EXPECT_EQ(status.tracks, step.expected.tracks);
+                EXPECT_EQ(status.track, step.expected.track);
+                EXPECT_EQ(status.problem, step.expected.problem);
+            }
         }
         EXPECT_EQ(disc.log, script.log);
     }
@@ -122,6 +135,7 @@ TEST(CdPlayer, TheCurrentTrackFollowsThePlayback)
 {
     FakeDisc disc;
     disc.analog = true;
+    disc.readable = false;
     plevo::testing::FakeCdDrive drive(disc);
     plevo::testing::FakeAudioOut audio(disc);
     plevo::CdPlayer player(drive, audio);

@@ -55,6 +55,19 @@ TEST_F(CdPlayerWindow, TheTrackDisplayFollowsTheButtons)
                                                   "sound stop", "eject"}));
 }
 
+TEST_F(CdPlayerWindow, ADiscThatPlaysOutToItsEndLeavesThePlayerStopped)
+{
+    disc.tracks = {{1, 0, 1, true}};
+    open();
+    press("Image3");
+    press("Play");
+    auto* control = window->findChild<MMControl*>("MMControl1");
+    ASSERT_EQ(control->status().mode, CdMode::Playing);
+    disc.playing->readAll();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return control->status().mode == CdMode::Stopped; }, 2000));
+    EXPECT_EQ(disc.log.back(), "sound stop");
+}
+
 TEST_F(CdPlayerWindow, StopAndEjectAreToldBeforeTheControlActs)
 {
     open();

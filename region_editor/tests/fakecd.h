@@ -15,21 +15,29 @@ struct FakeDisc
     CdProblem openProblem = CdProblem::None;
     std::vector<CdTrack> tracks = {{1, 0, 999, true}, {2, 1000, 2999, true}, {3, 3000, 3999, true}};
     bool analog = false;  // whether the drive plays by itself
+    bool readable = true; // whether the drive reads its audio
     bool soundOut = true; // whether the computer has a sound output
     std::optional<std::int32_t> analogPosition;
     std::vector<std::string> log;
     QIODevice* playing = nullptr; // what the sound output was given
 };
 
-// Every sector's bytes are its number's low byte.
+// Every sector's bytes are its number's low byte, where the drive reads at all.
 class FakeSectorReader final : public CdSectorReader
 {
 public:
+    explicit FakeSectorReader(bool readable)
+        : m_readable(readable)
+    {
+    }
     bool read(std::int32_t sector, char* into) override
     {
         std::fill(into, into + kCdSectorBytes, static_cast<char>(sector & 0xff));
-        return true;
+        return m_readable;
     }
+
+private:
+    bool m_readable;
 };
 
 class FakeCdDrive final : public CdDrive
@@ -64,7 +72,10 @@ public:
         m_disc.analogPosition.reset();
     }
     std::optional<std::int32_t> analogPosition() override { return m_disc.analogPosition; }
-    std::unique_ptr<CdSectorReader> sectorReader() override { return std::make_unique<FakeSectorReader>(); }
+    std::unique_ptr<CdSectorReader> sectorReader() override
+    {
+        return std::make_unique<FakeSectorReader>(m_disc.readable);
+    }
 
 private:
     FakeDisc& m_disc;

@@ -33,5 +33,24 @@ TEST_F(HighDensityScreen, EverySkinPixelIsASharpBlockAndTheReadoutStillNamesIt)
     EXPECT_EQ(readAt({549, 231}), "275,116");
 }
 
+TEST_F(HighDensityScreen, TheDrawnPolygonsEdgesCoverWholeScreenPixels)
+{
+    ASSERT_TRUE(kit::testing::onDoubleDensityScreen());
+    movePointer({20, 20});
+    QTest::mouseClick(control("Image1"), Qt::LeftButton, {}, QPoint(20, 20));
+    movePointer({100, 20});
+    QTest::mouseClick(control("Image1"), Qt::LeftButton, {}, QPoint(100, 20));
+    const QImage shown = control("Image1")->grab().toImage();
+    // Skin row 20 is device rows 40 and 41; between the corner markers the edge
+    // fills both, and nothing of it smears into the rows beside them.
+    const QColor line = form->markStyle().line;
+    for (int x = 2 * 30; x < 2 * 90; ++x) {
+        ASSERT_EQ(QColor(shown.pixel(x, 40)), line) << x;
+        ASSERT_EQ(QColor(shown.pixel(x, 41)), line) << x;
+        ASSERT_EQ(shown.pixel(x, 39), builtInSkin().pixel(x / 2, 19)) << x;
+        ASSERT_EQ(shown.pixel(x, 42), builtInSkin().pixel(x / 2, 21)) << x;
+    }
+}
+
 } // namespace
 } // namespace plevo::testing

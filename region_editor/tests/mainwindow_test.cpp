@@ -88,6 +88,44 @@ TEST_F(MainWindow, AClickRecordsTheLastReadoutAndHidesEveryPanel)
     EXPECT_EQ(form->pointIndex().total, "2");
 }
 
+TEST_F(MainWindow, TheDesktopsKeysSaveQuitAndCloseWindows)
+{
+    const auto press = [](QWidget* window, const QKeySequence& key) {
+        // The offscreen platform does not hand activation between windows itself.
+        QApplication::setActiveWindow(window);
+        QTest::keySequence(window, key);
+    };
+    press(form.get(), QKeySequence::Save);
+    ASSERT_NE(form->saveWindow(), nullptr);
+    EXPECT_TRUE(form->saveWindow()->isVisible());
+    press(form->saveWindow(), QKeySequence::Close);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->saveWindow(), nullptr);
+
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(QKeySequence::Close)}) {
+        dialogs.answer(MessageAnswer::No);
+        press(form.get(), key);
+        EXPECT_EQ(dialogs.lastCall().text, "Do you really want to quit? ");
+        EXPECT_TRUE(form->isVisible());
+    }
+}
+
+TEST_F(MainWindow, ThePointIndexBoxesShowCountsUpToAMillionWhole)
+{
+    click("Image8");
+    click("Image11");
+    Form4* index = form->pointIndexWindow();
+    auto* total = index->findChild<QLineEdit*>("Text3");
+    for (const char* count : {"7", "1500", "99999", "999999"}) {
+        index->showIndex({"275", "116", count});
+        EXPECT_EQ(total->cursorPosition(), 0) << count;
+        // Whole, when moving to its end scrolls nothing.
+        const QImage atStart = total->grab().toImage();
+        total->setCursorPosition(total->text().size());
+        EXPECT_EQ(total->grab().toImage(), atStart) << count;
+    }
+}
+
 TEST_F(MainWindow, ThePointIndexWindowShowsTheIndexAndOnlyHidesWhenClosed)
 {
     clickPicture({0, 0});
@@ -367,7 +405,7 @@ TEST_F(MainWindow, WithNoPlaceForScratchFilesItSaysSoOnceAndKeepsThePointsInMemo
 {
     dialogs.clear();
     const QString missing = QDir(scratch.path()).filePath("missing");
-    Form1 alone(dialogs, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); }, QStringList{missing});
+    Form1 alone(dialogs, *settings, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); }, QStringList{missing});
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.lastCall().text, "Plevo could not make its scratch folder in " + missing
                                            + ": No such file or directory.\nYour points are kept in memory, and "

@@ -2,6 +2,7 @@
 
 #include "common/testing/qtprinters.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "region_editor/tests/fakecd.h"
 #include "region_editor/tests/virtualpacer.h"
 #include "region_editor/ui/creditswindow.h"
@@ -41,7 +42,8 @@ protected:
     std::unique_ptr<Form1> makeForm()
     {
         return std::make_unique<Form1>(
-            dialogs, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); }, QStringList{scratch.path()});
+            dialogs, *settings, pacer, [this] { return std::make_unique<InlineCdDevice>(disc); },
+            QStringList{scratch.path()});
     }
     void TearDown() override
     {
@@ -86,6 +88,7 @@ protected:
 
     QTemporaryDir scratch;
     kit::testing::ScriptedDialogs dialogs;
+    kit::testing::TemporarySettings settings;
     VirtualPacer pacer;
     FakeDisc disc;
     std::unique_ptr<Form1> form;

@@ -61,6 +61,7 @@ TEST(About, TheIconSlidesInAfterASecondAndEnterOrEscapeCloses)
         about->showAndSlide();
         EXPECT_EQ(about->windowTitle(), "About Plevo");
         EXPECT_EQ(about->size(), QSize(274, 206));
+        EXPECT_EQ(about->findChild<QLabel*>("lblDescription")->y(), 104); // 1560 twips
         EXPECT_EQ(iconAtWaits, (std::vector<int>{-99})); // outside the window for the whole second
         EXPECT_EQ(pacer.now(), 2000ms);
         EXPECT_EQ(icon->x(), 16); // 235 twips

@@ -1,5 +1,6 @@
 #include "region_editor/tests/plevotestsupport.h"
 
+#include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/unprivileged.h"
@@ -27,10 +28,9 @@ void handOverToTheUnprivilegedUser(const QString& path)
     if (::geteuid() != 0)
         return;
     const std::filesystem::path top = kit::toPath(path);
-    static_cast<void>(::lchown(top.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+    EXPECT_TRUE(kit::testing::Unprivileged::handOver(top));
     for (const auto& entry : std::filesystem::recursive_directory_iterator(top))
-        static_cast<void>(
-            ::lchown(entry.path().c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+        EXPECT_TRUE(kit::testing::Unprivileged::handOver(entry.path())) << entry.path();
 }
 
 class SaveWindow : public PlevoWindowTest
@@ -263,6 +263,25 @@ TEST_F(SaveWindow, TheDirectoryListShowsAncestorsThenSubfoldersAndMovesOnActivat
     press(window, "Image2");
     EXPECT_EQ(form->status(), "Save file OK");
     EXPECT_TRUE(QFile::exists(winamp + "/Skins/Mine/Region.txt"));
+}
+
+TEST_F(SaveWindow, SavesIntoAFolderWhoseNameIsNotUtf8)
+{
+    const std::filesystem::path folder = kit::toPath(skins.path()) / "caf\xE9";
+    std::filesystem::create_directory(folder);
+    clickPicture({9, 4});
+    Form7* window = openSaveWindow();
+    auto* list = window->findChild<DirectoryList*>("Dir1");
+    const QList<QListWidgetItem*> shown = list->findItems(QString::fromUtf8("caf\xEF\xBF\xBD"), Qt::MatchEndsWith);
+    ASSERT_EQ(shown.size(), 1);
+    list->setCurrentItem(shown.first());
+    QTest::keyClick(list, Qt::Key_Return);
+    press(window, "Image2");
+
+    EXPECT_EQ(form->status(), "Save file OK");
+    std::string saved;
+    EXPECT_EQ(kit::readWholeFile(folder / "Region.txt", saved, 4096), "");
+    EXPECT_EQ(QByteArray::fromStdString(saved), kHeader + "NumPoints=1\r\nPointList=10,5\r\n");
 }
 
 TEST_F(SaveWindow, ChoosingADriveMovesToItsRoot)

@@ -17,11 +17,6 @@
 namespace plevo {
 namespace {
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
 void addSeparator(QWidget* parent, const QRect& shadow)
 {
     const bool horizontal = shadow.width() > shadow.height();
@@ -49,7 +44,7 @@ frmAbout::frmAbout(Pacer& pacer, QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    Image1->setGeometry(twipsRect(m_iconLeft, 120, 1455, 1335));
+    Image1->setGeometry(twipsToPixels(m_iconLeft, 120, 1455, 1335));
     Image1->setPixmap(programIcon(Image1->size()));
 
     lblTitle = new QLabel(QStringLiteral("Plevo"), this);
@@ -75,26 +70,26 @@ frmAbout::frmAbout(Pacer& pacer, QWidget* parent)
     QFont small = font();
     small.setPixelSize(10);
     lblDescription->setFont(small);
-    lblDescription->setGeometry(twipsRect(120, 1500, 3870, 585));
+    lblDescription->setGeometry(twipsToPixels(120, 1560, 3870, 585));
 
     Label1 = new QLabel(QStringLiteral("Web page:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(120, 2160, 1080, 300));
+    Label1->setGeometry(twipsToPixels(120, 2160, 1080, 300));
 
     Text1 = new QLineEdit(kWebPage, this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
-    Text1->setGeometry(twipsRect(1200, 2160, 2790, 300));
+    Text1->setGeometry(twipsToPixels(1200, 2160, 2790, 300));
     Text1->setCursorPosition(0);
 
-    addSeparator(this, twipsRect(2100, 60, 15, 1320));
-    addSeparator(this, twipsRect(120, 1440, 3870, 15));
-    addSeparator(this, twipsRect(120, 2100, 3870, 15));
-    addSeparator(this, twipsRect(120, 2550, 3870, 15));
+    addSeparator(this, twipsToPixels(2100, 60, 15, 1320));
+    addSeparator(this, twipsToPixels(120, 1440, 3870, 15));
+    addSeparator(this, twipsToPixels(120, 2100, 3870, 15));
+    addSeparator(this, twipsToPixels(120, 2550, 3870, 15));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(120, 2640, 3900, 345));
+    cmdOK->setGeometry(twipsToPixels(120, 2640, 3900, 345));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -2,9 +2,11 @@
 
 #include "common/core/textconversion.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/displaybox.h"
 #include "region_editor/ui/mmcontrol.h"
 #include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/presentationtexts.h"
 
 #include <QProgressBar>
 
@@ -16,6 +18,7 @@ Form6::Form6(std::unique_ptr<CdDevice> device, QWidget* owner)
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Plevo CD Player 1.0"));
     setFixedSize(twipsToPixels(4500), twipsToPixels(945));
+    closeWithShortcut(this, &Form6::Image1_Click);
 
     MMControl1 = new MMControl(std::move(device), this);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));
@@ -33,11 +36,7 @@ Form6::Form6(std::unique_ptr<CdDevice> device, QWidget* owner)
 
     Text1 = new DisplayBox("Text1", this);
     Text1->setGeometry(twipsToPixels(120), twipsToPixels(600), twipsToPixels(1455), twipsToPixels(285));
-    QFont bold;
-    bold.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    bold.setBold(true);
-    bold.setPixelSize(11);
-    Text1->setFont(bold);
+    Text1->setFont(statusFont());
     Text1->setAccessibleName(QStringLiteral("Track"));
     Text1->setText(QStringLiteral("Plevo CD 0.1"));
 

@@ -2,23 +2,16 @@
 
 #include "common/ui/dialogs.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/mainwindow.h"
 #include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/regionmarks.h"
 
 #include <QGroupBox>
 #include <QPainter>
 #include <QSlider>
 
 namespace plevo {
-namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-} // namespace
-
 SampleShape::SampleShape(Kind kind, const QColor& borderColour, int borderWidth, QWidget* parent)
     : QWidget(parent)
     , m_kind(kind)
@@ -43,17 +36,9 @@ void SampleShape::setBorder(int width, bool insideSolid)
 
 void SampleShape::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, m_kind == Kind::Circle);
-    p.setPen(QPen(m_colour, m_width));
-    p.setBrush(Qt::NoBrush);
-    // A centred outline straddles the bounds, and the widget clips its outer half.
-    const qreal inset = m_insideSolid ? m_width / 2.0 : 0.5;
-    const QRectF bounds = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    if (m_kind == Kind::Circle)
-        p.drawEllipse(bounds);
-    else
-        p.drawRect(bounds);
+    QPainter painter(this);
+    paintOutline(painter, m_kind == Kind::Circle ? OutlineShape::Circle : OutlineShape::Rectangle, rect(), m_colour,
+                 m_width, m_insideSolid);
 }
 
 Form3::Form3(Form1& main, kit::Dialogs& dialogs)
@@ -64,13 +49,15 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Color picker"));
     setFixedSize(twipsToPixels(2010), twipsToPixels(1635));
+    closeWithShortcut(this, &Form3::Image1_Click);
 
-    Shape2 = new SampleShape(SampleShape::Kind::Rectangle, palette().color(QPalette::HighlightedText), 1, this);
+    const MarkStyle initial = initialMarkStyle(palette());
+    Shape2 = new SampleShape(SampleShape::Kind::Rectangle, initial.line, 1, this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setGeometry(twipsRect(180, 165, 375, 615));
-    Shape1 = new SampleShape(SampleShape::Kind::Circle, Qt::red, 2, this);
+    Shape2->setGeometry(twipsToPixels(180, 165, 375, 615));
+    Shape1 = new SampleShape(SampleShape::Kind::Circle, initial.link, 2, this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(twipsRect(120, 120, 135, 135));
+    Shape1->setGeometry(twipsToPixels(120, 120, 135, 135));
 
     // The frames are narrow; their captions take the small type of a tool window.
     QFont captionFont = font();
@@ -78,7 +65,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     auto* frame1 = new QGroupBox(QStringLiteral("Element color"), this);
     frame1->setFont(captionFont);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(twipsRect(720, 0, 1215, 735));
+    frame1->setGeometry(twipsToPixels(720, 0, 1215, 735));
     connect(placeButton(frame1, "Image5", Icon::ColourWheelPin, "Link color", 280, 280), &PictureButton::clicked, this,
             &Form3::Image5_Click);
     connect(placeButton(frame1, "Image4", Icon::RainbowLine, "Line color", 580, 280), &PictureButton::clicked, this,
@@ -87,7 +74,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
     auto* frame2 = new QGroupBox(QStringLiteral("Fill mode"), this);
     frame2->setFont(captionFont);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(twipsRect(120, 840, 975, 735));
+    frame2->setGeometry(twipsToPixels(120, 840, 975, 735));
     // Two small circles mark the slider's ends: a thin outline, and a thick one.
     const QRect frame2Box = frame2->geometry();
     auto* thin = new SampleShape(SampleShape::Kind::Circle, palette().color(QPalette::WindowText), 1, frame2);
@@ -98,7 +85,7 @@ Form3::Form3(Form1& main, kit::Dialogs& dialogs)
 
     Slider1 = new QSlider(Qt::Horizontal, this);
     Slider1->setObjectName(QStringLiteral("Slider1"));
-    Slider1->setGeometry(twipsRect(240, 1080, 735, 255));
+    Slider1->setGeometry(twipsToPixels(240, 1080, 735, 255));
     Slider1->setRange(0, 1);
     Slider1->setPageStep(1);
     Slider1->setAccessibleName(QStringLiteral("Fill mode"));
@@ -133,8 +120,14 @@ QColor Form3::chooseColour()
     return m_dialogColour;
 }
 
+MarkStyle Form3::markStyle() const
+{
+    return {Shape2->borderColour(), Shape1->borderColour(), Shape1->insideSolid()};
+}
+
 void Form3::reportChange(const QString& status)
 {
+    m_main.setMarkStyle(markStyle());
     m_main.ProgressSweep();
     m_main.setStatus(status);
 }

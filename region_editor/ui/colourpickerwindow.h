@@ -1,5 +1,7 @@
 #pragma once
 
+#include "region_editor/ui/regionmarks.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -41,14 +43,18 @@ private:
 };
 
 // The colour picker: the colours of polygon edges ("line") and corner markers
-// ("link") and the markers' fill mode, shown on a sample. One colour dialog serves
-// both buttons and remembers its last colour, black at first. The cross only
-// hides the window, so the choices live as long as the program.
+// ("link") and the markers' fill mode, shown on a sample and in the polygon drawn
+// over the main window's picture. One colour dialog serves both buttons and
+// remembers its last colour, black at first. The cross only hides the window, so
+// the choices live as long as the program.
 class Form3 : public QWidget
 {
     Q_OBJECT
 public:
     Form3(Form1& main, kit::Dialogs& dialogs);
+
+    // The colours and fill mode chosen here, in which the main window draws the polygon.
+    MarkStyle markStyle() const;
 
 private slots:
     void Image4_Click();

@@ -1,19 +1,18 @@
 #include "region_editor/ui/directorychooser.h"
 
+#include "common/core/textconversion.h"
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/directorylists.h"
 
 #include <QDir>
 #include <QGroupBox>
 
+#include <filesystem>
+
 namespace plevo {
 namespace {
 
-QRect toPixels(const QRect& twips)
-{
-    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-            twipsToPixels(twips.height())};
-}
+QRect toPixels(const QRect& twips) { return twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 } // namespace
 
@@ -42,8 +41,11 @@ DirectoryChooser::DirectoryChooser(QWidget* window, const QString& frameCaption,
 
     DirectoryList* list = Dir1;
     QObject::connect(Drive1, &DriveList::rootChosen, list, &DirectoryList::setPath);
-    Dir1->setPath(QDir::currentPath());
-    Drive1->showDriveOf(QDir::currentPath());
+    std::error_code gone;
+    const std::filesystem::path working = std::filesystem::current_path(gone);
+    const QString start = gone ? QDir::currentPath() : kit::fromPath(working);
+    Dir1->setPath(start);
+    Drive1->showDriveOf(start);
 }
 
 } // namespace plevo

@@ -1,9 +1,10 @@
 #include "region_editor/ui/directorylists.h"
 
+#include "common/core/fileio.h"
+#include "common/core/textconversion.h"
 #include "region_editor/ui/icons.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -13,16 +14,19 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
+// Worked out on the text alone: the path's names may hold bytes that Qt's own
+// file classes cannot pass on (see kit::fromPath).
 QStringList ancestorsOf(const QString& path)
 {
-    QStringList chain;
-    QDir dir(path);
-    for (;;) {
-        chain.prepend(dir.absolutePath());
-        if (dir.isRoot() || !dir.cdUp())
-            break;
-    }
+    QStringList chain {QStringLiteral("/")};
+    for (const QString& name : path.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+        chain << (chain.size() == 1 ? QString() : chain.last()) + QLatin1Char('/') + name;
     return chain;
+}
+
+QString childPath(const QString& folder, const QString& name)
+{
+    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + name;
 }
 
 // Kernel and runtime file systems hold nothing an author saves into.
@@ -52,7 +56,7 @@ DirectoryList::DirectoryList(QWidget* parent)
 
 void DirectoryList::setPath(const QString& path)
 {
-    const QString cleaned = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString cleaned = QDir::cleanPath(QDir::isAbsolutePath(path) ? path : childPath(QDir::currentPath(), path));
     if (cleaned == m_path)
         return;
     m_path = cleaned;
@@ -69,20 +73,23 @@ void DirectoryList::rebuild()
     const QStringList ancestors = ancestorsOf(m_path);
     int depth = 0;
     for (const QString& ancestor : ancestors) {
-        const QString name = QDir(ancestor).isRoot() ? ancestor : QFileInfo(ancestor).fileName();
-        auto* item = new QListWidgetItem(openFolder, indentStep.repeated(depth) + name, this);
+        const QString name = depth == 0 ? ancestor : ancestor.mid(ancestor.lastIndexOf(QLatin1Char('/')) + 1);
+        auto* item = new QListWidgetItem(openFolder, indentStep.repeated(depth) + kit::displayPath(name), this);
         item->setData(kPathRole, ancestor);
-        item->setToolTip(ancestor);
+        item->setToolTip(kit::displayPath(ancestor));
         ++depth;
     }
     setCurrentRow(count() - 1);
 
-    QDir current(m_path);
-    const QStringList children = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                   QDir::Name | QDir::IgnoreCase);
+    QStringList children;
+    for (const std::string& child : kit::folderEntries(kit::toPath(m_path), kit::EntryKind::Folder))
+        children << kit::fromPath(child);
+    std::sort(children.begin(), children.end(), [](const QString& a, const QString& b) {
+        return kit::displayPath(a).compare(kit::displayPath(b), Qt::CaseInsensitive) < 0;
+    });
     for (const QString& child : children) {
-        auto* item = new QListWidgetItem(closedFolder, indentStep.repeated(depth) + child, this);
-        item->setData(kPathRole, current.absoluteFilePath(child));
+        auto* item = new QListWidgetItem(closedFolder, indentStep.repeated(depth) + kit::displayPath(child), this);
+        item->setData(kPathRole, childPath(m_path, child));
     }
     scrollToItem(currentItem());
 }

@@ -11,6 +11,16 @@ class DisplayBox : public QLineEdit
     Q_OBJECT
 public:
     DisplayBox(const char* name, QWidget* parent);
+
+    // From now on each text is shown at the largest size up to `largestPixelSize`
+    // at which it fits the box whole, for counts that may run to six digits in a
+    // box made for three.
+    void shrinkToFit(int largestPixelSize);
+
+private:
+    void fitText();
+
+    int m_largestPixelSize = 0;
 };
 
 } // namespace plevo

@@ -2,6 +2,7 @@
 
 #include "common/ui/dialogs.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/directorylists.h"
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/picturebutton.h"
@@ -19,6 +20,7 @@ Form8::Form8(kit::Dialogs& dialogs, QWidget* owner)
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("WinAmp directory"));
     setFixedSize(twipsToPixels(2640), twipsToPixels(2760));
+    closeWithShortcut(this, &Form8::Image1_Click);
 
     // The floppy here has no action: the player's directory is only browsed.
     placeButton(m_chooser.Frame1, "Image2", Icon::Floppy, "Player directory", 1620, 2400);

@@ -3,6 +3,9 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/rememberedfolders.h"
+#include "common/ui/windowplacement.h"
+#include "region_editor/core/mainwindowpicture.h"
 #include "region_editor/core/scratchfolder.h"
 #include "region_editor/core/twips.h"
 #include "region_editor/ui/builtinskin.h"
@@ -10,8 +13,11 @@
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/pacer.h"
 #include "region_editor/ui/picturebutton.h"
+#include "region_editor/ui/presentationtexts.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -25,20 +31,7 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Plevo 1.0 - Skin Region Editor");
 
-QRect toPixels(const TwipsRect& r)
-{
-    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-            twipsToPixels(r.height)};
-}
-
-QFont statusFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setBold(true);
-    font.setPixelSize(11);
-    return font;
-}
+QRect toPixels(const TwipsRect& r) { return twipsToPixels(r.left, r.top, r.width, r.height); }
 
 QFont labelFont()
 {
@@ -75,20 +68,24 @@ struct PanelButton
 
 } // namespace
 
-Form1::Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, const QStringList& scratchBases,
-             QWidget* parent)
+Form1::Form1(kit::Dialogs& dialogs, kit::Settings& settings, Pacer& pacer, CdDeviceMaker makeCdDevice,
+             const QStringList& scratchBases, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_dialogs(dialogs)
+    , m_settings(settings)
     , m_pacer(pacer)
     , m_makeCdDevice(std::move(makeCdDevice))
     , m_scratch(makeScratchFolder(toPaths(scratchBases)))
     , m_points(m_scratch.path)
+    , m_markStyle(initialMarkStyle(palette()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Plevo"));
     setWindowIcon(QIcon(iconPixmap(Icon::Magnifier)));
     buildControls(kProgramTitle);
+    addShortcuts();
     applyLayout();
+    kit::rememberPlacement(this, m_settings, QStringLiteral("main"));
 
     setStatus(QStringLiteral("Plevo 1.0"));
     if (m_scratch.path.empty())
@@ -114,8 +111,11 @@ void Form1::buildControls(const QString& title)
     Image1->setCursor(Qt::CrossCursor);
     Image1->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1->setToolTip(QStringLiteral("Click a corner of the region"));
+    Image1->setOverlay([this](QPainter& painter, int magnification) { paintMarks(painter, magnification); });
+    Image1->setAcceptsFileDrops(true);
     connect(Image1, &kit::PictureBox::mouseMove, this, &Form1::Image1_MouseMove);
     connect(Image1, &kit::PictureBox::clicked, this, &Form1::Image1_Click);
+    connect(Image1, &kit::PictureBox::fileDropped, this, &Form1::openPicture);
 
     Line7 = new SeparatorLine(QPalette::Dark, Frame1);
     Line7->setObjectName(QStringLiteral("Line7"));
@@ -200,6 +200,35 @@ void Form1::buildControls(const QString& title)
             button->move(button->pos() + QPoint(border, border));
             connect(button, &PictureButton::clicked, this, entry.handler);
         }
+    }
+}
+
+// The desktop's usual keys for the commands that have them; the window has no
+// menu, so they are actions of the window itself.
+void Form1::addShortcuts()
+{
+    const struct
+    {
+        const char* name;
+        QKeySequence::StandardKey key;
+        void (Form1::*command)();
+    } shortcuts[] = {
+        {"Open Picture", QKeySequence::Open, &Form1::openPictureFromDialog},
+        {"Save Region", QKeySequence::Save, &Form1::Image7_Click},
+        {"Quit", QKeySequence::Quit, &Form1::Image6_Click},
+        // The window is the program: closing it is quitting, with the same question.
+        {"Close", QKeySequence::Close, &Form1::Image6_Click},
+    };
+    for (const auto& entry : shortcuts) {
+        auto* action = new QAction(QLatin1String(entry.name), this);
+        QList<QKeySequence> keys = QKeySequence::keyBindings(entry.key);
+        // Desktops that know no key for quitting (Windows' scheme, which Qt also
+        // uses off screen) still get the usual one.
+        if (keys.isEmpty() && entry.key == QKeySequence::Quit)
+            keys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, entry.command);
+        addAction(action);
     }
 }
 
@@ -293,10 +322,67 @@ SaveResult Form1::SaveRegionFile(const QString& directory)
 
 QString Form1::scratchFolder() const { return kit::fromPath(m_scratch.path); }
 
+void Form1::makePointIndexWindow()
+{
+    if (m_form4)
+        return;
+    m_form4 = new Form4(*this, m_dialogs);
+    kit::rememberPlacement(m_form4, m_settings, QStringLiteral("pointIndex"));
+}
+
 void Form1::refreshPointIndexWindow()
 {
     if (m_form4)
         m_form4->showIndex(m_points.index());
+    // The drawn polygon follows the point list.
+    Image1->update();
+}
+
+void Form1::paintMarks(QPainter& painter, int magnification) const
+{
+    std::vector<QPoint> readouts;
+    readouts.reserve(m_points.points().size());
+    for (const auto& [x, y] : m_points.points())
+        readouts.emplace_back(kit::toQString(x).toInt(), kit::toQString(y).toInt());
+    paintRegionMarks(painter, readouts, magnification, m_markStyle);
+}
+
+void Form1::setMarkStyle(const MarkStyle& style)
+{
+    m_markStyle = style;
+    Image1->update();
+}
+
+const QImage& Form1::picture() const { return Image1->picture(); }
+
+bool Form1::openPicture(const QString& path)
+{
+    const MainWindowPicture opened = loadMainWindowPicture(path);
+    if (!opened.refusal.isEmpty()) {
+        refusePicture(opened.refusal);
+        return false;
+    }
+    Image1->setPicture(opened.image);
+    setStatus(QStringLiteral("Picture ") + opened.shortName);
+    return true;
+}
+
+void Form1::refusePicture(const QString& text)
+{
+    m_dialogs.message(this, QStringLiteral("Open Picture"), text, kit::MessageButtons::Ok,
+                      kit::MessageIcon::Exclamation);
+}
+
+void Form1::openPictureFromDialog()
+{
+    kit::FileRequest request;
+    request.title = QStringLiteral("Open Picture");
+    request.filter = QStringLiteral("Pictures and Skins (*.bmp;*.jpg;*.gif;*.png;*.wsz;*.zip)|"
+                                    "*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.wsz;*.zip|"
+                                    "All Files (*.*)|*.*|");
+    const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
+    if (!path.isEmpty())
+        openPicture(path);
 }
 
 void Form1::noteScratchFiles(const std::optional<FileProblem>& problem)
@@ -321,6 +407,7 @@ void Form1::showSaveWindow()
     if (!m_form7) {
         m_form7 = new Form7(*this, m_dialogs);
         m_form7->setAttribute(Qt::WA_DeleteOnClose);
+        kit::rememberPlacement(m_form7, m_settings, QStringLiteral("save"));
     }
     bringUp(m_form7);
 }
@@ -330,6 +417,7 @@ void Form1::showHostDirectoryWindow()
     if (!m_form8) {
         m_form8 = new Form8(m_dialogs, this);
         m_form8->setAttribute(Qt::WA_DeleteOnClose);
+        kit::rememberPlacement(m_form8, m_settings, QStringLiteral("hostDirectory"));
     }
     bringUp(m_form8);
 }
@@ -358,8 +446,7 @@ void Form1::Image1_Click(Qt::MouseButton button)
         return;
     hidePanels();
     setStatus(QStringLiteral("Last point -- X:") + Text1->text() + QStringLiteral(" Y:") + Text2->text());
-    if (!m_form4)
-        m_form4 = new Form4(*this, m_dialogs);
+    makePointIndexWindow();
     const auto problem = m_points.recordPoint(kit::toUtf8(Text1->text()), kit::toUtf8(Text2->text()));
     refreshPointIndexWindow();
     noteScratchFiles(problem);
@@ -468,16 +555,17 @@ void Form1::Image10_Click() { Picture4->setVisible(!Picture4->isVisible()); }
 
 void Form1::Image9_Click()
 {
-    if (!m_form3)
+    if (!m_form3) {
         m_form3 = new Form3(*this, m_dialogs);
+        kit::rememberPlacement(m_form3, m_settings, QStringLiteral("colourPicker"));
+    }
     bringUp(m_form3);
     hideToolPanels();
 }
 
 void Form1::Image11_Click()
 {
-    if (!m_form4)
-        m_form4 = new Form4(*this, m_dialogs);
+    makePointIndexWindow();
     m_form4->showIndex(m_points.index());
     bringUp(m_form4);
     hideToolPanels();
@@ -504,6 +592,7 @@ void Form1::Image21_Click()
     if (!m_form6) {
         m_form6 = new Form6(m_makeCdDevice(), this);
         m_form6->setAttribute(Qt::WA_DeleteOnClose);
+        kit::rememberPlacement(m_form6, m_settings, QStringLiteral("cdPlayer"));
     }
     bringUp(m_form6);
     hideToolPanels();

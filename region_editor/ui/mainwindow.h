@@ -10,6 +10,7 @@
 #include "region_editor/ui/creditswindow.h"
 #include "region_editor/ui/hostdirectorywindow.h"
 #include "region_editor/ui/pointindexwindow.h"
+#include "region_editor/ui/regionmarks.h"
 #include "region_editor/ui/savewindow.h"
 
 #include <QPointer>
@@ -20,6 +21,7 @@
 #include <memory>
 
 class QGroupBox;
+class QPainter;
 class QLabel;
 class QProgressBar;
 class QFrame;
@@ -27,6 +29,7 @@ class QFrame;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace plevo {
@@ -48,9 +51,10 @@ public:
     // The scratch files live in a folder of this window's own, made inside the
     // first of `scratchBases` that takes one, and are created empty at once.
     // `pacer` times the About window and the exit credits; `makeCdDevice` gives
-    // the CD player its device each time the player window opens.
-    Form1(kit::Dialogs& dialogs, Pacer& pacer, CdDeviceMaker makeCdDevice, const QStringList& scratchBases,
-          QWidget* parent = nullptr);
+    // the CD player its device each time the player window opens; `settings`
+    // keeps the picture dialog's folder and the windows' places between runs.
+    Form1(kit::Dialogs& dialogs, kit::Settings& settings, Pacer& pacer, CdDeviceMaker makeCdDevice,
+          const QStringList& scratchBases, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Services for the program's other windows.
@@ -63,6 +67,17 @@ public:
     void showSaveWindow();
     void showHostDirectoryWindow();
     void showAboutWindow();
+
+    // Shows the author's own picture of the player's main window in place of the
+    // built-in one. A file that cannot be read, is no picture or is not 275 x 116
+    // pixels is refused with a message, and the picture shown stays.
+    bool openPicture(const QString& path);
+    // Ctrl+O: asks for the picture in the folder the last one came from.
+    void openPictureFromDialog();
+    const QImage& picture() const;
+    // The colours and fill mode in which the recorded polygon is drawn over the picture.
+    void setMarkStyle(const MarkStyle& style);
+    const MarkStyle& markStyle() const { return m_markStyle; }
 
     const PointIndex& pointIndex() const { return m_points.index(); }
     // Empty when no folder could be made and the points are held in memory only.
@@ -108,6 +123,7 @@ private slots:
 
 private:
     void buildControls(const QString& title);
+    void addShortcuts();
     QFrame* buildPanel(const char* name);
     void applyLayout();
     // One magnification step; a refused step shows why and leaves the layout alone.
@@ -116,16 +132,21 @@ private:
     void hidePanels();
     void hideToolPanels();
     void showNewFileEffects();
+    void makePointIndexWindow();
     void refreshPointIndexWindow();
+    void paintMarks(QPainter& painter, int magnification) const;
+    void refusePicture(const QString& text);
     void noteScratchFiles(const std::optional<FileProblem>& problem);
     bool askToQuit();
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
     Pacer& m_pacer;
     CdDeviceMaker m_makeCdDevice;
     ScratchFolder m_scratch;
     PointStore m_points;
     MainLayout m_layout = MainLayout::initial();
+    MarkStyle m_markStyle;
     bool m_quitting = false;
     // Told once until the scratch files work again, not at every click.
     bool m_scratchProblemShown = false;

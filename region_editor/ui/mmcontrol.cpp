@@ -72,6 +72,8 @@ MMControl::MMControl(std::unique_ptr<CdDevice> device, QWidget* parent)
     , m_device(std::move(device))
 {
     connect(m_device.get(), &CdDevice::answered, this, &MMControl::answered);
+    m_statusUpdate.setInterval(250);
+    connect(&m_statusUpdate, &QTimer::timeout, this, [this] { m_device->request(CdCommand::Status); });
     for (const TransportButton& entry : kButtons) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(entry.name) + QLatin1String("Button"));
@@ -115,6 +117,12 @@ void MMControl::answered(CdCommand command, const CdStatus& status)
     m_status = status;
     for (QToolButton* button : m_buttons)
         button->setEnabled(status.mode != CdMode::Closed);
+    if (status.mode == CdMode::Playing || status.mode == CdMode::Paused) {
+        if (!m_statusUpdate.isActive())
+            m_statusUpdate.start();
+    } else {
+        m_statusUpdate.stop();
+    }
     if (command == CdCommand::Next)
         emit NextCompleted();
     else if (command == CdCommand::Prev)

@@ -2,6 +2,7 @@
 
 #include "region_editor/core/cddevice.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QToolButton;
@@ -14,7 +15,10 @@ namespace plevo {
 // EjectClick come when their button is pressed, before the control carries out
 // the button's own command; NextCompleted and PrevCompleted come once the device
 // has moved. Done reports every command the device answered, including the
-// window's own. The buttons are enabled while the device is open.
+// window's own. The buttons are enabled while the device is open. While the disc
+// plays, the control asks the device where it has got to every quarter second,
+// as the classic control updated its status, so that a disc that plays out to
+// its end leaves the player stopped without a press.
 class MMControl : public QWidget
 {
     Q_OBJECT
@@ -44,6 +48,7 @@ private:
     std::unique_ptr<CdDevice> m_device;
     CdStatus m_status;
     std::vector<QToolButton*> m_buttons;
+    QTimer m_statusUpdate;
 };
 
 } // namespace plevo

@@ -3,12 +3,14 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
+#include "region_editor/ui/displaybox.h"
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/mainwindow.h"
 #include "region_editor/ui/picturebutton.h"
 
+#include <QFontInfo>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace plevo {
 
@@ -20,6 +22,7 @@ Form4::Form4(Form1& main, kit::Dialogs& dialogs)
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Point Index"));
     setFixedSize(twipsToPixels(1320), twipsToPixels(1695));
+    closeWithShortcut(this, &Form4::Image1_Click);
 
     QLineEdit** boxes[] = {&Text1, &Text2, &Text3};
     const char* captions[] = {"Last X:", "Last Y:", "Total:"};
@@ -28,12 +31,12 @@ Form4::Form4(Form1& main, kit::Dialogs& dialogs)
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(QLatin1String(captions[i]), this);
         label->move(twipsToPixels(120), twipsToPixels(labelTops[i]));
-        auto* box = new QLineEdit(QStringLiteral("0"), this);
-        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
+        auto* box = new DisplayBox(QStringLiteral("Text%1").arg(i + 1).toLatin1().constData(), this);
         box->setAccessibleName(QLatin1String(captions[i]).chopped(1));
         box->setGeometry(twipsToPixels(720), twipsToPixels(boxTops[i]), twipsToPixels(495), twipsToPixels(285));
+        // The boxes are made for three digits; a count runs to more.
+        box->shrinkToFit(QFontInfo(box->font()).pixelSize());
+        box->setText(QStringLiteral("0"));
         label->setBuddy(box);
         *boxes[i] = box;
     }

@@ -17,5 +17,7 @@ inline const QString kLicence = QStringLiteral("Free software under the MIT lice
 
 // Arial where the desktop has it, else a sans serif of the same widths.
 QFont arialFont(qreal pointSize, bool bold = false);
+// The bold Arial of the main window's status line and the CD player's track display.
+QFont statusFont();
 
 } // namespace plevo

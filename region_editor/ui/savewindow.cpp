@@ -3,6 +3,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "region_editor/core/twips.h"
+#include "region_editor/ui/closeshortcut.h"
 #include "region_editor/ui/directorylists.h"
 #include "region_editor/ui/icons.h"
 #include "region_editor/ui/mainwindow.h"
@@ -22,6 +23,7 @@ Form7::Form7(Form1& main, kit::Dialogs& dialogs)
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Save file"));
     setFixedSize(twipsToPixels(2790), twipsToPixels(2775));
+    closeWithShortcut(this, &Form7::Image1_Click);
 
     struct Button
     {

@@ -66,9 +66,11 @@ std::vector<Sheet> buildSheets()
     sheets[0].cuts.push_back({QRect(QPoint(0, 0), kit::kMainWindowSize), "the window's background"});
     for (const kit::NamedPiece& piece : kit::everySkinPiece())
         sheets[static_cast<size_t>(piece.source)].cuts.push_back({piece.from, piece.name});
-    for (const int tab : {kit::EqualizerTab, kit::PlaylistTab})
-        sheets.push_back({kit::tabDescriptors()[static_cast<size_t>(tab)].defaultFileName,
-                          {kit::kPictureWidth, kit::kPictureHeight}, false, elementCuts(tab)});
+    // Knapro's whole pictures of the three windows, where the player has no such file.
+    for (int tab = 0; tab < kit::kTabCount; ++tab)
+        for (const std::string_view name : kit::skinWindowNames(tab))
+            if (!playerReads(name))
+                sheets.push_back({name, {kit::kPictureWidth, kit::kPictureHeight}, false, elementCuts(tab)});
     return sheets;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -38,15 +40,8 @@ struct RegionPoint
 };
 using RegionPolygon = std::vector<RegionPoint>;
 
-// Which pixels of a `width` x `height` window the polygons cover, row by row.
-// Corners lie on the grid between pixels, (0, 0) being the window's top left
-// corner, so the rectangle (0, 0), (10, 0), (10, 5), (0, 5) covers exactly the
-// 50 pixels from (0, 0) to (9, 4). A pixel is covered when its centre lies inside
-// a polygon by the non-zero winding rule, a centre on a left edge counting as
-// inside and one on a right edge as outside; the region is the union of its
-// polygons. Of the ways a player may fill and join polygons this covers the
-// most pixels, so a region said to cover no pixel covers none however it is
-// filled.
-std::vector<bool> regionMask(std::span<const RegionPolygon> polygons, int width, int height);
+// The corners for kit::windingMask, each kept within +-2^24 as Tessel keeps
+// those it reads.
+std::vector<QPoint> cornersOf(const RegionPolygon& polygon);
 
 } // namespace skincheck

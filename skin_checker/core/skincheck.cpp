@@ -24,20 +24,14 @@ std::string lowered(std::string_view text)
     return result;
 }
 
-// Whether the player reads the file called `name` in the skin's folder.
-bool playerReads(std::string_view name)
-{
-    const std::string file = lowered(name);
-    return file.ends_with(".cur") || std::find(std::begin(kPlayerFiles), std::end(kPlayerFiles), file) != std::end(kPlayerFiles);
-}
-
 // Which window Knapro takes `name` as the picture of, if any.
 std::string knaproPicture(std::string_view name)
 {
     const std::string file = lowered(name);
-    for (const kit::TabDescriptor& tab : kit::tabDescriptors())
-        if (file == tab.defaultFileName && file != "main.bmp")
-            return lowered(tab.caption);
+    for (int tab = 0; tab < kit::kTabCount; ++tab)
+        for (const std::string_view window : kit::skinWindowNames(tab))
+            if (file == window)
+                return lowered(kit::tabDescriptors()[static_cast<size_t>(tab)].caption);
     return {};
 }
 
@@ -78,13 +72,38 @@ void noteUnread(Checking& checking)
 
 } // namespace
 
-Finding& addFinding(std::vector<Finding>& findings, Level level, std::string file, std::string reason)
+bool playerReads(std::string_view name)
 {
-    Finding& finding = findings.emplace_back();
+    const std::string file = lowered(name);
+    return file.ends_with(".cur") || std::find(std::begin(kPlayerFiles), std::end(kPlayerFiles), file) != std::end(kPlayerFiles);
+}
+
+Finding& FindingList::add(Level level, std::string file, std::string reason)
+{
+    if (++m_perFile[file] > kMostPerFile) {
+        LeftOut& leftOut = m_leftOut[file];
+        ++leftOut.count;
+        leftOut.worst = std::max(leftOut.worst, level);
+        m_dropped = {};
+        return m_dropped;
+    }
+    Finding& finding = m_findings.emplace_back();
     finding.level = level;
     finding.file = std::move(file);
     finding.reason = std::move(reason);
     return finding;
+}
+
+std::vector<Finding> FindingList::take()
+{
+    for (const auto& [file, leftOut] : m_leftOut)
+        m_findings.push_back({leftOut.worst, file,
+                              "and " + std::to_string(leftOut.count) + " more findings, not listed (the worst: "
+                                  + std::string(levelName(leftOut.worst)) + ")",
+                              {}, {}, {}});
+    m_perFile.clear();
+    m_leftOut.clear();
+    return std::move(m_findings);
 }
 
 const kit::SkinMember* Checking::usable(std::string_view name) const
@@ -135,13 +154,15 @@ SkinReport checkSkin(const kit::SkinSource& skin, std::string name)
     report.skin = std::move(name);
     report.readable = true;
     report.folder = skin.folder();
-    Checking checking {skin, report.findings};
+    FindingList findings;
+    Checking checking {skin, findings};
     checkStructure(checking);
     checkBitmaps(checking);
     checkRegionFile(checking);
     checkColourFile(checking);
     checkPlaylistFile(checking);
     noteUnread(checking);
+    report.findings = findings.take();
     return report;
 }
 

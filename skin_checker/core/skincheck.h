@@ -16,9 +16,9 @@ class SkinSource;
 //   main, cbuttons, titlebar, shufrep, text, volume, balance, monoster,
 //   playpaus, numbers, nums_ex, posbar, eqmain, eq_ex, pledit, gen, genex, mb
 //   and video (each .bmp); region.txt, viscolor.txt and pledit.txt; and its
-//   cursors (*.cur). Every other file is a note. Knapro's window pictures of the
-//   equalizer and the playlist editor (eq.bmp, pl.bmp) are the kit's own; the
-//   note says so.
+//   cursors (*.cur). Every other file is a note. Knapro's whole pictures of the
+//   three windows (window-main.bmp, eq.bmp and the others of skinWindowNames)
+//   are the kit's own; the note says so.
 // - Bitmaps are measured against the rectangles the kit cuts from them: the
 //   skin preview's pieces for the ten bitmaps of the main window, every digit
 //   and glyph included, and the element table for the three window pictures.
@@ -30,13 +30,18 @@ class SkinSource;
 // - region.txt is read the way Windows reads initialization files (see
 //   inifile.h), in its four sections. Each polygon needs three corners and its
 //   count's worth of points; corners lie between 0 and the window's width and
-//   height. A region that covers no pixel by the widest reading of its polygons
-//   (see regionMask) would hide its window: an error.
+//   height. A region whose polygons show no pixel, filled together as the
+//   player fills them (kit::windingMask, by which Tessel's Show Shape draws
+//   too), would hide its window: an error; a polygon that shows nothing even
+//   on its own, a warning.
 // - viscolor.txt is read by the kit's colour-line rules, for the player's 24
 //   entries (Tessel edits the first 23). A line the rules cannot read is an
 //   error; fewer entries and values outside 0 to 255, or not whole, warnings.
 // - pledit.txt needs [Text] with Normal, Current, NormalBG and SelectedBG as
 //   #RRGGBB and a Font; anything missing or malformed is a warning.
+// - A text file larger than 4 MB is no skin file and is not read: an error.
+//   A file with more than a hundred findings lists the first hundred and one
+//   finding more for the rest (see FindingList).
 namespace skincheck {
 
 // Checks the skin at `path`, a folder or a .wsz or .zip archive, naming it

@@ -1,12 +1,14 @@
 #include "skin_checker/core/checks.h"
 
 #include "common/core/colourlines.h"
+#include "common/core/regionmask.h"
 #include "common/core/skinsource.h"
 #include "skin_checker/core/inifile.h"
 #include "skin_checker/core/regionshape.h"
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <numeric>
 
@@ -14,6 +16,25 @@ namespace skincheck {
 namespace {
 
 constexpr int kPlayerColourEntries = 24;
+// A region file of a thousand polygons is a few hundred kilobytes; a larger
+// text is no skin file, and reading it would only cost memory.
+constexpr std::uint64_t kMostTextBytes = 4u << 20;
+
+// The text of the file called `name`, or null when it is missing, refused, too
+// large (with an error finding) or unreadable.
+const kit::SkinMember* readText(Checking& checking, std::string_view name, std::string& text)
+{
+    const kit::SkinMember* member = checking.usable(name);
+    if (member == nullptr)
+        return nullptr;
+    if (member->size > kMostTextBytes) {
+        checking.add(Level::Error, member->storedName,
+                     "is " + std::to_string(member->size) + " bytes, far more than any " + std::string(name)
+                         + "; it is not read");
+        return nullptr;
+    }
+    return checking.read(*member, text) ? member : nullptr;
+}
 
 std::string lineText(int line) { return "line " + std::to_string(line); }
 
@@ -25,33 +46,32 @@ std::string bracketed(std::string_view name)
     return text;
 }
 
+// The shortest text that reads back as `value`: "300", "12.5", "-4".
 std::string numberText(double value)
 {
-    if (value == std::floor(value) && std::fabs(value) < 1e15)
-        return std::to_string(static_cast<long long>(value));
-    std::string text = std::to_string(value);
-    text.erase(text.find_last_not_of('0') + 1);
-    return text;
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
 }
 
 // ---- region.txt -------------------------------------------------------------
 
 struct RegionCheck
 {
-    std::vector<Finding>& findings;
+    FindingList& findings;
     const std::string& file;
     const RegionWindow& window;
     const IniSection& section;
 
     Finding& add(Level level, std::string reason, std::optional<int> polygon = {})
     {
-        Finding& finding = addFinding(findings, level, file, bracketed(window.section) + " " + reason);
+        Finding& finding = findings.add(level, file, bracketed(window.section) + " " + reason);
         finding.regionSection = window.section;
         finding.polygon = polygon;
         return finding;
     }
 
-    // The numbers of `key`, or nothing after an error finding.
+    // The numbers of `entry`, or nothing after an error finding.
     bool numbers(const IniEntry& entry, std::vector<std::int64_t>& numbers)
     {
         const NumberList list = readNumberList(entry.value);
@@ -139,31 +159,37 @@ struct RegionCheck
             polygon);
     }
 
-    // Polygons that are whole and have three corners are filled; only when
-    // every polygon is such does an empty region say the window vanishes.
+    // Polygons that are whole and have three corners are filled, together as the
+    // player fills them; only when every polygon is such does an empty shape say
+    // the window vanishes. A polygon that shows nothing even on its own is
+    // pointed out.
     void coverage(const std::vector<RegionPolygon>& shapes, const std::vector<std::int64_t>& count)
     {
         bool allWhole = true;
-        bool anyCovers = false;
+        std::vector<std::vector<QPoint>> filled;
         std::vector<int> empty;
         for (size_t i = 0; i < shapes.size(); ++i) {
             if (count[i] < 3 || static_cast<std::int64_t>(shapes[i].size()) != count[i]) {
                 allWhole = false;
                 continue;
             }
-            const std::vector<bool> mask = regionMask({&shapes[i], 1}, window.width, window.height);
-            if (std::find(mask.begin(), mask.end(), true) != mask.end())
-                anyCovers = true;
-            else
+            filled.push_back(cornersOf(shapes[i]));
+            if (!showsAnything(std::span(&filled.back(), 1)))
                 empty.push_back(static_cast<int>(i));
         }
-        if (allWhole && !anyCovers) {
+        if (allWhole && !showsAnything(filled)) {
             add(Level::Error, "covers no pixel of the " + std::to_string(window.width) + " x "
                                   + std::to_string(window.height) + " window; the player would show nothing of it");
             return;
         }
         for (const int polygon : empty)
             add(Level::Warning, "polygon " + std::to_string(polygon + 1) + " covers no pixel of the window", polygon);
+    }
+
+    bool showsAnything(std::span<const std::vector<QPoint>> polygons) const
+    {
+        const std::vector<bool> mask = kit::windingMask(polygons, window.width, window.height);
+        return std::find(mask.begin(), mask.end(), true) != mask.end();
     }
 };
 
@@ -177,7 +203,7 @@ bool isColour(std::string_view value)
 
 } // namespace
 
-void checkRegionText(std::string_view text, const std::string& file, std::vector<Finding>& findings)
+void checkRegionText(std::string_view text, const std::string& file, FindingList& findings)
 {
     const std::vector<IniSection> sections = readIniFile(text);
     bool anyKnown = false;
@@ -186,14 +212,14 @@ void checkRegionText(std::string_view text, const std::string& file, std::vector
         const auto window = std::find_if(windows.begin(), windows.end(),
                                          [&](const RegionWindow& w) { return sameName(w.section, section.name); });
         if (window == windows.end()) {
-            addFinding(findings, Level::Note, file,
+            findings.add(Level::Note, file,
                        bracketed(shown(section.name)) + " on " + lineText(section.line) + " is no section the player reads");
             continue;
         }
         anyKnown = true;
         const IniSection* first = findSection(sections, section.name);
         if (first != &section) {
-            addFinding(findings, Level::Warning, file,
+            findings.add(Level::Warning, file,
                        bracketed(window->section) + " appears again on " + lineText(section.line)
                            + "; the player reads only the first, on " + lineText(first->line))
                 .regionSection = window->section;
@@ -202,19 +228,18 @@ void checkRegionText(std::string_view text, const std::string& file, std::vector
         RegionCheck {findings, file, *window, section}.run();
     }
     if (!anyKnown)
-        addFinding(findings, Level::Warning, file,
+        findings.add(Level::Warning, file,
                    "holds none of the sections the player reads: [Normal], [Equalizer], [WindowShade], [EqualizerWS]");
 }
 
 void checkRegionFile(Checking& checking)
 {
-    const kit::SkinMember* member = checking.usable("region.txt");
     std::string text;
-    if (member != nullptr && checking.read(*member, text))
+    if (const kit::SkinMember* member = readText(checking, "region.txt", text))
         checkRegionText(text, member->storedName, checking.findings);
 }
 
-void checkColourText(std::string_view text, const std::string& file, std::vector<Finding>& findings)
+void checkColourText(std::string_view text, const std::string& file, FindingList& findings)
 {
     const std::vector<kit::ColourLine> lines = kit::readColourLines(text, kPlayerColourEntries);
     static constexpr const char* kComponents[] = {"red", "green", "blue"};
@@ -222,7 +247,7 @@ void checkColourText(std::string_view text, const std::string& file, std::vector
         const kit::ColourLine& line = lines[entry];
         const std::string where = "entry " + std::to_string(entry) + " (" + lineText(line.lineNumber) + ")";
         if (!line.wholeLine) {
-            addFinding(findings, Level::Error, file,
+            findings.add(Level::Error, file,
                        where + " \"" + shown(line.text) + "\" does not hold three numbers separated by commas")
                 .colourEntry = static_cast<int>(entry);
             continue;
@@ -236,7 +261,7 @@ void checkColourText(std::string_view text, const std::string& file, std::vector
                 wrong.push_back(std::string(kComponents[c]) + " " + numberText(value) + " is not a whole number");
         }
         if (!wrong.empty())
-            addFinding(findings, Level::Warning, file, where + ": " + listed(wrong)).colourEntry =
+            findings.add(Level::Warning, file, where + ": " + listed(wrong)).colourEntry =
                 static_cast<int>(entry);
     }
     if (lines.size() < kPlayerColourEntries) {
@@ -245,7 +270,7 @@ void checkColourText(std::string_view text, const std::string& file, std::vector
                                         ? "entry " + std::to_string(first) + " stays"
                                         : "entries " + std::to_string(first) + " to "
                                               + std::to_string(kPlayerColourEntries - 1) + " stay";
-        addFinding(findings, Level::Warning, file,
+        findings.add(Level::Warning, file,
                    "holds " + std::to_string(lines.size()) + " of the player's " + std::to_string(kPlayerColourEntries)
                        + " entries; " + missing + " at the player's default")
             .colourEntry = first;
@@ -254,18 +279,17 @@ void checkColourText(std::string_view text, const std::string& file, std::vector
 
 void checkColourFile(Checking& checking)
 {
-    const kit::SkinMember* member = checking.usable("viscolor.txt");
     std::string text;
-    if (member != nullptr && checking.read(*member, text))
+    if (const kit::SkinMember* member = readText(checking, "viscolor.txt", text))
         checkColourText(text, member->storedName, checking.findings);
 }
 
-void checkPlaylistText(std::string_view text, const std::string& file, std::vector<Finding>& findings)
+void checkPlaylistText(std::string_view text, const std::string& file, FindingList& findings)
 {
     const std::vector<IniSection> sections = readIniFile(text);
     const IniSection* section = findSection(sections, "Text");
     if (section == nullptr) {
-        addFinding(findings, Level::Warning, file,
+        findings.add(Level::Warning, file,
                    "has no [Text] section; the playlist keeps the player's own colours and font");
         return;
     }
@@ -273,9 +297,9 @@ void checkPlaylistText(std::string_view text, const std::string& file, std::vect
         const IniEntry* entry = findEntry(*section, key);
         const bool isFont = std::string_view(key) == "Font";
         if (entry == nullptr)
-            addFinding(findings, Level::Warning, file, std::string("[Text] has no ") + key + "; the player keeps its own");
+            findings.add(Level::Warning, file, std::string("[Text] has no ") + key + "; the player keeps its own");
         else if (isFont ? entry->value.empty() : !isColour(entry->value))
-            addFinding(findings, Level::Warning, file,
+            findings.add(Level::Warning, file,
                        std::string("[Text] ") + key + " on " + lineText(entry->line) + " is \"" + shown(entry->value)
                            + (isFont ? "\"; a font name is needed" : "\", not a colour of the form #RRGGBB"));
     }
@@ -283,9 +307,8 @@ void checkPlaylistText(std::string_view text, const std::string& file, std::vect
 
 void checkPlaylistFile(Checking& checking)
 {
-    const kit::SkinMember* member = checking.usable("pledit.txt");
     std::string text;
-    if (member != nullptr && checking.read(*member, text))
+    if (const kit::SkinMember* member = readText(checking, "pledit.txt", text))
         checkPlaylistText(text, member->storedName, checking.findings);
 }
 

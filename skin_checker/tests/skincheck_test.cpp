@@ -1,7 +1,6 @@
 #include "common/core/skinsource.h"
 #include "skin_checker/core/commandline.h"
 #include "skin_checker/core/output.h"
-#include "skin_checker/core/regionshape.h"
 #include "skin_checker/core/skincheck.h"
 #include "skin_checker/tests/corpus.h"
 
@@ -114,29 +113,22 @@ TEST(SkinCheck, ReadsRegionFilesAsThePlayerDoes)
     }
 }
 
-TEST(RegionMask, FillsPixelsWhoseCentresLieInsideByWindingAndJoinsPolygons)
+TEST(SkinCheck, AFileWithCountlessFaultsGivesAHundredFindingsAndOneForTheRestAtTheirWorstLevel)
 {
-    struct Case
-    {
-        const char* what;
-        std::vector<RegionPolygon> polygons;
-        size_t covered;
-    };
-    const Case cases[] = {
-        {"a rectangle covers the pixels inside its corners", {{{0, 0}, {10, 0}, {10, 5}, {0, 5}}}, 50},
-        {"points outside the window are cut to it", {{{-5, -5}, {10, -5}, {10, 3}, {-5, 3}}}, 30},
-        {"a loop traced twice still covers", {{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {4, 0}, {4, 4}, {0, 4}}}, 16},
-        {"overlapping polygons join", {{{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {{2, 0}, {6, 0}, {6, 4}, {2, 4}}}, 24},
-        {"a polygon on a line covers nothing", {{{0, 0}, {5, 5}, {10, 10}}}, 0},
-        {"a polygon wholly outside covers nothing", {{{20, 0}, {30, 0}, {30, 5}}}, 0},
-    };
-    for (const Case& test : cases) {
-        const std::vector<bool> mask = regionMask(test.polygons, 12, 8);
-        EXPECT_EQ(size_t(std::count(mask.begin(), mask.end(), true)), test.covered) << test.what;
+    // 150 polygons outside the window, two findings each, then one of two points.
+    std::string text = "[Normal]\nNumPoints=3";
+    std::string points = "0,0,9,0,0,9";
+    for (int i = 0; i < 150; ++i) {
+        text += ",3";
+        points += ",300,0,300,5,400,5";
     }
-    const std::vector<bool> rectangle = regionMask(cases[0].polygons, 12, 8);
-    EXPECT_TRUE(rectangle[0] && rectangle[4 * 12 + 9]) << "the last pixel inside";
-    EXPECT_FALSE(rectangle[10] || rectangle[5 * 12]) << "the pixels beyond the right and bottom edges";
+    text += ",2\nPointList=" + points + ",0,0,1,1\n";
+    const SkinReport report = check(cleanWith("region.txt", text));
+    const auto inRegion = std::count_if(report.findings.begin(), report.findings.end(),
+                                        [](const Finding& finding) { return finding.file == "region.txt"; });
+    EXPECT_EQ(inRegion, 101);
+    EXPECT_NE(findingAt(report, Level::Error, "region.txt", "and 201 more findings, not listed (the worst: error)"), nullptr)
+        << describe(report);
 }
 
 TEST(SkinCheck, ColourLinesTheRulesCannotReadAreErrorsPointingAtTheirEntry)

@@ -29,21 +29,8 @@ private:
     std::bitset<size_t(kWidth) * kHeight> m_bits;
 };
 
-// The window's shape for `polygons`, as the player makes one window region of
-// all of them at once, with the winding fill mode. Each polygon is closed
-// from its last corner back to its first, and its corners are points between
-// pixels: pixel (x, y) covers the square from (x, y) to (x + 1, y + 1).
-//  - A pixel shows where the polygons together wind round its top left corner
-//    a number of times other than zero: the inside of every polygon, the
-//    middle of a star drawn in one line, and the union of polygons that
-//    overlap drawn the same way round. Where one polygon drawn the other way
-//    round overlaps another, the two cancel and the window is cut.
-//  - A pixel whose corner lies on a left or top edge shows, one whose corner
-//    lies on a right or bottom edge does not, so the polygon (0,0) (10,0)
-//    (10,10) (0,10) shows 10 x 10 pixels, as the rectangle region of the same
-//    corners does.
-// Corners may lie anywhere within +-2^24; what falls outside the window is
-// cut off.
+// The main window's shape for `polygons`, by the kit's one rule for what the
+// player cuts (kit::windingMask).
 ShapeMask shapeMask(std::span<const std::vector<QPoint>> polygons);
 
 // The polygons the shape is made of: those that Draw Region draws (the ones

@@ -34,7 +34,9 @@ SkinLoad LoadSkin(const kit::SkinSource& skin)
         SkinLoadError error = SkinLoadError::Missing;
         QString shownName;
         if (const kit::SkinMember* member = skin.find(name)) {
-            shownName = kit::toQString(skin.memberDisplayName(*member));
+            // A folder's path is named as the file system gives it, whatever its bytes.
+            shownName = skin.isArchive() ? kit::toQString(skin.memberDisplayName(*member))
+                                         : kit::fromPath(skin.path() / member->storedName);
             if (const kit::SkinRead read = skin.read(*member); read.error.empty()) {
                 const kit::PictureLoad decoded = kit::decodePicture(read.bytes);
                 error = errorOf(decoded.error);

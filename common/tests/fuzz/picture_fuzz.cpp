@@ -1,9 +1,11 @@
-// Any bytes opened as a picture: a file that is not whole is never decoded, a
-// decoded picture is never empty, and a bitmap the kit reads writes back to the
-// same pixels.
+// Any bytes opened as a picture: a file that is not whole is never decoded (but
+// for a JPEG that lacks only its end marker), a decoded picture is never empty
+// and has every pixel defined (two decodes over different garbage agree), and a
+// bitmap the kit reads writes back to the same pixels.
 #include "common/core/picturecheck.h"
 #include "common/core/pictureload.h"
 #include "common/portable/bmp.h"
+#include "common/testing/heapgarbage.h"
 
 #include <QLoggingCategory>
 
@@ -11,21 +13,39 @@
 #include <cstdlib>
 #include <string_view>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
+extern "C" {
+
+int LLVMFuzzerInitialize(int*, char***)
 {
     // The decoders' complaints about each broken input would drown the fuzzer's own output.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const kit::PictureLoad load = kit::decodePicture(bytes);
-    if (!kit::isWholePicture(bytes) && load.error != kit::PictureLoad::Error::NotAPicture)
+    if (!kit::isWholePicture(bytes) && !kit::jpegLacksOnlyItsEndMarker(bytes)
+        && load.error != kit::PictureLoad::Error::NotAPicture)
         std::abort();
     if (load.error == kit::PictureLoad::Error::None && load.image.isNull())
         std::abort();
+
+    if (load.error == kit::PictureLoad::Error::None) {
+        QImage first;
+        {
+            const kit::testing::HeapGarbage garbage(0x55);
+            first = kit::decodePicture(bytes).image;
+        }
+        QImage second;
+        {
+            const kit::testing::HeapGarbage garbage(0xaa);
+            second = kit::decodePicture(bytes).image;
+        }
+        if (first.convertToFormat(QImage::Format_ARGB32) != second.convertToFormat(QImage::Format_ARGB32))
+            std::abort();
+    }
 
     if (const auto image = kit::bmp::read(bytes)) {
         if (!kit::isWholePicture(bytes))
@@ -36,3 +56,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     return 0;
 }
+
+} // extern "C"

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const char* file : {"region.txt", "pledit.txt", "viscolor.txt"}) {
-        std::vector<skincheck::Finding> findings;
+        skincheck::FindingList findings;
         const std::string name = file;
         if (name == "region.txt")
             skincheck::checkRegionText(text, name, findings);
@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             skincheck::checkPlaylistText(text, name, findings);
         else
             skincheck::checkColourText(text, name, findings);
-        requireSound(findings, name);
+        const std::vector<skincheck::Finding> kept = findings.take();
+        require(kept.size() <= skincheck::FindingList::kMostPerFile + 1);
+        requireSound(kept, name);
     }
 
     const kit::ColourTable table = kit::colourTableFromText(text);

@@ -1,4 +1,6 @@
-#include "region_editor/core/cdiodrive.h"
+#include "region_editor/cdsound/cdiodrive.h"
+
+#include "region_editor/cdsound/audioend.h"
 
 // cdio.h first: the other headers lean on its types.
 #include <cdio/cdio.h>
@@ -102,6 +104,7 @@ CdProblem CdioDrive::open(std::vector<CdTrack>& tracks)
         return CdProblem::NoDisc;
     }
     tracks.clear();
+    std::vector<std::optional<std::int32_t>> pregapStarts;
     for (int number = first; number < first + count; ++number) {
         const auto track = static_cast<track_t>(number);
         const lsn_t start = cdio_get_track_lsn(m_cdio, track);
@@ -112,7 +115,13 @@ CdProblem CdioDrive::open(std::vector<CdTrack>& tracks)
             return CdProblem::DriveError;
         }
         tracks.push_back({number, start, last, cdio_get_track_format(m_cdio, track) == TRACK_FORMAT_AUDIO});
+        const lsn_t pregap = cdio_get_track_pregap_lsn(m_cdio, track);
+        pregapStarts.push_back(pregap == CDIO_INVALID_LSN || pregap >= start ? std::nullopt
+                                                                             : std::optional<std::int32_t>(pregap));
     }
+    lsn_t lastSession = 0;
+    const bool multisession = cdio_get_last_session(m_cdio, &lastSession) == DRIVER_OP_SUCCESS && lastSession > 0;
+    endAudioBeforeData(tracks, pregapStarts, multisession ? std::optional<std::int32_t>(lastSession) : std::nullopt);
     return CdProblem::None;
 }
 

@@ -1,0 +1,63 @@
+#include "common/core/fileio.h"
+#include "common/core/pictureload.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One click: the count file rewritten whole, the point appended to the list file.
+void clickThroughScratchWrites(benchmark::State& state)
+{
+    QTemporaryDir temporary;
+    const fs::path count = fs::path(temporary.path().toStdString()) / "~NP~01.tmp";
+    const fs::path list = fs::path(temporary.path().toStdString()) / "~PL~01.tmp";
+    static_cast<void>(kit::writeScratchFile(list, "PointList="));
+    int total = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kit::writeScratchFile(count, "NumPoints=" + std::to_string(++total) + "\r\n"));
+        benchmark::DoNotOptimize(kit::appendToScratchFile(list, "123,45,"));
+    }
+}
+BENCHMARK(clickThroughScratchWrites);
+
+// The same click the way a document is saved: temporary file, flush, rename.
+void clickThroughDocumentSaves(benchmark::State& state)
+{
+    QTemporaryDir temporary;
+    const fs::path count = fs::path(temporary.path().toStdString()) / "~NP~01.tmp";
+    const fs::path list = fs::path(temporary.path().toStdString()) / "~PL~01.tmp";
+    static_cast<void>(kit::writeScratchFile(list, "PointList="));
+    int total = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kit::replaceFile(count, "NumPoints=" + std::to_string(++total) + "\r\n"));
+        benchmark::DoNotOptimize(kit::appendToScratchFile(list, "123,45,"));
+    }
+}
+BENCHMARK(clickThroughDocumentSaves);
+
+// A main window picture as skins ship it, decoded into a picture cleared first.
+void decodeSkinPicture(benchmark::State& state)
+{
+    QImage picture(275, 116, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, y, x ^ y));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    const std::string file = bytes.toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kit::decodePicture(file));
+}
+BENCHMARK(decodeSkinPicture);
+
+} // namespace
+
+BENCHMARK_MAIN();

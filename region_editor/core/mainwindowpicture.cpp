@@ -1,0 +1,89 @@
+#include "region_editor/core/mainwindowpicture.h"
+
+#include "common/core/pictureload.h"
+#include "common/core/skinsource.h"
+#include "common/core/textconversion.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace plevo {
+namespace {
+
+constexpr QSize kMainWindowSize(275, 116);
+// Far larger than any picture of the main window needs, even uncompressed.
+constexpr std::uintmax_t kPictureFileLimit = 16u << 20;
+
+bool namesSkinArchive(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("wsz") || suffix == QLatin1String("zip");
+}
+
+// The skin that `path` is, or lies in: a folder, an archive, or an archive
+// followed by the name of a file inside it. Empty when it is none of these.
+QString skinOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() || (info.isFile() && namesSkinArchive(path)))
+        return path;
+    if (info.exists())
+        return {};
+    for (QFileInfo outer(info.path()); !outer.filePath().isEmpty() && outer.filePath() != outer.path();
+         outer = QFileInfo(outer.path())) {
+        if (outer.isFile())
+            return namesSkinArchive(outer.filePath()) ? outer.filePath() : QString();
+        if (outer.exists())
+            return {};
+    }
+    return {};
+}
+
+MainWindowPicture refused(const QString& name, const QString& refusal) { return {QImage(), name, {}, refusal}; }
+
+MainWindowPicture checked(const QString& name, const QString& shortName, const kit::PictureLoad& load)
+{
+    if (load.error == kit::PictureLoad::Error::Unreadable)
+        return refused(name, QStringLiteral("Plevo could not read %1: %2.").arg(name, load.reason));
+    if (load.error == kit::PictureLoad::Error::NotAPicture)
+        return refused(name, QStringLiteral("%1 is not a picture that Plevo can read.").arg(name));
+    if (load.image.size() != kMainWindowSize)
+        return refused(name, QStringLiteral("%1 is %2 x %3 pixels. Plevo needs a picture of the player's main "
+                                            "window, 275 x 116 pixels.")
+                                 .arg(name)
+                                 .arg(load.image.width())
+                                 .arg(load.image.height()));
+    return {load.image.convertToFormat(QImage::Format_RGB32), name, shortName, QString()};
+}
+
+MainWindowPicture fromSkin(const QString& skinPath)
+{
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(skinPath));
+    if (!opened.skin)
+        return refused(QDir::toNativeSeparators(skinPath),
+                       QStringLiteral("Plevo could not open the skin %1.").arg(kit::toQString(opened.message)));
+    const kit::SkinSource& skin = *opened.skin;
+    const kit::SkinMember* main = skin.find("main.bmp");
+    const QString skinName = kit::toQString(skin.displayName());
+    if (!main)
+        return refused(skinName, QStringLiteral("%1 holds no main.bmp.").arg(skinName));
+    const QString name = kit::toQString(skin.memberDisplayName(*main));
+    if (!main->refusal.empty())
+        return refused(name, QStringLiteral("Plevo could not read %1: %2.").arg(name, kit::toQString(main->refusal)));
+    const kit::SkinRead read = skin.read(*main);
+    if (!read.error.empty())
+        return refused(name, QStringLiteral("Plevo could not read %1: %2.").arg(name, kit::toQString(read.error)));
+    const QString shortName = skin.isArchive() ? name : QFileInfo(name).fileName();
+    return checked(name, shortName, kit::decodePicture(read.bytes));
+}
+
+} // namespace
+
+MainWindowPicture loadMainWindowPicture(const QString& path)
+{
+    if (const QString skin = skinOf(path); !skin.isEmpty())
+        return fromSkin(skin);
+    return checked(QDir::toNativeSeparators(path), QFileInfo(path).fileName(), kit::loadPicture(path, kPictureFileLimit));
+}
+
+} // namespace plevo

@@ -1,0 +1,69 @@
+#include "region_editor/core/mainwindowpicture.h"
+
+#include "common/testing/ziparchive.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string bmp(QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes.toStdString();
+}
+
+TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const std::string& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return dir.filePath(name);
+    };
+    using kit::testing::zipArchive;
+    const QString blue = write("Blue.wsz", zipArchive({{"Blue/", ""}, {"Blue/MAIN.BMP", bmp({275, 116})},
+                                                        {"Blue/text.bmp", bmp({155, 18})}}));
+    const QString eq = write("Eq.zip", zipArchive({{"main.bmp", bmp({275, 14})}}));
+    const QString bare = write("Bare.wsz", zipArchive({{"text.bmp", bmp({155, 18})}}));
+    const QString broken = write("Broken.wsz", "not a zip at all");
+    QDir(dir.path()).mkdir("Folder");
+    write("Folder/Main.bmp", bmp({275, 116}));
+
+    const struct
+    {
+        QString path;
+        QString shortName; // empty where it is refused
+        QString refusal;
+    } cases[] = {
+        {blue, "Blue.wsz: Blue/MAIN.BMP", ""},
+        {blue + "/Blue/text.bmp", "Blue.wsz: Blue/MAIN.BMP", ""},
+        {dir.filePath("Folder"), "Main.bmp", ""},
+        {eq, "", "Eq.zip: main.bmp is 275 x 14 pixels. Plevo needs a picture of the player's main window, "
+                 "275 x 116 pixels."},
+        {bare, "", "Bare.wsz holds no main.bmp."},
+        {broken, "", "Plevo could not open the skin Broken.wsz: not a zip archive."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const plevo::MainWindowPicture picture = plevo::loadMainWindowPicture(c.path);
+        EXPECT_EQ(picture.refusal.toStdString(), c.refusal.toStdString());
+        EXPECT_EQ(picture.shortName.toStdString(), c.shortName.toStdString());
+        EXPECT_EQ(picture.image.isNull(), !c.refusal.isEmpty());
+        if (!picture.image.isNull()) {
+            EXPECT_EQ(picture.image.pixel(274, 115), qRgb(10, 200, 30));
+        }
+    }
+}
+
+} // namespace
