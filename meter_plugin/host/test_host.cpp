@@ -14,7 +14,6 @@
 // and report the process's open handles and committed private memory before and
 // after. A benchmark (--benchmark N) times Render against the drawing it does.
 #include "meter_plugin/host/dialog_answering.h"
-#include "meter_plugin/host/host_options.h"
 #include "meter_plugin/host/host_report.h"
 #include "meter_plugin/host/meter_observation.h"
 #include "meter_plugin/host/platform_stand_ins.h"
@@ -22,6 +21,7 @@
 #include "meter_plugin/host/process_resources.h"
 #include "meter_plugin/host/render_benchmark.h"
 #include "meter_plugin/host/spectrum_feed.h"
+#include "meter_plugin/host/test_options.h"
 #include "meter_plugin/host/test_script.h"
 
 #include <windows.h>
