@@ -119,10 +119,13 @@ PeHeader readPeHeader(const std::string& path)
         return value;
     };
     PeHeader header;
-    const std::size_t pe = at(0x3c, 4);
-    if (bytes.size() < 0x40 || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+    if (bytes.size() < 0x40)
         return header;
+    const std::size_t pe = at(0x3c, 4);
     const std::size_t optional = pe + 24;
+    // Up to the end of the base relocation directory's entry.
+    if (bytes.size() < optional + 96 + 6 * 8 || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+        return header;
     header.pe32 = at(optional, 2) == 0x10b;
     header.dllCharacteristics = at(optional + 70, 2);
     header.relocationBytes = at(optional + 96 + 5 * 8 + 4, 4);
