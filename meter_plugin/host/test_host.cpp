@@ -42,15 +42,28 @@ constexpr char kTitle[] = "vis_Dovrik test host";
 constexpr UINT kConfigRequest = WM_APP + 1;
 constexpr char kSecondHostClassName[] = "DovrikSecondHost";
 constexpr DWORD kTestRunLimitMs = 20000;
+// What a needle sweep adds to the limit for each state it opens and closes the
+// dialog on: several times what one takes on a busy machine.
+constexpr DWORD kSweptStateLimitMs = 400;
 constexpr DWORD kAfterUnloadMs = 300;
 constexpr int kFramesPerCycle = 2;
 constexpr int kWarmUpCycles = 2;
 
-DWORD WINAPI endHungTestRun(void*)
+DWORD WINAPI endHungTestRun(void* limitMs)
 {
-    Sleep(kTestRunLimitMs);
-    report("host: the test run did not end within %lu ms", kTestRunLimitMs);
+    const auto limit = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(limitMs));
+    Sleep(limit);
+    report("host: the test run did not end within %lu ms", limit);
     ExitProcess(3);
+}
+
+DWORD testRunLimitMs(const TestOptions& options)
+{
+    DWORD limit = kTestRunLimitMs;
+    for (const ScriptStep& step : options.script)
+        if (step.kind == ScriptStep::NeedleSweep)
+            limit += static_cast<DWORD>((step.number - step.id) / step.step + 1) * kSweptStateLimitMs;
+    return limit;
 }
 
 // Handles what is queued for the calling thread's windows. A quit message (the
@@ -429,7 +442,8 @@ int main(int argc, char** argv)
     if (options->dllPath.empty())
         options->dllPath = pluginBesideThisProgram();
     if (options->frames)
-        KernelHandle(CreateThread(nullptr, 0, endHungTestRun, nullptr, 0, nullptr));
+        KernelHandle(CreateThread(nullptr, 0, endHungTestRun,
+                                  reinterpret_cast<void*>(static_cast<UINT_PTR>(testRunLimitMs(*options))), 0, nullptr));
     // A plug-in that cannot start says so in a message box, which would
     // otherwise wait for a user in any kind of run.
     answerDialogs({options->chooseFace, options->cancelDialogs});

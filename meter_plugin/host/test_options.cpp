@@ -39,6 +39,14 @@ bool toNeedleStep(const std::string& action, ScriptStep& step)
     return (kind == "nudge" || kind == "click") && action == kind + ":" + field(1);
 }
 
+// FROM TO STEP: full scales from FROM up to TO, STEP apart.
+bool toNeedleSweep(const std::vector<std::string>& rest, ScriptStep& step)
+{
+    step.kind = ScriptStep::NeedleSweep;
+    return rest.size() >= 3 && parseNumber(rest[0], step.id) && parseNumber(rest[1], step.number)
+        && parseNumber(rest[2], step.step) && step.id > 0 && step.id <= step.number && step.step > 0;
+}
+
 int takeTestOption(const std::string& name, const std::vector<std::string>& rest, TestOptions& options)
 {
     const std::pair<const char*, bool TestOptions::*> switches[] = {
@@ -58,6 +66,10 @@ int takeTestOption(const std::string& name, const std::vector<std::string>& rest
         step.kind = name == "--show-settings" ? ScriptStep::ShowSettings : ScriptStep::Configure;
         options.script.push_back(step);
         return 0;
+    }
+    if (name == "--needle-sweep") {
+        options.script.push_back(step);
+        return toNeedleSweep(rest, options.script.back()) ? 3 : -1;
     }
     if (rest.empty())
         return -1;
@@ -129,8 +141,8 @@ const char* const kTestUsage =
     "                        [--init-twice] [--render-elsewhere] [--refuse-threads N]\n"
     "                        [--refuse-window] [--refuse-saves] [--count-copies] [--burst]\n"
     "                        [--loads N]\n"
-    "                        [--menu ID|dismiss] [--needle ACTION] [--show-settings]\n"
-    "                        [--configure] [--resize WxH] ...\n"
+    "                        [--menu ID|dismiss] [--needle ACTION] [--needle-sweep FROM TO STEP]\n"
+    "                        [--show-settings] [--configure] [--resize WxH] ...\n"
     "       dovrik_test_host [--dll PATH] [--size WxH] --benchmark N\n"
     "       dovrik_test_host [--dll PATH] --cycles N\n"
     "needle actions: show, slide:ID:N, nudge:ID, type:ID:TEXT, click:ID, minimize, close\n";

@@ -32,13 +32,16 @@ struct ScriptStep {
         NeedleClick,    // --needle click:ID: click button ID
         NeedleMinimize, // --needle minimize
         NeedleClose,    // --needle close: the close box
+        NeedleSweep,    // --needle-sweep FROM TO STEP: open and close the needle dialog untouched on
+                        // the states that ranging leaves at full scales FROM, FROM + STEP, ... up to TO
         ShowSettings,   // --show-settings: report the plug-in's settings file
         Configure,      // --configure: Config on the window's thread, waiting for it to end
         Resize,         // --resize WxH: the host window's client size, waiting for the meter to follow
     };
     Kind kind = Menu;
-    int id = 0;     // command or control
-    int number = 0; // slider position
+    int id = 0;     // command or control; the first full scale of a sweep
+    int number = 0; // slider position; the last full scale of a sweep
+    int step = 0;   // between the full scales of a sweep
     int width = 0;
     int height = 0;
     std::string text;
@@ -57,7 +60,8 @@ struct TestOptions : HostOptions {
     std::optional<FrameAction> keyAt;  // --key-at F VK: a key press sent to the meter (width holds VK)
     bool initTwice = false;            // --init-twice
     bool renderElsewhere = false;      // --render-elsewhere: Render from a thread of its own
-    std::vector<ScriptStep> script;    // --menu, --needle, --show-settings, --configure and --resize, in order
+    std::vector<ScriptStep> script;    // --menu, --needle, --needle-sweep, --show-settings, --configure and
+                                       // --resize, in order
     int refusedThreads = 0;            // --refuse-threads N: the plug-in's first N thread starts fail
     bool refuseWindow = false;         // --refuse-window: the first start cannot create the meter window
     bool refuseSaves = false;          // --refuse-saves: the plug-in cannot write its settings file

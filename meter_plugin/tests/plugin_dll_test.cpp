@@ -543,8 +543,11 @@ TEST(NeedleDialog, SlidersTheBoxesAndTheSettingsFile)
 
 TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
 {
-    // The first was written back as 99 by the 32-bit build; the others lost one
-    // to the boxes taking the dialog's own numbers for typing.
+    // Each lost one when the boxes took the numbers the dialog shows for typing:
+    // 100/3000 where the full scale times the decay factor was not rounded to a
+    // float, 21/1070 where the float decay factor lies just below the true ratio,
+    // and 20/1015 where the lower box refuses the full scale and the per mille,
+    // cut to a whole number, set the fall step.
     const std::pair<int, int> states[] = {{100, 3000}, {21, 1070}, {20, 1015}};
     for (auto [nDelay, nVULimit] : states) {
         PluginFolder folder;
@@ -553,6 +556,21 @@ TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
         const ProgramRun run = folder.runHost({"--frames", "1", "--menu", "40002", "--needle", "close", "--show-settings"});
         EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, nDelay, nVULimit, 0))) << run.text();
     }
+}
+
+// Automatic ranging leaves full scales from 1015, where a step down from 1025
+// ends, up to the lower slider's 8192, each with its fall step. One run takes
+// every one from 1015 to 1023 and every 61st after: a state takes a Config and a
+// dialog opened from the menu, so all 7178 would take the run some ten minutes.
+TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheStatesThatRangingReaches)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost(
+        {"--frames", "1", "--needle-sweep", "1015", "1023", "1", "--needle-sweep", "1024", "8192", "61"});
+    EXPECT_THAT(run.startingWith("needle sweep "), ElementsAre("needle sweep 1015 to 1023 by 1: 9 states, 0 changed",
+                                                              "needle sweep 1024 to 8192 by 61: 118 states, 0 changed"))
+        << run.text();
+    expectCleanEnd(run);
 }
 
 TEST(NeedleDialog, ARefusedStartLeavesSetNeedleWorkingAndOneDialogComesBack)
