@@ -4,11 +4,12 @@
 // A test run (--frames N) reports on standard output what a test needs to see:
 // the records the plug-in hands out, its start result, the meter window's place,
 // the pixels of the meter, every dialog box (which it answers), what its script
-// of menu commands, needle dialog actions, Config calls and resizes shows, and
-// whether the library leaves a thread, a window or its class behind once it is
-// unloaded. The plug-in's requests to the shell are reported instead of carried
-// out, its thread starts, settings writes and meter window can be made to fail,
-// and its copies to its window counted.
+// of menu commands, needle dialog actions and sweeps, Config calls and resizes
+// shows, and whether the library leaves a thread, a window or its class behind
+// once it is unloaded. The plug-in's requests to the shell are reported instead
+// of carried out, its thread starts, settings writes and meter window can be
+// made to fail, its copies to its window counted, and its window painted over
+// behind its back.
 //
 // Load cycles (--cycles N) load, start, feed, end and unload the plug-in N times
 // and report the process's open handles and committed private memory before and
@@ -73,6 +74,18 @@ void handlePendingMessages()
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
+}
+
+// Paints the window's whole client area magenta through a drawing context of
+// its own, as a host drawing over its children does: the window gets no paint
+// message and nothing of it is made invalid.
+void paintOver(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    WindowDC dc(window);
+    GdiObject magenta(CreateSolidBrush(RGB(255, 0, 255)));
+    FillRect(dc.get(), &client, static_cast<HBRUSH>(magenta.get()));
 }
 
 // Calls Render on a thread of its own, one call per request.
@@ -190,6 +203,8 @@ private:
             }
             if (options.keyAt && options.keyAt->frame == frame)
                 PostMessageA(meter_, WM_KEYDOWN, static_cast<WPARAM>(options.keyAt->width), 1);
+            if (options.defaceAt && *options.defaceAt == frame)
+                paintOver(meter_);
         }
 
         void dispatched(const MSG& message, int frames) override

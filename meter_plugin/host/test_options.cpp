@@ -113,9 +113,15 @@ int takeTestOption(const std::string& name, const std::vector<std::string>& rest
             return isNumber && number > 0 ? 1 : -1;
         }
     }
-    if (name == "--frames" || name == "--config-at") {
-        (name == "--frames" ? options.frames : options.configAt) = number;
-        return isNumber ? 1 : -1;
+    const std::pair<const char*, std::optional<int> TestOptions::*> frameNumbers[] = {
+        {"--frames", &TestOptions::frames}, {"--config-at", &TestOptions::configAt},
+        {"--deface-at", &TestOptions::defaceAt},
+    };
+    for (const auto& [frameName, member] : frameNumbers) {
+        if (name == frameName) {
+            options.*member = number;
+            return isNumber ? 1 : -1;
+        }
     }
     if ((name == "--resize-at" || name == "--key-at") && rest.size() >= 2) {
         FrameAction action;
@@ -137,7 +143,7 @@ int takeTestOption(const std::string& name, const std::vector<std::string>& rest
 const char* const kTestUsage =
     "usage: dovrik_test_host [--dll PATH] [--size WxH] [--signal demo|silence|loud|sum:N|wav:PATH]\n"
     "                        --frames N [--then-ticks K] [--dump BMP] [--resize-at F WxH]\n"
-    "                        [--config-at F [--choose ID] [--cancel]] [--key-at F VK]\n"
+    "                        [--config-at F [--choose ID] [--cancel]] [--key-at F VK] [--deface-at F]\n"
     "                        [--init-twice] [--render-elsewhere] [--refuse-threads N]\n"
     "                        [--refuse-window] [--refuse-saves] [--count-copies] [--burst]\n"
     "                        [--loads N]\n"
@@ -160,7 +166,7 @@ std::optional<TestOptions> parseTestOptions(const std::vector<std::string>& args
         return std::nullopt;
     }
     const bool testRunOnly = options.thenTicks || !options.dumpPath.empty() || options.resize || options.configAt
-        || options.keyAt || options.initTwice || options.renderElsewhere || !options.script.empty()
+        || options.keyAt || options.defaceAt || options.initTwice || options.renderElsewhere || !options.script.empty()
         || options.refusedThreads || options.refuseWindow || options.refuseSaves || options.countCopies || options.burst
         || options.loads != 1;
     if (testRunOnly && !options.frames) {

@@ -58,6 +58,7 @@ struct TestOptions : HostOptions {
     int chooseFace = 0;                // --choose ID: radio button to click before OK
     bool cancelDialogs = false;        // --cancel: close dialogs with Cancel instead of OK
     std::optional<FrameAction> keyAt;  // --key-at F VK: a key press sent to the meter (width holds VK)
+    std::optional<int> defaceAt;       // --deface-at F: the host paints over the meter, telling it nothing
     bool initTwice = false;            // --init-twice
     bool renderElsewhere = false;      // --render-elsewhere: Render from a thread of its own
     std::vector<ScriptStep> script;    // --menu, --needle, --needle-sweep, --show-settings, --configure and

@@ -316,8 +316,10 @@ TEST(MeterFace, RenderFromAnotherThreadDrawsTheSameFrame)
 TEST(MeterFace, FramesThatLeaveTheNeedlesInTheirPixelsDrawNothing)
 {
     PluginFolder folder;
-    auto frames = [&](const char* signal, const char* count) {
-        const ProgramRun run = folder.runHost({"--burst", "--count-copies", "--signal", signal, "--frames", count});
+    auto frames = [&](const char* signal, const char* count, std::vector<std::string> more = {}) {
+        std::vector<std::string> arguments = {"--burst", "--count-copies", "--signal", signal, "--frames", count};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        const ProgramRun run = folder.runHost(arguments);
         const auto copies = run.startingWith("copies ");
         EXPECT_EQ(copies.size(), 1u) << run.text();
         return std::pair{copies.empty() ? -1 : std::stoi(copies[0].substr(7)), Picture::read(folder.dumpFile())};
@@ -332,6 +334,11 @@ TEST(MeterFace, FramesThatLeaveTheNeedlesInTheirPixelsDrawNothing)
     EXPECT_EQ(manyLoudPicture.at(76, 16), kWhite);
     // In silence they swing between 0 and the rest below it, and every frame shows.
     EXPECT_EQ(manyQuiet, oneLoud + 29);
+
+    // Every 40th still frame draws all the same, and mends what the host painted over the meter.
+    const auto [defaced, defacedPicture] = frames("loud", "100", {"--deface-at", "10"});
+    EXPECT_EQ(defaced, oneLoud + 2);
+    EXPECT_EQ(defacedPicture.pixels, oneLoudPicture.pixels);
 }
 
 TEST(MeterFace, McIntoshIsShownWithoutItsLastColumn)
