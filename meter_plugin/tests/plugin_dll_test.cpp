@@ -565,6 +565,18 @@ TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
     }
 }
 
+// Opened on 100/3000, the full scale typed back: 3000 times the float decay
+// factor is 99999.996, which the DLL must round to the float 100000 before it
+// scales it, as the core does; kept wider, as on the x87 stack, it gave 99.
+TEST(NeedleDialog, TheShownFullScaleTypedBackIsTakenAsTheCoreRoundsIt)
+{
+    PluginFolder folder;
+    folder.writeSettings("[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=100\r\nnVULimit=3000\r\nAutoSet=0\r\n");
+    const ProgramRun run = folder.runHost(
+        {"--frames", "1", "--menu", "40002", "--needle", "type:1018:3000", "--needle", "close", "--show-settings"});
+    EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, 100, 3000, 0))) << run.text();
+}
+
 // Automatic ranging leaves full scales from 1015, where a step down from 1025
 // ends, up to the lower slider's 8192, each with its fall step. One run takes
 // every one from 1015 to 1023 and every 61st after: a state takes a Config and a
