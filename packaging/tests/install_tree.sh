@@ -31,7 +31,7 @@ unset KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID DESKTOP_SESSION DISPLAY WAYLAND_
 # picture types in the system-level file DEFAULTS, if given, as desktops ship it
 # (the user's own files stay empty).
 desktop() {
-  rm -rf "$work/desktop" "$work/config" "$work/home"
+  rm -rf "${work:?}/desktop" "$work/config" "$work/home"
   mkdir -p "$work/desktop/applications" "$work/config" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
   cp -r "$prefix/share/mime" "$prefix/share/applications" "$work/desktop/"
   printf '[Desktop Entry]\nType=Application\nName=Viewer\nExec=true %%f\nMimeType=%s\n' \
@@ -80,8 +80,8 @@ fi
 # desktop takes the first program of its cache, in the order of their ids, so
 # Knapro opens pictures ahead of a viewer whose id sorts after its own.
 while read -r name viewer defaults expected; do
-  # shellcheck disable=SC2086 # no file when none is named
-  desktop "$name" "$viewer" $(echo "$defaults" | sed "s/^-\$//; s/DESKTOP/$(echo "$name" | tr 'A-Z' 'a-z')/")
+  file=$(echo "$defaults" | sed "s/^-\$//; s/DESKTOP/$(echo "$name" | tr '[:upper:]' '[:lower:]')/")
+  desktop "$name" "$viewer" ${file:+"$file"}
   for type in image/bmp image/jpeg image/gif; do
     offered "$type" | grep -q org.skinkit.knapro.desktop || fail "Knapro is not offered for $type on $name"
     got=$(xdg-mime query default "$type")

@@ -21,6 +21,7 @@ for tool in apt-get dpkg dpkg-query sudo cmake; do
   printf '#!/bin/sh\necho "%s $*" >>"%s/calls"\n' "$tool" "$work" >"$work/stubs/$tool"
 done
 echo 'exec "$@"' >>"$work/stubs/sudo"
+# shellcheck disable=SC2016 # expanded by the stand-in
 printf '#!/bin/sh\n[ "$1" = -u ] && exec echo "$KIT_TEST_UID"\nexec /usr/bin/id "$@"\n' >"$work/stubs/id"
 chmod +x "$work/stubs"/*
 # The programs the kit starts at the end, in the build folder it is given.

@@ -141,8 +141,7 @@ lookups() {
     case "$cmd" in
       find_program|find_library) found=$(cached "$variable" "$build") ;;
       find_path) found=$(cached "$variable" "$build")/${name#* } ;;
-      # shellcheck disable=SC2086 # one module a word
-      pkg_check_modules) found=$(pkg-config --path ${name#pkg-config } | tr '\n' ' ') ;;
+      pkg_check_modules) found=$(echo "${name#pkg-config }" | xargs pkg-config --path | tr '\n' ' ') ;;
       find_package)
         package=$(echo "$name" | cut -d ' ' -f 2)
         components=$(echo "$name" | cut -s -d ' ' -f 3-)
