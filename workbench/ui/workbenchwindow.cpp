@@ -6,11 +6,11 @@
 #include "workbench/core/filekind.h"
 #include "workbench/core/skinfindings.h"
 #include "workbench/skinreading/skinreading.h"
-#include "workbench/ui/skincheckwindow.h"
 #include "workbench/ui/aboutwindow.h"
 #include "workbench/ui/colourpanel.h"
 #include "workbench/ui/regionpanel.h"
 #include "workbench/ui/showwindow.h"
+#include "workbench/ui/skincheckwindow.h"
 #include "workbench/ui/skinpanel.h"
 #include "workbench/ui/windowtexts.h"
 
@@ -221,10 +221,6 @@ void Form1::mnuAbout_Click()
     m_about->raise();
     m_about->activateWindow();
 }
-
-} // namespace tessel
-
-namespace tessel {
 
 void Form1::mnuCheckSkin_Click()
 {
