@@ -1,5 +1,8 @@
 #include "workbench/core/skin.h"
 
+#include "common/core/pictureload.h"
+#include "common/core/skinsource.h"
+#include "common/core/textconversion.h"
 #include "workbench/core/pixels.h"
 
 #include <QDir>
@@ -8,13 +11,67 @@
 #include <algorithm>
 
 namespace tessel {
+namespace {
 
-bool isSkinArchive(const QString& path)
+SkinLoadError errorOf(kit::PictureLoad::Error error)
 {
-    const QString suffix = QFileInfo(path).suffix();
-    return suffix.compare(QLatin1String("wsz"), Qt::CaseInsensitive) == 0
-           || suffix.compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0;
+    switch (error) {
+    case kit::PictureLoad::Error::None: return SkinLoadError::None;
+    case kit::PictureLoad::Error::NotAPicture: return SkinLoadError::NotAPicture;
+    case kit::PictureLoad::Error::Unreadable: break;
+    }
+    return SkinLoadError::Unreadable;
 }
+
+} // namespace
+
+SkinLoad LoadSkin(const kit::SkinSource& skin)
+{
+    SkinLoad load;
+    for (int file = 0; file < kSkinFileCount; ++file) {
+        const std::string_view name = kSkinFileNames[static_cast<size_t>(file)];
+        QImage& picture = load.pictures.images[static_cast<size_t>(file)];
+        SkinLoadError error = SkinLoadError::Missing;
+        QString shownName;
+        if (const kit::SkinMember* member = skin.find(name)) {
+            // A folder's path is named as the file system gives it, whatever its bytes.
+            shownName = skin.isArchive() ? kit::toQString(skin.memberDisplayName(*member))
+                                         : kit::fromPath(skin.path() / member->storedName);
+            if (const kit::SkinRead read = skin.read(*member); read.error.empty()) {
+                const kit::PictureLoad decoded = kit::decodePicture(read.bytes);
+                error = errorOf(decoded.error);
+                if (error == SkinLoadError::None)
+                    picture = decoded.image.convertToFormat(QImage::Format_RGB32);
+            } else {
+                error = SkinLoadError::Unreadable;
+            }
+        } else if (skin.isArchive()) {
+            shownName = kit::toQString(skin.displayName()) + QStringLiteral(": ") + QLatin1String(name);
+        } else {
+            shownName = kit::fromPath(skin.path() / std::string(name));
+        }
+        if (picture.isNull() && load.failedFile < 0) {
+            load.failedFile = file;
+            load.error = error;
+            load.failedPath = shownName;
+        }
+    }
+    return load;
+}
+
+SkinLoad LoadSkin(const QString& skinPath)
+{
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(skinPath));
+    if (!opened.skin) {
+        SkinLoad load;
+        load.error = SkinLoadError::SkinRefused;
+        load.refusal = kit::toQString(opened.message);
+        return load;
+    }
+    return LoadSkin(*opened.skin);
+}
+
+bool isSkinArchive(const QString& path) { return kit::isSkinArchiveName(kit::toPath(path)); }
 
 QString skinTitleName(const QString& skinPath)
 {

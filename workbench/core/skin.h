@@ -53,8 +53,7 @@ struct SkinLoad
 // Every file is tried, whatever happens to the others; BMP, JPEG, GIF or any
 // other picture Qt decodes is taken by its content, whatever its name says. A
 // file whose data ends before its own structure says it does is no picture, and
-// only regular files are read. Both live in the skin reading
-// (workbench/skinreading), which the program loads as a module.
+// only regular files are read.
 SkinLoad LoadSkin(const QString& skinPath);
 SkinLoad LoadSkin(const kit::SkinSource& skin);
 

@@ -6,7 +6,6 @@
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/vispreview.h"
-#include "workbench/skinreading/skinreading.h"
 #include "workbench/ui/ticks.h"
 #include "workbench/ui/windowtexts.h"
 
@@ -213,10 +212,7 @@ void SkinPanel::setSkinDirectoryFromFile(const QString& path)
 
 bool SkinPanel::LoadSkin()
 {
-    const SkinReading* reading = skinReadingOrSay(m_dialogs, this);
-    if (reading == nullptr)
-        return false;
-    const SkinLoad load = reading->loadSkin(skinPath());
+    const SkinLoad load = tessel::LoadSkin(skinPath());
     const QString text = skinLoadMessage(load);
     if (load.error != SkinLoadError::SkinRefused) {
         m_skin = load.pictures;

@@ -3,7 +3,6 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "workbench/core/colourfile.h"
-#include "workbench/skinreading/skinreading.h"
 
 #include <QLineEdit>
 
@@ -36,15 +35,6 @@ kit::MessageAnswer askToSave(kit::Dialogs& dialogs, QWidget* parent, const QStri
 {
     return dialogs.message(parent, kMessageTitle, what + QStringLiteral("\r\nSave them first?"),
                            kit::MessageButtons::SaveDiscardCancel, kit::MessageIcon::Question);
-}
-
-const SkinReading* skinReadingOrSay(kit::Dialogs& dialogs, QWidget* parent)
-{
-    QString problem;
-    const SkinReading* reading = skinReading(skinReadingFolders(), &problem);
-    if (reading == nullptr)
-        showFailure(dialogs, parent, QStringLiteral("Tessel could not load its skin reader: ") + problem);
-    return reading;
 }
 
 QString readFailureText(const QString& path, const std::string& reason)

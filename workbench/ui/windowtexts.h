@@ -17,8 +17,6 @@ enum class MessageAnswer;
 // How the workbench's windows put texts in front of the author.
 namespace tessel {
 
-struct SkinReading;
-
 // DejaVu Sans, the face the kit installs, at `pixels` pixels. The windows
 // choose their sizes so that every caption fits its place, on any desktop,
 // whatever its own font: 11 for the main and about windows, a pixel smaller
@@ -34,10 +32,6 @@ void showFailure(kit::Dialogs& dialogs, QWidget* parent, const QString& text);
 // A question titled "Tessel Editor": `what` has not been saved, and whether to
 // save it, throw it away, or cancel what would throw it away.
 kit::MessageAnswer askToSave(kit::Dialogs& dialogs, QWidget* parent, const QString& what);
-
-// The module that reads skins, or null after a failure message saying why it
-// could not be loaded.
-const SkinReading* skinReadingOrSay(kit::Dialogs& dialogs, QWidget* parent);
 
 // "Could not read <path>", CR LF, and the system's reason.
 QString readFailureText(const QString& path, const std::string& reason);

@@ -1,11 +1,13 @@
 #include "workbench/ui/workbenchwindow.h"
 
+#include "common/core/skinsource.h"
+#include "common/core/textconversion.h"
 #include "common/ui/recentfilesmenu.h"
 #include "common/ui/standardkeys.h"
 #include "common/ui/windowplacement.h"
+#include "skin_checker/core/skincheck.h"
 #include "workbench/core/filekind.h"
 #include "workbench/core/skinfindings.h"
-#include "workbench/skinreading/skinreading.h"
 #include "workbench/ui/aboutwindow.h"
 #include "workbench/ui/colourpanel.h"
 #include "workbench/ui/regionpanel.h"
@@ -227,11 +229,8 @@ void Form1::mnuCheckSkin_Click()
     const QString path = m_skin->skinPath();
     if (path.isEmpty())
         return;
-    const SkinReading* reading = skinReadingOrSay(m_dialogs, this);
-    if (reading == nullptr)
-        return;
     const QString name = skinTitleName(path);
-    const skincheck::SkinReport report = reading->checkSkin(path, name.toStdString());
+    const skincheck::SkinReport report = skincheck::checkSkinAt(kit::toPath(path), name.toStdString());
     if (!m_skinCheck) {
         m_skinCheck = std::make_unique<SkinCheckWindow>();
         connect(m_skinCheck.get(), &SkinCheckWindow::findingActivated, this, &Form1::selectFinding);
@@ -251,10 +250,9 @@ void Form1::selectFinding(const skincheck::Finding& finding)
         return;
     // What the finding is about is the skin's own file, which Tessel shows as
     // it shows a file it opens.
-    const SkinReading* reading = skinReadingOrSay(m_dialogs, this);
-    if (reading == nullptr)
-        return;
-    const kit::SkinRead read = reading->readFile(m_skin->skinPath(), colour ? "viscolor.txt" : "region.txt");
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(m_skin->skinPath()));
+    const kit::SkinMember* member = opened.skin ? opened.skin->find(colour ? "viscolor.txt" : "region.txt") : nullptr;
+    const kit::SkinRead read = member ? opened.skin->read(*member) : kit::SkinRead {{}, "missing"};
     if (!read.error.empty())
         return;
     // Both live in the full layout.
