@@ -8,22 +8,27 @@
 # or by hand: common/benchmarks/startup.sh <build dir> [rounds]  (20 by default).
 #
 # What is measured, for each start:
-# - first window: from starting the program until the display maps its first
-#   window (Plevo's and Knapro's splash, Tessel's main window);
+# - first window: the time from starting the program until the display maps its
+#   first window (Plevo's and Knapro's splash, Tessel's main window), and the
+#   processor time that the program used until then (less disturbed than the
+#   time on the clock when the machine is busy);
 # - memory: one second after that, the resident set (RSS) and the proportional
 #   set (PSS, which shares each library page among the processes that map it).
-# The empty window (kit_empty_window) is a top-level QWidget of a fixed size,
-# shown with show(), that draws no text: the least that any Qt Widgets program
-# costs. Each program is compared with an empty window of the size of its own
-# first window, started right beside it in the same round, so that both pay
-# alike for the window's pixels and for whatever else the machine does then.
-# The order within a pair alternates from round to round. The first two rounds
-# only fill the caches and are not counted. Each program keeps one home of its
-# own (settings, data, cache, scratch) for all its rounds, as a user's would,
-# and everything is removed at the end.
+# The yardstick is an empty window (kit_empty_window): a top-level QWidget of a
+# fixed size, shown with show(), that draws no text, the least that any Qt
+# Widgets program costs. Beside it the same window with one line of text tells
+# what drawing any text at all costs (fontconfig, FreeType, HarfBuzz, a font),
+# which every one of the programs' first windows does. Each program is compared
+# with both at the size of its own first window, started right beside it in the
+# same round, so that all three pay alike for the window's pixels and for
+# whatever else the machine does meanwhile; the order of the three turns round
+# from round to round. The first two rounds only fill the caches and are not
+# counted. Each program keeps one home of its own (settings, data, cache,
+# scratch) for all its rounds, as a user's would, and everything is removed at
+# the end.
 #
-# The ratios are medians of the ratios of the pairs; the load average before and
-# after is printed, since the machine may be shared.
+# Each ratio is the median of the ratios within the rounds. The load average
+# before and after is printed: the machine may be shared.
 set -euo pipefail
 
 fail() { printf 'startup benchmark: %s\n' "$*" >&2; exit 1; }
@@ -52,10 +57,11 @@ watcher=$!
 exec 3<"$work/maps"
 sleep 0.5 # for the watcher to be listening
 
-# start LOG HOME PROGRAM [ARGUMENTS...]: one start; appends "microseconds RSS-KiB
-# PSS-KiB WIDTHxHEIGHT" to LOG, and leaves the window's size in $shown.
+# start LOG HOME PROGRAM [ARGUMENTS...]: one start; appends "microseconds
+# CPU-microseconds RSS-KiB PSS-KiB WIDTHxHEIGHT" to LOG, and leaves the window's
+# size in $shown.
 start() {
-  local log=$1 home=$2 line window= started mapped pid rss pss
+  local log=$1 home=$2 line window= started mapped pid cpu rss pss
   shift 2
   mkdir -p "$home/work"
   # What the last program left on the display is not this one's window.
@@ -70,6 +76,8 @@ start() {
     esac
   done
   mapped=$(date +%s%N)
+  # Nanoseconds on a processor, of every thread of the program.
+  cpu=$(cat "/proc/$pid/task/"*/schedstat 2>/dev/null | awk '{ ns += $1 } END { print int(ns / 1000) }')
   if [ -z "$window" ] || ! kill -0 "$pid" 2>/dev/null; then
     cat "$home/output" >&2
     fail "$1 showed no window"
@@ -80,7 +88,7 @@ start() {
   pss=$(awk '/^Pss:/ { print $2 }' "/proc/$pid/smaps_rollup")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  echo "$(( (mapped - started) / 1000 )) $rss $pss $shown" >>"$log"
+  echo "$(( (mapped - started) / 1000 )) $cpu $rss $pss $shown" >>"$log"
 }
 
 empty=$build/common/benchmarks/kit_empty_window
@@ -99,19 +107,19 @@ declare -A sizes
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for round in $(seq $((rounds + 2))); do
   for name in "${order[@]}"; do
-    own=$work/$name.log yardstick=$work/$name.empty.log
-    [ "$round" -gt 2 ] || own=/dev/null yardstick=/dev/null
-    # Odd rounds start the program first, even ones the empty window, at the
-    # size that the program's window had in the round before.
-    if [ $((round % 2)) -eq 1 ]; then
-      start "$own" "$work/home.$name" "${programs[$name]}"
-      sizes[$name]=$shown
-      start "$yardstick" "$work/home.empty" "$empty" "${shown%x*}" "${shown#*x}"
-    else
-      start "$yardstick" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}"
-      start "$own" "$work/home.$name" "${programs[$name]}"
-      sizes[$name]=$shown
-    fi
+    log=$work/$name
+    [ "$round" -gt 2 ] || log=$work/warm.$name
+    # The program goes first, second and third in turn; the yardsticks take the
+    # size that its window had when it last showed.
+    for turn in 0 1 2; do
+      case $(( (round + turn) % 3 )) in
+        0) start "$log.log" "$work/home.$name" "${programs[$name]}"; sizes[$name]=$shown ;;
+        1) [ -n "${sizes[$name]:-}" ] || continue
+           start "$log.empty.log" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}" ;;
+        2) [ -n "${sizes[$name]:-}" ] || continue
+           start "$log.text.log" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}" --text ;;
+      esac
+    done
   done
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -119,17 +127,27 @@ load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 python3 - "$work" "$rounds" "$(nproc)" "$load_before" "$load_after" "${order[@]}" <<'PY'
 import statistics, sys
 work, rounds, cores, before, after, names = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5], sys.argv[6:]
+# Columns of a log line, and how each is shown.
+measures = (("first window", 0, 1000, "ms"), ("processor", 1, 1000, "ms"), ("RSS", 2, 1024, "MiB"), ("PSS", 3, 1024, "MiB"))
 def runs(path):
-    return [l.split() for l in open(path)]
+    return [line.split() for line in open(path)]
 print(f"{rounds} rounds, medians; {cores} cores, load average {before} before and {after} after")
-print(f"{'program':8} {'window':>8} {'first window':>20} {'ratio':>6} {'RSS':>16} {'ratio':>6} {'PSS':>16} {'ratio':>6}")
+print(f"{'':18}" + " ".join(f"{title:^26}" for title, *_ in measures))
+print(f"{'program':8} {'window':>8} " + " ".join(f"{'':10}{'/empty':>8}{'/text':>8}" for _ in measures))
 for name in names:
-    own, empty = runs(f"{work}/{name}.log"), runs(f"{work}/{name}.empty.log")
-    cells = []
-    for column, unit, scale in ((0, "ms", 1000), (1, "MiB", 1024), (2, "MiB", 1024)):
-        mine = statistics.median(int(r[column]) for r in own) / scale
-        theirs = statistics.median(int(r[column]) for r in empty) / scale
-        ratio = statistics.median(int(a[column]) / int(b[column]) for a, b in zip(own, empty))
-        cells.append(f"{mine:6.1f} vs {theirs:5.1f} {unit:>3} {ratio:5.2f}x")
-    print(f"{name:8} {own[-1][3]:>8} " + " ".join(cells))
+    mine = runs(f"{work}/{name}.log")
+    yardsticks = [runs(f"{work}/{name}.{kind}.log") for kind in ("empty", "text")]
+    rows = [(name, mine, True), ("empty", yardsticks[0], False), ("text", yardsticks[1], False)]
+    for label, lines, compared in rows:
+        cells = []
+        for _, column, scale, unit in measures:
+            value = statistics.median(int(line[column]) for line in lines) / scale
+            cell = f"{value:6.1f} {unit:3}"
+            if compared:
+                for other in yardsticks:
+                    cell += f"{statistics.median(int(a[column]) / int(b[column]) for a, b in zip(lines, other)):7.2f}x"
+            else:
+                cell += " " * 16
+            cells.append(cell)
+        print(f"{label:8} {lines[-1][4]:>8} " + " ".join(cells))
 PY
