@@ -1,6 +1,7 @@
 #include "button_builder/core/bmpfile.h"
 #include "button_builder/tests/fixtures.h"
 #include "button_builder/ui/mainwindow.h"
+#include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/temporarysettings.h"
@@ -423,10 +424,7 @@ TEST_F(Builder, SavesOverEverySpecialTargetOrSaysWhyNot)
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     const auto chmodPath = [](const QString& file, mode_t mode) { ::chmod(QFile::encodeName(file).constData(), mode); };
     const auto giveToUser = [](const QString& file) {
-        EXPECT_EQ(::chown(QFile::encodeName(file).constData(), kit::testing::Unprivileged::user(),
-                          kit::testing::Unprivileged::group()),
-                  0)
-            << file.toStdString();
+        EXPECT_TRUE(kit::testing::Unprivileged::handOver(kit::toPath(file))) << file.toStdString();
     };
     const auto folder = [&](const QString& name) {
         QDir(dir.path()).mkdir(name);

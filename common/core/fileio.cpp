@@ -223,9 +223,10 @@ std::string replaceFile(const fs::path& target, std::string_view bytes)
         || ::fsync(fd.get()) != 0)
         error = errno;
     // Only a privileged process may hand the file back to its owner; for anyone
-    // else the new file is theirs already, as a fresh save would be.
-    if (error == 0 && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()))
-        static_cast<void>(::fchown(fd.get(), existing.st_uid, existing.st_gid));
+    // else the refusal leaves the new file theirs, as a fresh save would be.
+    if (error == 0 && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+        [[maybe_unused]] const int handedBack = ::fchown(fd.get(), existing.st_uid, existing.st_gid);
+    }
     if (fd.close() != 0 && error == 0)
         error = errno;
     if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0)

@@ -5,6 +5,8 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 namespace kit::testing {
 
 // While alive, file permissions hold for this process the way they hold for an
@@ -41,6 +43,9 @@ public:
     // Who the scope acts as: the owner to give a file the scope must write.
     static uid_t user() { return ::geteuid() == 0 ? kNobody : ::geteuid(); }
     static gid_t group() { return ::getegid() == 0 ? kNobody : ::getegid(); }
+    // Gives `path` itself (a link, not what it names) to that user; false where
+    // the system refuses, as it does to anyone but root.
+    static bool handOver(const std::filesystem::path& path) { return ::lchown(path.c_str(), user(), group()) == 0; }
 
 private:
     bool m_wasRoot;

@@ -129,7 +129,7 @@ TEST_F(FileIo, ADirectoryThatTakesNoNewFileStillLetsItsWritableFileBeSaved)
 {
     const fs::path file = dir / "Tessel.txt";
     ASSERT_EQ(kit::replaceFile(file, "a longer old content"), "");
-    ::chown(file.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+    ASSERT_TRUE(kit::testing::Unprivileged::handOver(file));
     ::chmod(dir.c_str(), 0555);
 
     std::string inPlace, full, newFile;
@@ -188,7 +188,7 @@ TEST_F(FileIo, InAStickyFolderFollowsOnlyLinksOfTheUserOrTheFolderOwner)
         const fs::path target = dir / "target.dat";
         const fs::path link = dir / "knapro.dat";
         ASSERT_EQ(kit::replaceFile(target, "precious"), "");
-        ::chown(target.c_str(), nobody, nobody);
+        ASSERT_EQ(::chown(target.c_str(), nobody, nobody), 0);
         fs::create_symlink(target, link);
         ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
         std::string reason;
@@ -214,7 +214,7 @@ TEST_F(FileIo, InAStickyFolderWritesAnotherUsersOpenFileInPlace)
     const fs::path shared = dir / "Tessel.txt";
     ASSERT_EQ(kit::replaceFile(shared, "old colours"), "");
     ::chmod(shared.c_str(), 0666);
-    ::chown(shared.c_str(), kit::testing::Unprivileged::kNobody - 1, kit::testing::Unprivileged::kNobody - 1);
+    ASSERT_EQ(::chown(shared.c_str(), kit::testing::Unprivileged::kNobody - 1, kit::testing::Unprivileged::kNobody - 1), 0);
     std::string reason;
     {
         const kit::testing::Unprivileged user;
@@ -230,7 +230,7 @@ TEST_F(FileIo, TwoSavesAtOnceInPlaceLeaveOneWholeContent)
 {
     const fs::path file = dir / "Region.txt";
     ASSERT_EQ(kit::replaceFile(file, "old"), "");
-    ::chown(file.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group());
+    ASSERT_TRUE(kit::testing::Unprivileged::handOver(file));
     ::chmod(dir.c_str(), 0555);
     const std::string first(300000, 'A');
     const std::string second(200000, 'B');
@@ -266,8 +266,7 @@ TEST_F(FileIo, AReadOnlyMountSaysSo)
             && kit::replaceFile(existing, "old").empty()
             && ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0)
             reasons = kit::replaceFile(existing, "new") + "|" + kit::replaceFile(mountPoint / "new.bmp", "new");
-        static_cast<void>(::write(results[1], reasons.data(), reasons.size()));
-        ::_exit(0);
+        ::_exit(::write(results[1], reasons.data(), reasons.size()) == static_cast<ssize_t>(reasons.size()) ? 0 : 1);
     }
     ::close(results[1]);
     char buffer[256] = {};

@@ -28,10 +28,9 @@ void handOverToTheUnprivilegedUser(const QString& path)
     if (::geteuid() != 0)
         return;
     const std::filesystem::path top = kit::toPath(path);
-    static_cast<void>(::lchown(top.c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+    EXPECT_TRUE(kit::testing::Unprivileged::handOver(top));
     for (const auto& entry : std::filesystem::recursive_directory_iterator(top))
-        static_cast<void>(
-            ::lchown(entry.path().c_str(), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+        EXPECT_TRUE(kit::testing::Unprivileged::handOver(entry.path())) << entry.path();
 }
 
 class SaveWindow : public PlevoWindowTest

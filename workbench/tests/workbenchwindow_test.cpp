@@ -3,6 +3,7 @@
 #include "workbench/ui/colourpanel.h"
 #include "workbench/ui/skinpanel.h"
 
+#include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/unprivileged.h"
@@ -299,7 +300,7 @@ TEST_F(Workbench, SavesGoWholeThroughLinksAndInPlaceAndAFailureKeepsTheOldFile)
                 break;
             case Setup::ReadOnlyFile: ::chmod(path(target), 0444); break;
             case Setup::LockedDirectoryWritableFile:
-                static_cast<void>(::chown(path(target), kit::testing::Unprivileged::user(), kit::testing::Unprivileged::group()));
+                EXPECT_TRUE(kit::testing::Unprivileged::handOver(kit::toPath(target)));
                 ::chmod(path(dir), 0555);
                 break;
             }
