@@ -26,8 +26,6 @@ get_filename_component(KIT_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packaging
 set(KIT_DESKTOP_ID_PREFIX org.skinkit)
 set(KIT_ICON_SIZES 16 32 48 64 128 256)
 
-find_program(KIT_RSVG_CONVERT rsvg-convert REQUIRED)
-find_program(KIT_GZIP gzip REQUIRED)
 # What `cmake --install --strip` and the package run on the installed programs.
 set(CMAKE_STRIP ${CMAKE_CURRENT_LIST_DIR}/package-strip)
 
@@ -86,8 +84,12 @@ function(kit_add_program name)
   kit_sanitizer_defaults(${name})
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+  # The tools are looked for here, by the programs that use them, so that a
+  # build of a command-line tool alone needs nothing to draw icons with.
+  find_program(KIT_GZIP gzip REQUIRED)
   set(outputs)
   if(NOT ARG_COMMAND_LINE)
+    find_program(KIT_RSVG_CONVERT rsvg-convert REQUIRED)
     kit_configure_identity(${name} ${source}/${id}.desktop.in ${generated}/${id}.desktop)
     kit_configure_identity(${name} ${source}/${id}.metainfo.xml.in ${generated}/${id}.metainfo.xml)
     install(FILES ${generated}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,5 +1,6 @@
 #include "common/core/picturecheck.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -180,6 +181,79 @@ bool skipSubBlocks(std::string_view bytes, std::size_t& at)
     return false;
 }
 
+// Whether the compressed data of an image, from its smallest code size at `at`,
+// gives at least `pixels` pixels, each code naming a string the table already
+// holds or the one it is about to make. Decoders leave the rest of a frame that
+// its data does not reach, and what a code beyond the table would stand for, as
+// whatever memory held.
+bool gifImageDataFillsFrame(std::string_view bytes, std::size_t at, std::uint64_t pixels)
+{
+    constexpr unsigned kTableSize = 4096;
+    constexpr unsigned kLargestCodeSize = 12;
+    if (at >= bytes.size())
+        return false;
+    const unsigned smallestCodeSize = byteAt(bytes, at++);
+    if (smallestCodeSize < 1 || smallestCodeSize >= kLargestCodeSize)
+        return false;
+    const unsigned clear = 1u << smallestCodeSize;
+    const unsigned end = clear + 1;
+    std::array<std::uint32_t, kTableSize> length {}; // pixels a code stands for, once in the table
+    const auto lengthOf = [&](unsigned code) { return code < clear ? 1u : length[code]; };
+    unsigned next = clear + 2;
+    unsigned codeSize = smallestCodeSize + 1;
+    bool started = false;
+    unsigned previous = 0;
+    std::uint64_t reached = 0;
+    std::uint32_t bits = 0;
+    unsigned bitCount = 0;
+    std::size_t blockLeft = 0;
+    while (reached < pixels) {
+        while (bitCount < codeSize) {
+            if (blockLeft == 0) {
+                if (at >= bytes.size() || (blockLeft = byteAt(bytes, at++)) == 0)
+                    return false;
+            }
+            if (at >= bytes.size())
+                return false;
+            bits |= std::uint32_t {byteAt(bytes, at++)} << bitCount;
+            bitCount += 8;
+            --blockLeft;
+        }
+        const unsigned code = bits & ((1u << codeSize) - 1);
+        bits >>= codeSize;
+        bitCount -= codeSize;
+        if (code == clear) {
+            next = clear + 2;
+            codeSize = smallestCodeSize + 1;
+            started = false;
+            continue;
+        }
+        if (code == end)
+            return false;
+        std::uint32_t count = 0;
+        if (!started) {
+            if (code > clear)
+                return false;
+            count = 1;
+        } else if (code < next) {
+            count = lengthOf(code);
+        } else if (code == next && next < kTableSize) {
+            count = lengthOf(previous) + 1;
+        } else {
+            return false;
+        }
+        if (started && next < kTableSize) {
+            length[next] = lengthOf(previous) + 1;
+            if (++next == 1u << codeSize && codeSize < kLargestCodeSize)
+                ++codeSize;
+        }
+        started = true;
+        previous = code;
+        reached += count;
+    }
+    return true;
+}
+
 bool gifIsWhole(std::string_view bytes)
 {
     constexpr std::size_t kScreenDescriptorEnd = 13;
@@ -201,10 +275,14 @@ bool gifIsWhole(std::string_view bytes)
         } else if (block == 0x2C) {
             if (at + 9 > bytes.size())
                 return false;
+            const std::uint64_t pixels = std::uint64_t {littleEndian(bytes, at + 4, 2)} * littleEndian(bytes, at + 6, 2);
             const unsigned imageFlags = byteAt(bytes, at + 8);
             at += 9;
             if (imageFlags & 0x80)
                 at += 3u << ((imageFlags & 7) + 1);
+            // Only the first image is ever shown.
+            if (!imageRead && !gifImageDataFillsFrame(bytes, at, pixels))
+                return false;
             ++at; // the smallest code size
             if (!skipSubBlocks(bytes, at))
                 return false;

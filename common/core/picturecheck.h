@@ -24,7 +24,8 @@ PictureFormat pictureFormatOf(std::string_view bytes);
 // - JPEG: the marker segments lead, through every scan, to the end-of-image
 //   marker.
 // - GIF: the blocks lead to the trailer byte, or, with only that byte missing,
-//   end right after a whole image.
+//   end right after a whole image; and the first image's compressed data fills
+//   its whole frame, every code naming a string the decoder's table holds.
 // - PNG: the chunks, each within the bytes, lead to the end chunk.
 // Other formats are left to their decoders and count as whole. Bytes after the
 // end of a whole picture do not matter.

@@ -48,7 +48,7 @@ std::string gif()
         0xff, 0xff, 0xff, 0, 0, 0,
         0x21, 0xfe, 3, 'o', 'w', 'n', 0,                        // comment
         0x2c, 0, 0, 0, 0, 2, 0, 1, 0, 0,                        // image descriptor
-        2, 2, 0x44, 0x01, 0,                                    // LZW data
+        2, 2, 0x44, 0x0a, 0,                                    // LZW data: clear, 0, 1, end
         0x3b,
     };
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
@@ -272,15 +272,25 @@ TEST(PictureLoad, EveryPixelIsDefinedWhateverTheMemoryHeld)
     }
 }
 
-TEST(PictureLoad, RefusesVariantsThatDecodersMisreadAndJpegsCutInAScan)
+TEST(PictureLoad, RefusesVariantsThatDecodersMisreadAndPicturesWhoseDataEndsInside)
 {
     const std::string jpeg = encoded("JPEG");
     const std::string rows(16, '\x11');
+    // The framed GIF's codes give four pixels; a frame of 18 x 2 needs 36.
+    std::string shortGif = framedGif(true);
+    shortGif[30] = 18;
+    // Its third code made 7, a string the table does not hold (6 comes next).
+    std::string beyondTable = framedGif(true);
+    beyondTable[beyondTable.size() - 5] = '\xcc';
+    beyondTable[beyondTable.size() - 4] = '\xb9';
     const struct { const char* name; std::string bytes; } refused[] = {
         {"colour masks behind the 64-byte header", craftedBmp(64, 2, 2, 32, 3, 0, 0, rows)},
         {"colour masks for 8 bits", craftedBmp(40, 2, 2, 8, 3, 0, 0, rows + std::string(12, '\0'))},
         {"run-length data stored top-down", craftedBmp(40, 4, -3, 8, 1, 4, 4, std::string("\0\1", 2))},
         {"a JPEG cut inside its scan", jpeg.substr(0, jpeg.size() * 2 / 3)},
+        {"a GIF whose data ends before its frame is full", shortGif},
+        {"the same without its trailer", shortGif.substr(0, shortGif.size() - 1)},
+        {"a GIF with a code beyond its table", beyondTable},
     };
     for (const auto& r : refused)
         EXPECT_EQ(kit::decodePicture(r.bytes).error, kit::PictureLoad::Error::NotAPicture) << r.name;

@@ -44,12 +44,12 @@ void setTips(MeterValues& values, int vuLimit)
     p[4] = needleTip(p[3], values.needleLength, values.level[1], vuLimit);
 }
 
-int fallStepFor(int vuLimit)
+} // namespace
+
+int rangingFallStep(int vuLimit)
 {
     return static_cast<int>(std::int64_t{vuLimit} * 63 / 3072);
 }
-
-} // namespace
 
 bool setUpNeedles(MeterValues& values, int face)
 {
@@ -124,7 +124,7 @@ void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum
         else if (vuLimit > rangingTarget && vuLimit > kRangingFloor)
             vuLimit -= kRangingStep;
         values.nVULimit = vuLimit;
-        values.nDelay = fallStepFor(vuLimit);
+        values.nDelay = rangingFallStep(vuLimit);
     }
     values.drawnLevel = values.level;
 }

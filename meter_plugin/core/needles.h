@@ -38,6 +38,11 @@ int spectrumSum(ChannelSpectrum channel);
 // levels.
 void renderLevels(MeterValues& values, ChannelSpectrum channel0, ChannelSpectrum channel1);
 
+// The fall step that automatic ranging sets for a full scale of `vuLimit`:
+// vuLimit x 63 / 3072, so that a needle falls about 2.05 percent of the scale a
+// frame at any full scale.
+int rangingFallStep(int vuLimit);
+
 // The level at which the needles rest for a fall step of `nDelay`: -nDelay, kept
 // within the range of int.
 int restingLevel(int nDelay);

@@ -5,20 +5,6 @@
 namespace dovrik::host {
 namespace {
 
-bool toInt(const std::string& text, int& value, int base = 10)
-{
-    const char* end = text.data() + text.size();
-    const auto [rest, failure] = std::from_chars(text.data(), end, value, base);
-    return failure == std::errc() && rest == end;
-}
-
-bool toSize(const std::string& text, int& width, int& height)
-{
-    const auto x = text.find('x');
-    return x != std::string::npos && toInt(text.substr(0, x), width) && toInt(text.substr(x + 1), height)
-        && width >= 0 && height >= 0;
-}
-
 bool toSignal(const std::string& kind, Signal& signal)
 {
     if (kind == "demo") {
@@ -29,7 +15,7 @@ bool toSignal(const std::string& kind, Signal& signal)
         signal.kind = SignalKind::Loud;
     } else if (kind.starts_with("sum:")) {
         signal.kind = SignalKind::Sum;
-        return toInt(kind.substr(4), signal.sum);
+        return parseNumber(kind.substr(4), signal.sum);
     } else if (kind.starts_with("wav:")) {
         signal.kind = SignalKind::Wav;
         signal.wavPath = kind.substr(4);
@@ -39,44 +25,23 @@ bool toSignal(const std::string& kind, Signal& signal)
     return true;
 }
 
-// "show", "slide:ID:N", "nudge:ID", "type:ID:TEXT", "click:ID", "minimize", "close".
-bool toNeedleStep(const std::string& action, ScriptStep& step)
+} // namespace
+
+bool parseNumber(const std::string& text, int& value, int base)
 {
-    auto field = [&](std::size_t index) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < index; ++i) {
-            start = action.find(':', start);
-            if (start == std::string::npos)
-                return std::string();
-            ++start;
-        }
-        return action.substr(start, action.find(':', start) - start);
-    };
-    const std::string kind = field(0);
-    if (kind == "show" || kind == "minimize" || kind == "close") {
-        step.kind = kind == "show" ? ScriptStep::NeedleShow
-                  : kind == "minimize" ? ScriptStep::NeedleMinimize : ScriptStep::NeedleClose;
-        return action == kind;
-    }
-    if (!toInt(field(1), step.id))
-        return false;
-    if (kind == "slide") {
-        step.kind = ScriptStep::NeedleSlide;
-        return toInt(field(2), step.number);
-    }
-    if (kind == "type") {
-        step.kind = ScriptStep::NeedleType;
-        step.text = action.substr(action.find(':', kind.size() + 1) + 1);
-        return action.find(':', kind.size() + 1) != std::string::npos;
-    }
-    step.kind = kind == "nudge" ? ScriptStep::NeedleNudge : ScriptStep::NeedleClick;
-    return (kind == "nudge" || kind == "click") && action == kind + ":" + field(1);
+    const char* end = text.data() + text.size();
+    const auto [rest, failure] = std::from_chars(text.data(), end, value, base);
+    return failure == std::errc() && rest == end;
 }
 
-// Walks the arguments, handing each name and the arguments after it to `take`,
-// which returns how many of those it used, or -1 when it cannot use the name.
-template <class Take>
-bool walk(const std::vector<std::string>& args, std::string& error, Take take)
+bool parseSize(const std::string& text, int& width, int& height)
+{
+    const auto x = text.find('x');
+    return x != std::string::npos && parseNumber(text.substr(0, x), width) && parseNumber(text.substr(x + 1), height)
+        && width >= 0 && height >= 0;
+}
+
+bool takeArguments(const std::vector<std::string>& args, std::string& error, const ArgumentTaker& take)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
@@ -90,7 +55,6 @@ bool walk(const std::vector<std::string>& args, std::string& error, Take take)
     return true;
 }
 
-// The arguments both hosts take: --dll, --size and --signal.
 int takeHostOption(const std::string& name, const std::vector<std::string>& rest, HostOptions& options)
 {
     if (rest.empty())
@@ -100,140 +64,22 @@ int takeHostOption(const std::string& name, const std::vector<std::string>& rest
         return 1;
     }
     if (name == "--size")
-        return toSize(rest[0], options.clientWidth, options.clientHeight) ? 1 : -1;
+        return parseSize(rest[0], options.clientWidth, options.clientHeight) ? 1 : -1;
     if (name == "--signal")
         return toSignal(rest[0], options.signal) ? 1 : -1;
     return -1;
 }
 
-int takeTestOption(const std::string& name, const std::vector<std::string>& rest, TestOptions& options)
-{
-    const std::pair<const char*, bool TestOptions::*> switches[] = {
-        {"--init-twice", &TestOptions::initTwice},   {"--render-elsewhere", &TestOptions::renderElsewhere},
-        {"--cancel", &TestOptions::cancelDialogs},   {"--refuse-window", &TestOptions::refuseWindow},
-        {"--refuse-saves", &TestOptions::refuseSaves}, {"--count-copies", &TestOptions::countCopies},
-        {"--burst", &TestOptions::burst},
-    };
-    for (const auto& [switchName, member] : switches) {
-        if (name == switchName) {
-            options.*member = true;
-            return 0;
-        }
-    }
-    ScriptStep step;
-    if (name == "--show-settings" || name == "--configure") {
-        step.kind = name == "--show-settings" ? ScriptStep::ShowSettings : ScriptStep::Configure;
-        options.script.push_back(step);
-        return 0;
-    }
-    if (rest.empty())
-        return -1;
-    if (name == "--menu") {
-        if (rest[0] == "dismiss")
-            step.kind = ScriptStep::DismissMenu;
-        else if (!toInt(rest[0], step.id))
-            return -1;
-        options.script.push_back(step);
-        return 1;
-    }
-    if (name == "--needle" || name == "--resize") {
-        step.kind = ScriptStep::Resize;
-        const bool understood = name == "--needle" ? toNeedleStep(rest[0], step) : toSize(rest[0], step.width, step.height);
-        options.script.push_back(step);
-        return understood ? 1 : -1;
-    }
-    if (name == "--dump") {
-        options.dumpPath = rest[0];
-        return 1;
-    }
-    const std::pair<const char*, int TestOptions::*> counts[] = {
-        {"--then-ticks", &TestOptions::thenTicks},      {"--choose", &TestOptions::chooseFace},
-        {"--refuse-threads", &TestOptions::refusedThreads},
-    };
-    int number = 0;
-    const bool isNumber = toInt(rest[0], number) && number >= 0;
-    for (const auto& [countName, member] : counts) {
-        if (name == countName) {
-            options.*member = number;
-            return isNumber ? 1 : -1;
-        }
-    }
-    const std::pair<const char*, int TestOptions::*> positives[] = {
-        {"--loads", &TestOptions::loads}, {"--benchmark", &TestOptions::benchmarkFrames}, {"--cycles", &TestOptions::cycles},
-    };
-    for (const auto& [countName, member] : positives) {
-        if (name == countName) {
-            options.*member = number;
-            return isNumber && number > 0 ? 1 : -1;
-        }
-    }
-    if (name == "--frames" || name == "--config-at") {
-        (name == "--frames" ? options.frames : options.configAt) = number;
-        return isNumber ? 1 : -1;
-    }
-    if ((name == "--resize-at" || name == "--key-at") && rest.size() >= 2) {
-        FrameAction action;
-        bool understood = toInt(rest[0], action.frame);
-        if (name == "--resize-at") {
-            understood = understood && toSize(rest[1], action.width, action.height);
-            options.resize = action;
-        } else {
-            understood = understood && toInt(rest[1], action.width, 16);
-            options.keyAt = action;
-        }
-        return understood ? 2 : -1;
-    }
-    return takeHostOption(name, rest, options);
-}
-
-} // namespace
-
 const char* const kDemoUsage =
     "usage: dovrik_host [--dll PATH] [--size WxH] [--signal demo|silence|loud|sum:N|wav:PATH]\n";
-
-const char* const kTestUsage =
-    "usage: dovrik_test_host [--dll PATH] [--size WxH] [--signal demo|silence|loud|sum:N|wav:PATH]\n"
-    "                        --frames N [--then-ticks K] [--dump BMP] [--resize-at F WxH]\n"
-    "                        [--config-at F [--choose ID] [--cancel]] [--key-at F VK]\n"
-    "                        [--init-twice] [--render-elsewhere] [--refuse-threads N]\n"
-    "                        [--refuse-window] [--refuse-saves] [--count-copies] [--burst]\n"
-    "                        [--loads N]\n"
-    "                        [--menu ID|dismiss] [--needle ACTION] [--show-settings]\n"
-    "                        [--configure] [--resize WxH] ...\n"
-    "       dovrik_test_host [--dll PATH] [--size WxH] --benchmark N\n"
-    "       dovrik_test_host [--dll PATH] --cycles N\n"
-    "needle actions: show, slide:ID:N, nudge:ID, type:ID:TEXT, click:ID, minimize, close\n";
 
 std::optional<HostOptions> parseDemoOptions(const std::vector<std::string>& args, std::string& error)
 {
     HostOptions options;
-    if (!walk(args, error, [&](const std::string& name, const std::vector<std::string>& rest) {
+    if (!takeArguments(args, error, [&](const std::string& name, const std::vector<std::string>& rest) {
             return takeHostOption(name, rest, options);
         }))
         return std::nullopt;
-    return options;
-}
-
-std::optional<TestOptions> parseTestOptions(const std::vector<std::string>& args, std::string& error)
-{
-    TestOptions options;
-    if (!walk(args, error, [&](const std::string& name, const std::vector<std::string>& rest) {
-            return takeTestOption(name, rest, options);
-        }))
-        return std::nullopt;
-    const int runs = options.frames.has_value() + (options.benchmarkFrames > 0) + (options.cycles > 0);
-    if (runs != 1) {
-        error = "give one of --frames, --benchmark and --cycles";
-        return std::nullopt;
-    }
-    const bool testRunOnly = options.thenTicks || !options.dumpPath.empty() || options.resize || options.configAt
-        || options.keyAt || options.initTwice || options.renderElsewhere || !options.script.empty()
-        || options.refusedThreads || options.refuseWindow || options.refuseSaves || options.countCopies || options.burst
-        || options.loads != 1;
-    if (testRunOnly && !options.frames) {
-        error = "those options belong to a test run: give --frames instead";
-        return std::nullopt;
-    }
     return options;
 }
 

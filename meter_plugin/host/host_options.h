@@ -1,15 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-// Command lines of the two hosts. The demo host plays the plug-in until its
-// window is closed. The test host does one of three runs: a test run (--frames),
-// which renders that many frames, runs its script, reports what it sees on
-// standard output, answers every dialog box and ends; a benchmark (--benchmark),
-// which reports timings; or load cycles (--cycles), which report what the
-// process holds before and after loading and unloading the plug-in many times.
+// What both hosts take on their command lines, and the demo host's whole
+// command line: it plays the plug-in until its window is closed. The test
+// host's runs and script have a command line of their own (test_options.h),
+// built on the parsing here.
 namespace dovrik::host {
 
 enum class SignalKind { Demo, Wav, Silence, Sum, Loud };
@@ -29,64 +28,27 @@ struct HostOptions {
     Signal signal;
 };
 
-struct FrameAction {
-    int frame = 0; // after this many Render calls
-    int width = 0;
-    int height = 0;
-};
+// A whole number in `base`, nothing before or after it.
+bool parseNumber(const std::string& text, int& value, int base = 10);
 
-// One step of a test run's script, run in order once the meter is up.
-struct ScriptStep {
-    enum Kind {
-        Menu,           // --menu ID: right-click the meter and choose the command ID
-        DismissMenu,    // --menu dismiss: right-click the meter and close the menu with Escape
-        NeedleShow,     // --needle show: report the needle dialog's place, texts and values
-        NeedleSlide,    // --needle slide:ID:N: drag slider ID's thumb to N
-        NeedleNudge,    // --needle nudge:ID: move slider ID by its keys, not by the thumb
-        NeedleType,     // --needle type:ID:TEXT: put TEXT into box ID in one change, as a paste does
-        NeedleClick,    // --needle click:ID: click button ID
-        NeedleMinimize, // --needle minimize
-        NeedleClose,    // --needle close: the close box
-        ShowSettings,   // --show-settings: report the plug-in's settings file
-        Configure,      // --configure: Config on the window's thread, waiting for it to end
-        Resize,         // --resize WxH: the host window's client size, waiting for the meter to follow
-    };
-    Kind kind = Menu;
-    int id = 0;     // command or control
-    int number = 0; // slider position
-    int width = 0;
-    int height = 0;
-    std::string text;
-};
+// "WxH", both whole and not negative.
+bool parseSize(const std::string& text, int& width, int& height);
 
-struct TestOptions : HostOptions {
-    std::optional<int> frames;         // --frames N: a test run
-    int benchmarkFrames = 0;           // --benchmark N: time N frames of each kind, then end
-    int cycles = 0;                    // --cycles N: load, start, end and unload the plug-in N times
-    int thenTicks = 0;                 // --then-ticks K: meter timer ticks to wait after the frames
-    std::string dumpPath;              // --dump PATH: the meter's pixels as a BMP at the end
-    std::optional<FrameAction> resize; // --resize-at F WxH
-    std::optional<int> configAt;       // --config-at F: Config on the window's thread
-    int chooseFace = 0;                // --choose ID: radio button to click before OK
-    bool cancelDialogs = false;        // --cancel: close dialogs with Cancel instead of OK
-    std::optional<FrameAction> keyAt;  // --key-at F VK: a key press sent to the meter (width holds VK)
-    bool initTwice = false;            // --init-twice
-    bool renderElsewhere = false;      // --render-elsewhere: Render from a thread of its own
-    std::vector<ScriptStep> script;    // --menu, --needle, --show-settings, --configure and --resize, in order
-    int refusedThreads = 0;            // --refuse-threads N: the plug-in's first N thread starts fail
-    bool refuseWindow = false;         // --refuse-window: the first start cannot create the meter window
-    bool refuseSaves = false;          // --refuse-saves: the plug-in cannot write its settings file
-    bool countCopies = false;          // --count-copies: report how often the plug-in copied to a window
-    bool burst = false;                // --burst: the frames back to back, before any timer tick
-    int loads = 1;                     // --loads N: load, start, run, end and unload the plug-in N times
-};
+// Takes one argument `name`, with the arguments after it in `rest`; returns how
+// many of those it used, or -1 when it cannot use the name.
+using ArgumentTaker = std::function<int(const std::string& name, const std::vector<std::string>& rest)>;
 
-// Parse the arguments after the program name. They return nothing and set
-// `error` for arguments they cannot use.
+// Hands every argument to `take`; false, with `error` set, at the first one it
+// cannot use.
+bool takeArguments(const std::vector<std::string>& args, std::string& error, const ArgumentTaker& take);
+
+// An argument that both hosts take: --dll, --size or --signal.
+int takeHostOption(const std::string& name, const std::vector<std::string>& rest, HostOptions& options);
+
+// The arguments after the program name; nothing, and `error` set, for arguments
+// it cannot use.
 std::optional<HostOptions> parseDemoOptions(const std::vector<std::string>& args, std::string& error);
-std::optional<TestOptions> parseTestOptions(const std::vector<std::string>& args, std::string& error);
 
 extern const char* const kDemoUsage;
-extern const char* const kTestUsage;
 
 } // namespace dovrik::host

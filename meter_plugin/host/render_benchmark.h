@@ -16,7 +16,8 @@ namespace dovrik::host {
 //   - the floor for that drawing order, drawn by the host itself: the face
 //     stretched into a back surface, both needles, the back surface copied to the
 //     window, whose drawing context is taken and released per frame;
-//   - Render with spectra that leave both needle tips where they were.
+//   - Render with spectra that leave both needle tips where they were, which
+//     draws nothing but, at every 40th frame, the copy that mends the picture.
 // The spectra are worked out ahead with the meter's own rules, which is why the
 // plug-in must run from its defaults (no settings file) with face 101 and from
 // its state at load, with nothing but these Render calls between.

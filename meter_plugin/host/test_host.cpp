@@ -4,17 +4,17 @@
 // A test run (--frames N) reports on standard output what a test needs to see:
 // the records the plug-in hands out, its start result, the meter window's place,
 // the pixels of the meter, every dialog box (which it answers), what its script
-// of menu commands, needle dialog actions, Config calls and resizes shows, and
-// whether the library leaves a thread, a window or its class behind once it is
-// unloaded. The plug-in's requests to the shell are reported instead of carried
-// out, its thread starts, settings writes and meter window can be made to fail,
-// and its copies to its window counted.
+// of menu commands, needle dialog actions and sweeps, Config calls and resizes
+// shows, and whether the library leaves a thread, a window or its class behind
+// once it is unloaded. The plug-in's requests to the shell are reported instead
+// of carried out, its thread starts, settings writes and meter window can be
+// made to fail, its copies to its window counted, and its window painted over
+// behind its back.
 //
 // Load cycles (--cycles N) load, start, feed, end and unload the plug-in N times
 // and report the process's open handles and committed private memory before and
 // after. A benchmark (--benchmark N) times Render against the drawing it does.
 #include "meter_plugin/host/dialog_answering.h"
-#include "meter_plugin/host/host_options.h"
 #include "meter_plugin/host/host_report.h"
 #include "meter_plugin/host/meter_observation.h"
 #include "meter_plugin/host/platform_stand_ins.h"
@@ -22,6 +22,7 @@
 #include "meter_plugin/host/process_resources.h"
 #include "meter_plugin/host/render_benchmark.h"
 #include "meter_plugin/host/spectrum_feed.h"
+#include "meter_plugin/host/test_options.h"
 #include "meter_plugin/host/test_script.h"
 
 #include <windows.h>
@@ -42,15 +43,28 @@ constexpr char kTitle[] = "vis_Dovrik test host";
 constexpr UINT kConfigRequest = WM_APP + 1;
 constexpr char kSecondHostClassName[] = "DovrikSecondHost";
 constexpr DWORD kTestRunLimitMs = 20000;
+// What a needle sweep adds to the limit for each state it opens and closes the
+// dialog on: more than twice what one took on a machine busy with other builds.
+constexpr DWORD kSweptStateLimitMs = 500;
 constexpr DWORD kAfterUnloadMs = 300;
 constexpr int kFramesPerCycle = 2;
 constexpr int kWarmUpCycles = 2;
 
-DWORD WINAPI endHungTestRun(void*)
+DWORD WINAPI endHungTestRun(void* limitMs)
 {
-    Sleep(kTestRunLimitMs);
-    report("host: the test run did not end within %lu ms", kTestRunLimitMs);
+    const auto limit = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(limitMs));
+    Sleep(limit);
+    report("host: the test run did not end within %lu ms", limit);
     ExitProcess(3);
+}
+
+DWORD testRunLimitMs(const TestOptions& options)
+{
+    DWORD limit = kTestRunLimitMs;
+    for (const ScriptStep& step : options.script)
+        if (step.kind == ScriptStep::NeedleSweep)
+            limit += static_cast<DWORD>((step.number - step.id) / step.step + 1) * kSweptStateLimitMs;
+    return limit;
 }
 
 // Handles what is queued for the calling thread's windows. A quit message (the
@@ -60,6 +74,18 @@ void handlePendingMessages()
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
+}
+
+// Paints the window's whole client area magenta through a drawing context of
+// its own, as a host drawing over its children does: the window gets no paint
+// message and nothing of it is made invalid.
+void paintOver(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    WindowDC dc(window);
+    GdiObject magenta(CreateSolidBrush(RGB(255, 0, 255)));
+    FillRect(dc.get(), &client, static_cast<HBRUSH>(magenta.get()));
 }
 
 // Calls Render on a thread of its own, one call per request.
@@ -177,6 +203,8 @@ private:
             }
             if (options.keyAt && options.keyAt->frame == frame)
                 PostMessageA(meter_, WM_KEYDOWN, static_cast<WPARAM>(options.keyAt->width), 1);
+            if (options.defaceAt && *options.defaceAt == frame)
+                paintOver(meter_);
         }
 
         void dispatched(const MSG& message, int frames) override
@@ -429,7 +457,8 @@ int main(int argc, char** argv)
     if (options->dllPath.empty())
         options->dllPath = pluginBesideThisProgram();
     if (options->frames)
-        KernelHandle(CreateThread(nullptr, 0, endHungTestRun, nullptr, 0, nullptr));
+        KernelHandle(CreateThread(nullptr, 0, endHungTestRun,
+                                  reinterpret_cast<void*>(static_cast<UINT_PTR>(testRunLimitMs(*options))), 0, nullptr));
     // A plug-in that cannot start says so in a message box, which would
     // otherwise wait for a user in any kind of run.
     answerDialogs({options->chooseFace, options->cancelDialogs});

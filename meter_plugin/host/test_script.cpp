@@ -1,6 +1,8 @@
 #include "meter_plugin/host/test_script.h"
 
 #include "meter_plugin/core/layout.h"
+#include "meter_plugin/core/needles.h"
+#include "meter_plugin/core/settings_rules.h"
 #include "meter_plugin/host/host_report.h"
 #include "meter_plugin/host/plugin_host.h"
 
@@ -20,6 +22,7 @@ constexpr int kVULimitSlider = 1010;
 constexpr int kPerMilleBox = 1016;
 constexpr int kVULimitBox = 1018;
 constexpr int kAutoBox = 1028;
+constexpr UINT kSetNeedleCommand = 40002;
 // The controls that automatic ranging greys.
 constexpr int kManualControls[] = {1013, 1014, 1015, kPerMilleSlider, kVULimitSlider, kPerMilleBox, kVULimitBox};
 
@@ -32,7 +35,7 @@ HWND waitFor(Find find)
             return found;
         if (GetTickCount() - started > kWindowWaitMs)
             return nullptr;
-        Sleep(10);
+        Sleep(1);
     }
 }
 
@@ -108,11 +111,37 @@ bool keysFor(HMENU menu, UINT command, bool firstSelected, std::vector<WPARAM>& 
     return false;
 }
 
-void useMenu(const ScriptStep& step, const ScriptTarget& target)
+// Right-clicks the meter and waits for its menu to show; null when none does.
+HWND rightClickMeter(const ScriptTarget& target)
 {
     ResetEvent(target.menuHandled);
     PostMessageW(target.meterWindow, WM_RBUTTONUP, 0, MAKELPARAM(kClickAt.x, kClickAt.y));
-    HWND popup = waitFor(openMenu);
+    return waitFor(openMenu);
+}
+
+// Chooses `command` from the shown menu by its keys, or closes the menu with
+// Escape when `command` is 0 or not in it, and waits for the meter to be done
+// with the choice. False when the menu has no such command.
+bool answerMenu(HWND popup, UINT command, const ScriptTarget& target)
+{
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, kMenuOfPopup, 0, 0));
+    std::vector<WPARAM> keys;
+    const bool found = command != 0 && keysFor(menu, command, false, keys) && !keys.empty();
+    if (found) {
+        for (WPARAM key : keys)
+            PostMessageW(popup, WM_KEYDOWN, key, 1);
+        PostMessageW(popup, WM_CHAR, L'\r', 1);
+    } else {
+        PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 1);
+    }
+    if (WaitForSingleObject(target.menuHandled, 3 * kWindowWaitMs) != WAIT_OBJECT_0)
+        report("menu command did not end");
+    return found || command == 0;
+}
+
+void useMenu(const ScriptStep& step, const ScriptTarget& target)
+{
+    HWND popup = rightClickMeter(target);
     if (!popup) {
         report("menu none");
         return;
@@ -123,22 +152,9 @@ void useMenu(const ScriptStep& step, const ScriptTarget& target)
     POINT click = kClickAt;
     ClientToScreen(target.meterWindow, &click);
     report("menu at %+ld %+ld: %s", placed.left - click.x, placed.top - click.y, utf8(menuText(menu)).c_str());
-
-    std::vector<WPARAM> keys;
-    const bool choose = step.kind == ScriptStep::Menu;
-    if (choose && !keysFor(menu, static_cast<UINT>(step.id), false, keys)) {
+    const UINT command = step.kind == ScriptStep::Menu ? static_cast<UINT>(step.id) : 0;
+    if (!answerMenu(popup, command, target))
         report("menu has no command %d", step.id);
-        keys.clear();
-    }
-    if (choose && !keys.empty()) {
-        for (WPARAM key : keys)
-            PostMessageW(popup, WM_KEYDOWN, key, 1);
-        PostMessageW(popup, WM_CHAR, L'\r', 1);
-    } else {
-        PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 1);
-    }
-    if (WaitForSingleObject(target.menuHandled, 3 * kWindowWaitMs) != WAIT_OBJECT_0)
-        report("menu command did not end");
 }
 
 HWND needleDialogIn(HWND host)
@@ -207,6 +223,13 @@ void dragSlider(HWND dialog, int id, int position)
     SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
 }
 
+// The close box; true once the dialog is gone.
+bool closeNeedleDialog(HWND dialog, const ScriptTarget& target)
+{
+    SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return waitFor([&] { return IsWindow(dialog) ? nullptr : target.hostWindow; }) != nullptr;
+}
+
 void useNeedleDialog(const ScriptStep& step, const ScriptTarget& target)
 {
     HWND dialog = waitFor([&] { return needleDialogIn(target.hostWindow); });
@@ -236,8 +259,7 @@ void useNeedleDialog(const ScriptStep& step, const ScriptTarget& target)
         SendMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         break;
     case ScriptStep::NeedleClose:
-        SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        if (!waitFor([&] { return IsWindow(dialog) ? nullptr : target.hostWindow; }))
+        if (!closeNeedleDialog(dialog, target))
             report("needle dialog stayed open");
         break;
     default:
@@ -245,14 +267,16 @@ void useNeedleDialog(const ScriptStep& step, const ScriptTarget& target)
     }
 }
 
-void showSettings(const std::wstring& path)
+// The settings file's bytes, as they are on the disk; empty when there is none.
+std::string settingsFileText(const std::wstring& path)
 {
     std::ifstream file(path.c_str(), std::ios::binary);
-    if (!file) {
-        report("settings none");
-        return;
-    }
-    std::string text{std::istreambuf_iterator<char>(file), {}};
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The lines of a settings file on one line: "[section] | key=value | ...".
+std::string oneLine(const std::string& text)
+{
     std::string lines;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find("\r\n", start);
@@ -261,7 +285,16 @@ void showSettings(const std::wstring& path)
         lines += (lines.empty() ? "" : " | ") + text.substr(start, end - start);
         start = end + 2;
     }
-    report("settings %s", lines.c_str());
+    return lines;
+}
+
+void showSettings(const std::wstring& path)
+{
+    const std::string text = settingsFileText(path);
+    if (text.empty())
+        report("settings none");
+    else
+        report("settings %s", oneLine(text).c_str());
 }
 
 // Config runs a modal dialog on the host window's thread, which the host's
@@ -271,6 +304,55 @@ void configure(const ScriptTarget& target)
     DWORD_PTR ignored = 0;
     if (!SendMessageTimeoutW(target.hostWindow, target.configRequest, 0, 0, SMTO_NORMAL, 3 * kWindowWaitMs, &ignored))
         report("config did not end");
+}
+
+// Writes the settings of face 101 with automatic ranging off and the state that
+// ranging leaves at full scale `vuLimit`, through the profile functions that the
+// plug-in reads them with. Each value has a plus sign, which the plug-in reads
+// but never writes, so that the file shows whether the plug-in saved. Returns
+// the file's bytes as the plug-in writes them.
+std::string writeRangedState(int vuLimit, const std::wstring& path)
+{
+    const int values[] = {kDefaultModelId, rangingFallStep(vuLimit), vuLimit, 0};
+    const std::wstring section = wide(std::string(kSettingsSection));
+    std::string saved = "[" + std::string(kSettingsSection) + "]\r\n";
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
+        const std::string key(kSettingKeys[i]);
+        const std::string value = std::to_string(values[i]);
+        WritePrivateProfileStringW(section.c_str(), wide(key).c_str(), wide("+" + value).c_str(), path.c_str());
+        saved += key + "=" + value + "\r\n";
+    }
+    return saved;
+}
+
+// For each full scale of the sweep: the ranged state written to the settings
+// file, Config to make the plug-in read it, Set Needle from the meter's menu,
+// the dialog closed untouched, which saves, and the file read back. Reports
+// every state that the plug-in did not save as it was read, then how many
+// states there were and how many changed.
+void sweepNeedleDialog(const ScriptStep& step, const ScriptTarget& target)
+{
+    int states = 0;
+    int changed = 0;
+    for (int vuLimit = step.id; vuLimit <= step.number; vuLimit += step.step) {
+        const std::string saved = writeRangedState(vuLimit, target.settingsPath);
+        configure(target);
+        HWND popup = rightClickMeter(target);
+        HWND dialog = nullptr;
+        if (popup && answerMenu(popup, kSetNeedleCommand, target))
+            dialog = waitFor([&] { return needleDialogIn(target.hostWindow); });
+        if (!dialog || !closeNeedleDialog(dialog, target)) {
+            report("needle sweep stopped at %d: the dialog did not %s", vuLimit, dialog ? "close" : "open");
+            break;
+        }
+        ++states;
+        const std::string read = settingsFileText(target.settingsPath);
+        if (read != saved) {
+            ++changed;
+            report("needle sweep %d changed: %s", vuLimit, oneLine(read).c_str());
+        }
+    }
+    report("needle sweep %d to %d by %d: %d states, %d changed", step.id, step.number, step.step, states, changed);
 }
 
 // The meter follows at its next timer tick.
@@ -305,6 +387,9 @@ void runScript(const std::vector<ScriptStep>& steps, const ScriptTarget& target)
             break;
         case ScriptStep::Resize:
             resizeHost(step, target);
+            break;
+        case ScriptStep::NeedleSweep:
+            sweepNeedleDialog(step, target);
             break;
         default:
             useNeedleDialog(step, target);

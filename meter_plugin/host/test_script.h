@@ -1,6 +1,6 @@
 #pragma once
 
-#include "meter_plugin/host/host_options.h"
+#include "meter_plugin/host/test_options.h"
 
 #include <windows.h>
 

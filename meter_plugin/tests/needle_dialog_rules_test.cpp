@@ -1,6 +1,10 @@
 #include "meter_plugin/core/needle_dialog_rules.h"
 
+#include "meter_plugin/core/needles.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace dovrik {
 namespace {
@@ -77,18 +81,43 @@ TEST(NeedleDialog, SlidersAndBoxesFromTheDefaults)
     EXPECT_EQ(values.decayPerMille, 20.5078125f);
 }
 
-// Every full scale that automatic ranging can leave, with the fall step it sets:
-// from 1015, where a step down from 1025 ends, to the top of the lower slider.
-TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsEveryStateThatRangingReaches)
+// `value` rounded once to the nearest 32-bit float, ties to even, worked out on
+// the bits of a double, so it holds however wide the build keeps its floats.
+double nearestFloat(double value)
 {
+    int exponent = 0;
+    const double mantissa = std::frexp(value, &exponent);
+    return std::ldexp(std::nearbyint(std::ldexp(mantissa, 24)), exponent - 24);
+}
+
+// Every full scale that automatic ranging can leave, from 1015, where a step down
+// from 1025 ends, to the top of the lower slider, with the fall step it sets.
+// Opened on such a state the dialog shows the whole per mille of the fall step
+// and the full scale. Giving it the full scale it shows again, by the lower
+// slider or box, keeps the fall step wherever the full scale times the float
+// decay factor, rounded to a float, reaches the fall step's thousandfold, and
+// loses one where the factor lies too far below the true ratio.
+TEST(NeedleDialog, EveryStateThatRangingReachesShowsItselfAndTakesItsFullScaleBack)
+{
+    int lost = 0;
     for (int vuLimit = 1015; vuLimit <= kVULimitHighest; ++vuLimit) {
-        const int nDelay = vuLimit * 63 / 3072;
+        const int nDelay = rangingFallStep(vuLimit);
         MeterValues values = settings(nDelay, vuLimit);
         openNeedleDialog(values);
-        refreshNeedleDialog(values);
-        ASSERT_EQ(values.nDelay, nDelay) << vuLimit;
-        ASSERT_EQ(values.nVULimit, vuLimit);
+        ASSERT_EQ(refreshNeedleDialog(values), (NeedleDialogView{nDelay * 1000 / vuLimit, vuLimit})) << vuLimit;
+
+        const double decay = nearestFloat(nDelay * 1000.0 / vuLimit);
+        ASSERT_EQ(values.decayPerMille, decay) << vuLimit;
+        const bool kept = nearestFloat(vuLimit * decay) >= nDelay * 1000.0;
+        lost += !kept;
+        const int taken = kept ? nDelay : nDelay - 1;
+        vuLimitDragged(values, vuLimit);
+        ASSERT_EQ(values.nDelay, taken) << vuLimit;
+        values.nDelay = nDelay;
+        ASSERT_EQ(vuLimitTyped(values, static_cast<unsigned>(vuLimit)), vuLimit >= kVULimitLowest) << vuLimit;
+        ASSERT_EQ(values.nDelay, vuLimit >= kVULimitLowest ? taken : nDelay) << vuLimit;
     }
+    EXPECT_EQ(lost, 413);
 }
 
 // 3000 x 33.333332f is 99999.996 exactly and 100000 once rounded to a float; the

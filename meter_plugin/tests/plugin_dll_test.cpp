@@ -119,10 +119,13 @@ PeHeader readPeHeader(const std::string& path)
         return value;
     };
     PeHeader header;
-    const std::size_t pe = at(0x3c, 4);
-    if (bytes.size() < 0x40 || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+    if (bytes.size() < 0x40)
         return header;
+    const std::size_t pe = at(0x3c, 4);
     const std::size_t optional = pe + 24;
+    // Up to the end of the base relocation directory's entry.
+    if (bytes.size() < optional + 96 + 6 * 8 || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0)
+        return header;
     header.pe32 = at(optional, 2) == 0x10b;
     header.dllCharacteristics = at(optional + 70, 2);
     header.relocationBytes = at(optional + 96 + 5 * 8 + 4, 4);
@@ -313,8 +316,10 @@ TEST(MeterFace, RenderFromAnotherThreadDrawsTheSameFrame)
 TEST(MeterFace, FramesThatLeaveTheNeedlesInTheirPixelsDrawNothing)
 {
     PluginFolder folder;
-    auto frames = [&](const char* signal, const char* count) {
-        const ProgramRun run = folder.runHost({"--burst", "--count-copies", "--signal", signal, "--frames", count});
+    auto frames = [&](const char* signal, const char* count, std::vector<std::string> more = {}) {
+        std::vector<std::string> arguments = {"--burst", "--count-copies", "--signal", signal, "--frames", count};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        const ProgramRun run = folder.runHost(arguments);
         const auto copies = run.startingWith("copies ");
         EXPECT_EQ(copies.size(), 1u) << run.text();
         return std::pair{copies.empty() ? -1 : std::stoi(copies[0].substr(7)), Picture::read(folder.dumpFile())};
@@ -329,6 +334,11 @@ TEST(MeterFace, FramesThatLeaveTheNeedlesInTheirPixelsDrawNothing)
     EXPECT_EQ(manyLoudPicture.at(76, 16), kWhite);
     // In silence they swing between 0 and the rest below it, and every frame shows.
     EXPECT_EQ(manyQuiet, oneLoud + 29);
+
+    // Every 40th still frame draws all the same, and mends what the host painted over the meter.
+    const auto [defaced, defacedPicture] = frames("loud", "100", {"--deface-at", "10"});
+    EXPECT_EQ(defaced, oneLoud + 2);
+    EXPECT_EQ(defacedPicture.pixels, oneLoudPicture.pixels);
 }
 
 TEST(MeterFace, McIntoshIsShownWithoutItsLastColumn)
@@ -540,8 +550,11 @@ TEST(NeedleDialog, SlidersTheBoxesAndTheSettingsFile)
 
 TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
 {
-    // The first was written back as 99 by the 32-bit build; the others lost one
-    // to the boxes taking the dialog's own numbers for typing.
+    // Each lost one when the boxes took the numbers the dialog shows for typing:
+    // 100/3000 where the full scale times the decay factor was not rounded to a
+    // float, 21/1070 where the float decay factor lies just below the true ratio,
+    // and 20/1015 where the lower box refuses the full scale and the per mille,
+    // cut to a whole number, set the fall step.
     const std::pair<int, int> states[] = {{100, 3000}, {21, 1070}, {20, 1015}};
     for (auto [nDelay, nVULimit] : states) {
         PluginFolder folder;
@@ -550,6 +563,33 @@ TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheFallStep)
         const ProgramRun run = folder.runHost({"--frames", "1", "--menu", "40002", "--needle", "close", "--show-settings"});
         EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, nDelay, nVULimit, 0))) << run.text();
     }
+}
+
+// Opened on 100/3000, the full scale typed back: 3000 times the float decay
+// factor is 99999.996, which the DLL must round to the float 100000 before it
+// scales it, as the core does; kept wider, as on the x87 stack, it gave 99.
+TEST(NeedleDialog, TheShownFullScaleTypedBackIsTakenAsTheCoreRoundsIt)
+{
+    PluginFolder folder;
+    folder.writeSettings("[Duruzo am-Meter]\r\nBitmap ID=101\r\nnDelay=100\r\nnVULimit=3000\r\nAutoSet=0\r\n");
+    const ProgramRun run = folder.runHost(
+        {"--frames", "1", "--menu", "40002", "--needle", "type:1018:3000", "--needle", "close", "--show-settings"});
+    EXPECT_THAT(run.startingWith("settings "), ElementsAre(settingsLine(101, 100, 3000, 0))) << run.text();
+}
+
+// Automatic ranging leaves full scales from 1015, where a step down from 1025
+// ends, up to the lower slider's 8192, each with its fall step. One run takes
+// every one from 1015 to 1023 and every 61st after: a state takes a Config and a
+// dialog opened from the menu, so all 7178 would take the run some ten minutes.
+TEST(NeedleDialog, OpeningAndClosingUntouchedKeepsTheStatesThatRangingReaches)
+{
+    PluginFolder folder;
+    const ProgramRun run = folder.runHost(
+        {"--frames", "1", "--needle-sweep", "1015", "1023", "1", "--needle-sweep", "1024", "8192", "61"});
+    EXPECT_THAT(run.startingWith("needle sweep "), ElementsAre("needle sweep 1015 to 1023 by 1: 9 states, 0 changed",
+                                                              "needle sweep 1024 to 8192 by 61: 118 states, 0 changed"))
+        << run.text();
+    expectCleanEnd(run);
 }
 
 TEST(NeedleDialog, ARefusedStartLeavesSetNeedleWorkingAndOneDialogComesBack)

@@ -54,6 +54,9 @@ struct MeterState : MeterValues {
     // would land there again draws nothing: the picture would be the same.
     std::array<Point, 6> needlesOnScreen{};
     bool pictureOnScreen = false;
+    // Frames that drew nothing since the window last got the whole picture. Now
+    // and then one shows it again all the same (see showFrameIfChanged).
+    int framesNotDrawn = 0;
     MeterLock lock;
     // True from Set Needle until the needle dialog has ended; set by the meter's
     // thread before the dialog's thread starts, so only one dialog ever opens.

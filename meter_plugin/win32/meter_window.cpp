@@ -7,10 +7,19 @@
 namespace dovrik {
 namespace {
 
+// A host may paint over the meter without sending it a paint message: one that
+// takes the clip-children style off its window again, or draws through a drawing
+// context that does not clip its children. A still meter therefore shows its
+// picture again at every 40th frame that draws nothing: once a second at the
+// pace the module asks the player for, and counted rather than timed, so that
+// the same calls always draw the same.
+constexpr int kFramesBetweenRepairs = 40;
+
 void recordPictureOnScreen(MeterState& state)
 {
     state.needlesOnScreen = state.needlePoints;
     state.pictureOnScreen = true;
+    state.framesNotDrawn = 0;
 }
 
 // The face bitmap numbered `modelId` from the library, or null when there is
@@ -155,14 +164,26 @@ void drawNeedlesAndShow(MeterState& state, HDC target)
         points[i] = {state.needlePoints[i].x, state.needlePoints[i].y};
     const DWORD pointsPerNeedle[] = {3, 3};
     PolyPolyline(state.backSurface.dc(), points, pointsPerNeedle, 2);
+    showBackSurface(state, target);
+}
+
+void showBackSurface(const MeterState& state, HDC target)
+{
     BitBlt(target, 0, 0, state.meterWidth, state.meterHeight, state.backSurface.dc(), 0, 0, SRCCOPY);
 }
 
 void showFrameIfChanged(MeterState& state)
 {
-    if (state.pictureOnScreen && state.needlesOnScreen == state.needlePoints)
+    const bool shown = state.pictureOnScreen && state.needlesOnScreen == state.needlePoints;
+    if (shown && ++state.framesNotDrawn < kFramesBetweenRepairs)
         return;
     WindowDC dc(state.meterWindow);
+    if (shown) {
+        // The back surface still holds the picture the window showed last.
+        showBackSurface(state, dc.get());
+        state.framesNotDrawn = 0;
+        return;
+    }
     drawFace(state);
     drawNeedlesAndShow(state, dc.get());
     recordPictureOnScreen(state);

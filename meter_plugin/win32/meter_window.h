@@ -40,9 +40,14 @@ void drawFace(MeterState& state);
 // Draws both needles into the back surface and copies it to `target`.
 void drawNeedlesAndShow(MeterState& state, HDC target);
 
+// Copies the back surface, the picture last put together, to `target`.
+void showBackSurface(const MeterState& state, HDC target);
+
 // Draws the frame, face, needles and copy, into the window, unless the window
-// already shows these needles on this face at this size. Takes the window's
-// drawing context only when it draws.
+// already shows these needles on this face at this size. Then every 40th such
+// frame only copies the back surface, which still holds that picture, to the
+// window again, mending what was painted over the meter meanwhile. Takes the
+// window's drawing context only when it draws.
 void showFrameIfChanged(MeterState& state);
 
 // Changes to the face modelId names: the settings written, then both surfaces

@@ -32,6 +32,12 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "section is not graphics"
+# The package's version is the kit's, from the top CMakeLists.txt; a new version
+# needs its entry in packaging/debian/changelog.
+version=$(dpkg-deb -f "$deb" Version)
+gzip -dc "$work/root/usr/share/doc/skinkit/changelog.gz" >"$work/changelog" || fail "the changelog does not unpack"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+[ "$logged" = "$version" ] || fail "the changelog's latest entry is for $logged, the package is $version"
 
 # Every tag down to the informational ones is either mended or overridden, with
 # its reason, in the package's lintian overrides.

@@ -26,29 +26,35 @@ printf 'BM' >"$work/skin/main.bmp"
 
 # The file types and the programs offered for them, as a desktop that follows
 # the freedesktop databases sees them once the package's triggers have run.
-# The stand-in desktop has its own picture viewer, set as the default for the
-# three picture types.
 prefix=$work/root/usr
-desktop=$work/desktop
-mkdir -p "$desktop/applications" "$work/home/data" "$work/home/config" "$work/typed"
-cp -r "$prefix/share/mime" "$prefix/share/applications" "$desktop/"
-cat >"$desktop/applications/viewer.desktop" <<'ENTRY'
-[Desktop Entry]
-Type=Application
-Name=Viewer
-Exec=true %f
-MimeType=image/bmp;image/jpeg;image/gif;text/plain;
-ENTRY
-printf '[Default Applications]\nimage/bmp=viewer.desktop\nimage/jpeg=viewer.desktop\nimage/gif=viewer.desktop\n' \
-  >"$desktop/applications/mimeapps.list"
-update-mime-database "$desktop/mime" >/dev/null || fail "update-mime-database rejects the kit's file types"
-update-desktop-database "$desktop/applications" || fail "update-desktop-database rejects the desktop entries"
-export XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" XDG_CONFIG_DIRS="$work/home/config"
-export XDG_DATA_DIRS="$desktop:/usr/share" XDG_CURRENT_DESKTOP= HOME="$work/home"
+export XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" HOME="$work/home"
 # A desktop offers only the programs that its entries' TryExec finds.
 export PATH="$prefix/bin:$PATH"
 unset KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID DESKTOP_SESSION DISPLAY WAYLAND_DISPLAY
 
+# desktop NAME VIEWER [DEFAULTS]: a stand-in desktop with the kit installed and a
+# picture viewer of that id, which names the viewer the default for the three
+# picture types in the system-level file DEFAULTS, if given, as desktops ship it
+# (the user's own files stay empty).
+desktop() {
+  rm -rf "${work:?}/desktop" "$work/config" "$work/home"
+  mkdir -p "$work/desktop/applications" "$work/config" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+  cp -r "$prefix/share/mime" "$prefix/share/applications" "$work/desktop/"
+  printf '[Desktop Entry]\nType=Application\nName=Viewer\nExec=true %%f\nMimeType=%s\n' \
+    'image/bmp;image/jpeg;image/gif;text/plain;' >"$work/desktop/applications/$2"
+  export XDG_CURRENT_DESKTOP="$1" XDG_CONFIG_DIRS="$work/config" XDG_DATA_DIRS="$work/desktop:/usr/share"
+  if [ -n "${3:-}" ]; then
+    printf '[Default Applications]\nimage/bmp=%s\nimage/jpeg=%s\nimage/gif=%s\n' "$2" "$2" "$2" >"$work/$3"
+  fi
+  update-mime-database "$work/desktop/mime" >/dev/null || fail "update-mime-database rejects the kit's file types"
+  update-desktop-database "$work/desktop/applications" 2>/dev/null \
+    || fail "update-desktop-database rejects the desktop entries"
+}
+# The programs a desktop offers for a type.
+offered() { gio mime "$1" 2>/dev/null | sed -n '/^Registered applications:/,/^Recommended/p'; }
+
+desktop "" viewer.desktop
+mkdir -p "$work/typed"
 while read -r name type; do
   printf ' 0, 0, 0  // 0\r\n' >"$work/typed/$name"
   got=$(xdg-mime query filetype "$work/typed/$name")
@@ -56,6 +62,10 @@ while read -r name type; do
   got=$(gio info -a standard::content-type "$work/typed/$name" | sed -n 's/^ *standard::content-type: //p')
   [ "$got" = "$type" ] || fail "gio takes $name for $got, not $type"
 done <<'TYPES'
+viscolor.txt text/x-skin-vis-colours
+VISCOLOR.TXT text/x-skin-vis-colours
+VisColor.txt text/x-skin-vis-colours
+Viscolor.txt text/x-skin-vis-colours
 Tessel.txt text/x-skin-vis-colours
 TESSEL.TXT text/x-skin-vis-colours
 tessel.txt text/x-skin-vis-colours
@@ -64,18 +74,32 @@ region.txt text/x-skin-region
 notes.txt text/plain
 Region.txt.bak application/x-trash
 TYPES
-
-# The programs a desktop offers for a type, and its default.
-offered() { gio mime "$1" 2>/dev/null | sed -n '/^Registered applications:/,/^Recommended/p'; }
 for type in text/x-skin-vis-colours text/x-skin-region; do
   [ "$(xdg-mime query default "$type")" = org.skinkit.tessel.desktop ] || fail "Tessel does not open $type"
 done
 if offered text/plain | grep -q org.skinkit; then
   fail "a kit program offers itself for every text file: $(offered text/plain)"
 fi
-for type in image/bmp image/jpeg image/gif; do
-  offered "$type" | grep -q org.skinkit.knapro.desktop || fail "Knapro is not offered for $type"
-  default=$(xdg-mime query default "$type")
-  [ "$default" = viewer.desktop ] || fail "$default, not the desktop's viewer, opens $type"
-done
+
+# Knapro stands in "Open with" for the three picture types everywhere. A default
+# that the desktop names stays the default; where none is named anywhere, the
+# desktop takes the first program of its cache, in the order of their ids, so
+# Knapro opens pictures ahead of a viewer whose id sorts after its own.
+while read -r name viewer defaults expected; do
+  file=$(echo "$defaults" | sed "s/^-\$//; s/DESKTOP/$(echo "$name" | tr '[:upper:]' '[:lower:]')/")
+  desktop "$name" "$viewer" ${file:+"$file"}
+  for type in image/bmp image/jpeg image/gif; do
+    offered "$type" | grep -q org.skinkit.knapro.desktop || fail "Knapro is not offered for $type on $name"
+    got=$(xdg-mime query default "$type")
+    [ "$got" = "$expected" ] || fail "xdg-mime opens $type with $got, not $expected, on $name with $viewer ($defaults)"
+    got=$(gio mime "$type" 2>/dev/null | sed -n "1s/.*: //p")
+    [ "$got" = "$expected" ] || fail "gio opens $type with $got, not $expected, on $name with $viewer ($defaults)"
+  done
+done <<'DESKTOPS'
+XFCE org.xfce.ristretto.desktop config/DESKTOP-mimeapps.list org.xfce.ristretto.desktop
+X-Cinnamon xviewer.desktop desktop/applications/DESKTOP-mimeapps.list xviewer.desktop
+MATE org.xfce.ristretto.desktop desktop/applications/mimeapps.list org.xfce.ristretto.desktop
+XFCE org.xfce.ristretto.desktop - org.skinkit.knapro.desktop
+GNOME org.gnome.eog.desktop - org.gnome.eog.desktop
+DESKTOPS
 finish "installed tree"

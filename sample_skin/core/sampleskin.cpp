@@ -333,6 +333,17 @@ tessel::ColourTable visColours()
     return table;
 }
 
+// The visualization colours as the player reads them: Tessel's entries, in its
+// own form, and the player's last entry, which Tessel's table does not hold, in
+// the same form.
+std::string visColourFile()
+{
+    std::string text = tessel::colourFileText(visColours());
+    text += tessel::numberText(kSymbol.red()) + "," + tessel::numberText(kSymbol.green()) + ","
+            + tessel::numberText(kSymbol.blue()) + "  //" + tessel::numberText(tessel::kColourEntries) + "\r\n";
+    return text;
+}
+
 } // namespace
 
 std::vector<QImage> skinBitmaps()
@@ -351,7 +362,7 @@ std::vector<SkinFile> sampleSkinFiles()
         pictures.images[i] = bitmaps[i].convertToFormat(QImage::Format_RGB32);
     }
 
-    files.push_back({"Tessel.txt", tessel::colourFileText(visColours())});
+    files.push_back({"viscolor.txt", visColourFile()});
     // The title bar and the case below it, whose lower corners are cut off.
     files.push_back({"Region.txt", tessel::regionFileText("4,8,", "0,0,275,0,275,14,0,14,"
                                                                   "0,14,275,14,275,112,273,114,271,116,4,116,2,114,0,112,")});

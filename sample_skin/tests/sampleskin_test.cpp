@@ -4,6 +4,7 @@
 #include "common/core/skinsource.h"
 #include "sample_skin/core/sampleskin.h"
 #include "sample_skin/core/wsz.h"
+#include "skin_checker/core/skincheck.h"
 #include "workbench/core/colourfile.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/skin.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -40,9 +42,12 @@ TEST(SampleSkin, OpensInTesselAndKnaproAsTheirOwnReadersTakeIt)
     EXPECT_EQ(skin.pictures[tessel::SkinFile::Main].size(), tessel::kMainWindowSize);
 
     const Files named = byName(files);
-    // Tessel reads its colours back to the very same file text, and the region as its two polygons.
-    const std::string& colours = named.at("Tessel.txt");
-    EXPECT_EQ(tessel::colourFileText(tessel::colourTableFromText(colours)), colours);
+    // Tessel reads its colours back to the very same lines, the player's 24th past them, and
+    // the region as its two polygons.
+    const std::string& colours = named.at("viscolor.txt");
+    const std::string tesselLines = tessel::colourFileText(tessel::colourTableFromText(colours));
+    EXPECT_TRUE(colours.starts_with(tesselLines)) << colours;
+    EXPECT_EQ(std::count(colours.begin(), colours.end(), '\n'), 24);
     const std::string& region = named.at("Region.txt");
     const tessel::RegionText parts = tessel::readRegionText(region);
     std::vector<size_t> corners;
@@ -76,4 +81,9 @@ TEST(SampleSkin, TheArchiveOpensInTheKitsSkinReaderAndIsTheSameOnEveryRun)
         EXPECT_EQ(opened.skin->read(*member).bytes, file.bytes) << file.name;
     }
     EXPECT_EQ(sample::wszBytes(sample::sampleSkinFiles(), error), archive);
+
+    // The player reads every file of it that it looks for, without a fault.
+    const skincheck::SkinReport report = skincheck::checkSkin(*opened.skin, "KitSample.wsz");
+    for (const skincheck::Finding& finding : report.findings)
+        EXPECT_EQ(finding.level, skincheck::Level::Note) << finding.file << ": " << finding.reason;
 }

@@ -35,6 +35,24 @@ std::string knaproPicture(std::string_view name)
     return {};
 }
 
+// The kit's programs offer the name Tessel.txt for the visualization colour
+// file, but the player reads its colours from viscolor.txt alone. A skin that
+// holds the colours under the kit's name only shows the player's default
+// colours, which is not what its author made: a warning, as for a colour file
+// whose entries stay at their defaults.
+constexpr std::string_view kKitColourFile = "tessel.txt";
+
+void noteKitColourFile(Checking& checking, const kit::SkinMember& member)
+{
+    if (checking.skin.find("viscolor.txt") != nullptr)
+        checking.add(Level::Note, member.storedName,
+                     "the player never reads it; it takes the visualization colours from viscolor.txt");
+    else
+        checking.add(Level::Warning, member.storedName,
+                     "the player never reads it and takes the visualization colours from viscolor.txt alone, which "
+                     "this skin lacks, so they stay at the player's defaults; save or rename it as viscolor.txt");
+}
+
 void checkStructure(Checking& checking)
 {
     const kit::SkinSource& skin = checking.skin;
@@ -63,6 +81,10 @@ void noteUnread(Checking& checking)
         const bool inFolder = !member.name.empty() && member.name.find('/') == std::string::npos;
         if (inFolder && playerReads(member.name))
             continue;
+        if (inFolder && lowered(member.name) == kKitColourFile) {
+            noteKitColourFile(checking, member);
+            continue;
+        }
         const std::string picture = inFolder ? knaproPicture(member.name) : std::string();
         checking.add(Level::Note, member.storedName,
                      picture.empty() ? "the player never reads it"

@@ -18,7 +18,9 @@ class SkinSource;
 //   and video (each .bmp); region.txt, viscolor.txt and pledit.txt; and its
 //   cursors (*.cur). Every other file is a note. Knapro's whole pictures of the
 //   three windows (window-main.bmp, eq.bmp and the others of skinWindowNames)
-//   are the kit's own; the note says so.
+//   are the kit's own; the note says so. So is Tessel.txt, the name the kit's
+//   programs offer for the colour file: beside a viscolor.txt a note, without
+//   one a warning, since the player then shows its default colours.
 // - Bitmaps are measured against the rectangles the kit cuts from them: the
 //   skin preview's pieces for the ten bitmaps of the main window, every digit
 //   and glyph included, and the element table for the three window pictures.

@@ -133,6 +133,11 @@ std::vector<CorpusSkin> corpus()
 
     Files clash = clean;
     clash.push_back({"MAIN.BMP", bitmap(275, 116)});
+    // The colours under the name the kit's programs offer, instead of or beside the player's.
+    Files kitColours = without(clean, "viscolor.txt");
+    kitColours.push_back({"TESSEL.TXT", clean[11].bytes});
+    Files bothColours = clean;
+    bothColours.push_back({"Tessel.txt", clean[11].bytes});
 
     using enum Level;
     return {
@@ -148,6 +153,10 @@ std::vector<CorpusSkin> corpus()
          Error, "region.txt", "NumPoints asks for 5 points"},
         {"colours_23.wsz", zipArchive(replaced(clean, "viscolor.txt", tessel::colourFileText(colours))), Warning,
          "viscolor.txt", "entry 23 stays at the player's default"},
+        {"colours_as_tessel.wsz", zipArchive(kitColours), Warning, "TESSEL.TXT",
+         "takes the visualization colours from viscolor.txt alone, which this skin lacks"},
+        {"colours_twice.wsz", zipArchive(bothColours), Note, "Tessel.txt",
+         "never reads it; it takes the visualization colours from viscolor.txt"},
         {"colour_300.wsz", zipArchive(replaced(clean, "viscolor.txt", colour300)), Warning, "viscolor.txt",
          "red 300 is outside 0 to 255"},
         {"png_main.wsz", zipArchive(replaced(clean, "main.bmp", png(275, 116))), Warning, "main.bmp",
