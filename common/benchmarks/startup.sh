@@ -5,7 +5,10 @@
 #
 #   cmake --build build --target startup_benchmark
 #
-# or by hand: common/benchmarks/startup.sh <build dir> [rounds]  (20 by default).
+# or by hand: common/benchmarks/startup.sh <build dir> [rounds] [baseline build dir]
+# (20 rounds by default). A baseline, the build of an earlier version, say, has
+# its programs started in the same rounds, for a before and after that the
+# machine's load cannot tell apart.
 #
 # What is measured, for each start:
 # - first window: the time from starting the program until the display maps its
@@ -33,9 +36,13 @@ set -euo pipefail
 
 fail() { printf 'startup benchmark: %s\n' "$*" >&2; exit 1; }
 
-[ $# -ge 1 ] || fail "usage: $0 <build dir> [rounds]"
+if [ $# -lt 1 ] || [ $# -gt 3 ]; then
+  fail "usage: $0 <build dir> [rounds] [baseline build dir]"
+fi
 build=$(cd "$1" && pwd)
 rounds=${2:-20}
+baseline=
+[ $# -lt 3 ] || baseline=$(cd "$3" && pwd)
 for tool in xvfb-run xev xwininfo python3; do
   command -v "$tool" >/dev/null || fail "$tool is missing (apt-get install xvfb x11-utils python3)"
 done
@@ -61,7 +68,7 @@ sleep 0.5 # for the watcher to be listening
 # CPU-microseconds RSS-KiB PSS-KiB WIDTHxHEIGHT" to LOG, and leaves the window's
 # size in $shown.
 start() {
-  local log=$1 home=$2 line window= started mapped pid cpu rss pss
+  local log=$1 home=$2 line window='' started mapped pid cpu rss pss
   shift 2
   mkdir -p "$home/work"
   # What the last program left on the display is not this one's window.
@@ -98,7 +105,17 @@ declare -A programs=(
   [tessel]=$build/workbench/tessel
 )
 order=(plevo knapro tessel)
-for path in "$empty" "${programs[@]}"; do
+# What each round starts for each program: the program, the two yardsticks and,
+# where one is given, the baseline's program.
+kinds=(program empty text)
+declare -A baselines
+if [ -n "$baseline" ]; then
+  kinds+=(baseline)
+  for name in "${order[@]}"; do
+    baselines[$name]=$baseline/${programs[$name]#"$build"/}
+  done
+fi
+for path in "$empty" "${programs[@]}" "${baselines[@]}"; do
   [ -x "$path" ] || fail "$path is not built"
 done
 
@@ -109,35 +126,40 @@ for round in $(seq $((rounds + 2))); do
   for name in "${order[@]}"; do
     log=$work/$name
     [ "$round" -gt 2 ] || log=$work/warm.$name
-    # The program goes first, second and third in turn; the yardsticks take the
-    # size that its window had when it last showed.
-    for turn in 0 1 2; do
-      case $(( (round + turn) % 3 )) in
-        0) start "$log.log" "$work/home.$name" "${programs[$name]}"; sizes[$name]=$shown ;;
-        1) [ -n "${sizes[$name]:-}" ] || continue
-           start "$log.empty.log" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}" ;;
-        2) [ -n "${sizes[$name]:-}" ] || continue
-           start "$log.text.log" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}" --text ;;
+    # Each goes first in turn; the yardsticks take the size that the program's
+    # window had when it last showed.
+    for turn in "${!kinds[@]}"; do
+      kind=${kinds[(round + turn) % ${#kinds[@]}]}
+      [ "$kind" = program ] || [ "$kind" = baseline ] || [ -n "${sizes[$name]:-}" ] || continue
+      case $kind in
+        program) start "$log.log" "$work/home.$name" "${programs[$name]}"; sizes[$name]=$shown ;;
+        baseline) start "$log.baseline.log" "$work/home.baseline.$name" "${baselines[$name]}" ;;
+        empty) start "$log.empty.log" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}" ;;
+        text) start "$log.text.log" "$work/home.empty" "$empty" "${sizes[$name]%x*}" "${sizes[$name]#*x}" --text ;;
       esac
     done
   done
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
-python3 - "$work" "$rounds" "$(nproc)" "$load_before" "$load_after" "${order[@]}" <<'PY'
+python3 - "$work" "$rounds" "$(nproc)" "$load_before" "$load_after" "$baseline" "${order[@]}" <<'PY'
 import statistics, sys
-work, rounds, cores, before, after, names = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5], sys.argv[6:]
+work, rounds, cores, before, after, baseline, names = *sys.argv[1:7], sys.argv[7:]
 # Columns of a log line, and how each is shown.
 measures = (("first window", 0, 1000, "ms"), ("processor", 1, 1000, "ms"), ("RSS", 2, 1024, "MiB"), ("PSS", 3, 1024, "MiB"))
 def runs(path):
     return [line.split() for line in open(path)]
 print(f"{rounds} rounds, medians; {cores} cores, load average {before} before and {after} after")
+if baseline:
+    print(f"baseline: {baseline}")
 print(f"{'':18}" + " ".join(f"{title:^26}" for title, *_ in measures))
 print(f"{'program':8} {'window':>8} " + " ".join(f"{'':10}{'/empty':>8}{'/text':>8}" for _ in measures))
 for name in names:
     mine = runs(f"{work}/{name}.log")
     yardsticks = [runs(f"{work}/{name}.{kind}.log") for kind in ("empty", "text")]
     rows = [(name, mine, True), ("empty", yardsticks[0], False), ("text", yardsticks[1], False)]
+    if baseline:
+        rows.insert(1, ("baseline", runs(f"{work}/{name}.baseline.log"), True))
     for label, lines, compared in rows:
         cells = []
         for _, column, scale, unit in measures:
