@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <iostream>
 
 int main(int argc, char* argv[])
 {
@@ -22,12 +21,10 @@ int main(int argc, char* argv[])
                                    "here opens on the main window's tab, as Open would open it.",
                                    "PICTURE"};
     const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !program.file.empty());
-    if (const auto status = kit::answerCommandLine(commandLine, program, std::cout, std::cerr))
+    if (const auto status = kit::answerCommandLine(commandLine, program))
         return *status;
-    if (const auto missing = kit::missingDisplay()) {
-        std::cerr << program.command << ": " << *missing << '\n';
+    if (kit::saidThereIsNoDisplay(program))
         return 1;
-    }
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(kit::toQString(knapro::identity::kDesktopId));

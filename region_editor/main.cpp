@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -26,12 +25,10 @@ constexpr kit::ProgramInfo kPlevo{plevo::identity::kCommand, plevo::identity::kN
 int main(int argc, char** argv)
 {
     const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, true);
-    if (const auto status = kit::answerCommandLine(commandLine, kPlevo, std::cout, std::cerr))
+    if (const auto status = kit::answerCommandLine(commandLine, kPlevo))
         return *status;
-    if (const auto missing = kit::missingDisplay()) {
-        std::cerr << kPlevo.command << ": " << *missing << '\n';
+    if (kit::saidThereIsNoDisplay(kPlevo))
         return 1;
-    }
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(kit::toQString(plevo::identity::kDesktopId));

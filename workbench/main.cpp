@@ -7,7 +7,6 @@
 
 #include <QApplication>
 
-#include <iostream>
 
 namespace {
 constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity::kName, tessel::identity::kVersionText,
@@ -22,12 +21,10 @@ constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity:
 int main(int argc, char** argv)
 {
     const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !kTessel.file.empty());
-    if (const auto status = kit::answerCommandLine(commandLine, kTessel, std::cout, std::cerr))
+    if (const auto status = kit::answerCommandLine(commandLine, kTessel))
         return *status;
-    if (const auto missing = kit::missingDisplay()) {
-        std::cerr << kTessel.command << ": " << *missing << '\n';
+    if (kit::saidThereIsNoDisplay(kTessel))
         return 1;
-    }
     int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
     QApplication app(qtArgc, argv);
     QGuiApplication::setDesktopFileName(kit::toQString(tessel::identity::kDesktopId));

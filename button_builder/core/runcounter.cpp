@@ -57,7 +57,10 @@ std::int16_t countThisStart(const std::filesystem::path& directory)
     const std::int16_t count = nextRunCount(parseRunCount(text));
     // Counting must not stop the start, nor hold it up with a message: a counter
     // that cannot be written only means that the next start counts this one again.
-    static_cast<void>(kit::replaceFile(file, runCountFileText(count)));
+    // The counter is Knapro's own state, not a document: it is written without
+    // the flush to disk of a save, which made every start wait for the disk
+    // before the splash could show.
+    static_cast<void>(kit::writeScratchFile(file, runCountFileText(count)));
     return count;
 }
 

@@ -35,10 +35,11 @@ std::string timesSentence(int count);
 
 // Counts this start and returns the new count: reads "knapro.dat" in `directory` (a
 // missing file, or one that holds no number, counts as 0), adds one and writes the
-// new count back whole. A file that is there but cannot be read (no read
-// permission, too long, not a regular file) is not Knapro's to overwrite: it is
-// left as it is, and this start counts from 1 in memory. A file that cannot be
-// written is left as it was and goes unmentioned: the count is still the new one.
+// new count back whole, as a scratch file (kit::writeScratchFile). A file that is
+// there but cannot be read (no read permission, too long, not a regular file) is
+// not Knapro's to overwrite: it is left as it is, and this start counts from 1 in
+// memory. A file that cannot be written, a symbolic link among them, is left as
+// it was and goes unmentioned: the count is still the new one.
 std::int16_t countThisStart(const std::filesystem::path& directory);
 
 // Makes `dataDirectory`, where the counter lives, on the first start (the folder

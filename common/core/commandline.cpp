@@ -78,20 +78,21 @@ std::string versionText(const ProgramInfo& program)
     return text;
 }
 
-std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program, std::ostream& out,
-                                     std::ostream& err)
+std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program, std::FILE* out,
+                                     std::FILE* err)
 {
+    const auto write = [](std::FILE* stream, const std::string& text) {
+        return std::fwrite(text.data(), 1, text.size(), stream) == text.size() && std::fflush(stream) == 0;
+    };
     switch (commandLine.action) {
     case CommandLine::Action::Run:
         return std::nullopt;
     case CommandLine::Action::Help:
-        out << usageText(program) << std::flush;
-        return out ? 0 : 1;
+        return write(out, usageText(program)) ? 0 : 1;
     case CommandLine::Action::Version:
-        out << versionText(program) << std::flush;
-        return out ? 0 : 1;
+        return write(out, versionText(program)) ? 0 : 1;
     case CommandLine::Action::Misuse:
-        err << program.command << ": " << commandLine.error << '\n' << usageText(program) << std::flush;
+        write(err, std::string(program.command) + ": " + commandLine.error + '\n' + usageText(program));
         return 2;
     }
     return 2;
@@ -122,6 +123,15 @@ std::optional<std::string> missingDisplay(const char* platform, const char* disp
 std::optional<std::string> missingDisplay()
 {
     return missingDisplay(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+}
+
+bool saidThereIsNoDisplay(const ProgramInfo& program, std::FILE* err)
+{
+    const std::optional<std::string> missing = missingDisplay();
+    if (!missing)
+        return false;
+    std::fprintf(err, "%.*s: %s\n", static_cast<int>(program.command.size()), program.command.data(), missing->c_str());
+    return true;
 }
 
 } // namespace kit

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,9 +40,11 @@ std::string versionText(const ProgramInfo& program);
 // For main(): prints the help or the version on `out` (status 0), or the
 // complaint and the usage on `err` (status 2), and returns the status the
 // program ends with; a failed write to `out` ends it with 1. Returns nothing
-// when the program is to start.
-std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program, std::ostream& out,
-                                     std::ostream& err);
+// when the program is to start. C's streams, not C++'s: a program that includes
+// <iostream> sets up the standard streams and their locale at every start, a
+// third of a megabyte for the many starts that print nothing.
+std::optional<int> answerCommandLine(const CommandLine& commandLine, const ProgramInfo& program,
+                                     std::FILE* out = stdout, std::FILE* err = stderr);
 
 // Why the program has no display to open its windows on, or nothing when it has
 // one to try. Qt's platform plugins end the process with an abort when they find
@@ -52,5 +54,8 @@ std::optional<int> answerCommandLine(const CommandLine& commandLine, const Progr
 std::optional<std::string> missingDisplay(const char* platform, const char* display, const char* waylandDisplay);
 // The same, from the environment.
 std::optional<std::string> missingDisplay();
+// For main(): where missingDisplay() finds no display, says why on `err`, after
+// the program's name, and returns true, for the program to end with status 1.
+bool saidThereIsNoDisplay(const ProgramInfo& program, std::FILE* err = stderr);
 
 } // namespace kit

@@ -93,6 +93,18 @@ void fillAroundGifFrame(QImage& image, const GifFrame& frame)
         painter.fillRect(part, background);
 }
 
+const char* decoderOf(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Bmp: return "bmp";
+    case PictureFormat::Jpeg: return "jpeg";
+    case PictureFormat::Gif: return "gif";
+    case PictureFormat::Png: return "png";
+    case PictureFormat::Other: break;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 PictureLoad decodePicture(std::string_view bytes)
@@ -120,7 +132,16 @@ PictureLoad decodePicture(std::string_view bytes)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    // The four formats whose first bytes the kit knows go straight to their
+    // decoder. Left to tell any other format by its content, Qt loads every
+    // image-format plugin there is to ask each of them, and the libraries they
+    // bring.
+    if (const char* decoder = decoderOf(pictureFormatOf(input))) {
+        reader.setFormat(decoder);
+        reader.setAutoDetectImageFormat(false);
+    } else {
+        reader.setDecideFormatFromContent(true);
+    }
     load.format = reader.format();
     // Decoders write into the picture they are given when its size and format
     // are the ones they would make, and leave alone what the file does not

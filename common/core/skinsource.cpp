@@ -1,8 +1,7 @@
 #include "common/core/skinsource.h"
 
 #include "common/core/fileio.h"
-
-#include <zip.h>
+#include "common/core/ziparchive.h"
 
 #include <algorithm>
 #include <map>
@@ -10,19 +9,13 @@
 
 namespace kit {
 
-// The archive's bytes and libzip's reading of them; libzip reads straight from
-// the bytes, so both live and die together.
+// The archive's bytes and the zip module's reading of them, which reads
+// straight from the bytes and so is declared after them, to go first.
 struct SkinSource::Archive
 {
     std::string bytes;
-    zip_t* zip = nullptr;
-    std::vector<zip_uint64_t> indices; // of each member, in m_members' order
-
-    ~Archive()
-    {
-        if (zip != nullptr)
-            zip_discard(zip);
-    }
+    std::unique_ptr<ZipArchive> zip;
+    std::vector<std::uint64_t> indices; // of each member, in m_members' order
 };
 
 SkinSource::~SkinSource() = default;
@@ -182,39 +175,17 @@ std::string skinFolder(const std::vector<SkinMember>& members, const std::vector
     return {};
 }
 
-std::string zipReason(int code)
+// Why the member that `entry` describes may not be unpacked; empty when it may.
+std::string contentRefusal(const ZipEntry& entry, const SkinLimits& limits)
 {
-    switch (code) {
-    case ZIP_ER_NOZIP: return "not a zip archive";
-    case ZIP_ER_MULTIDISK: return "split over several files, which the player cannot read";
-    case ZIP_ER_CRC: return "damaged: its data does not match its checksum";
-    case ZIP_ER_ZLIB:
-    case ZIP_ER_COMPRESSED_DATA: return "damaged: its packed data does not unpack";
-    case ZIP_ER_INCONS: return "damaged: its list of members contradicts itself or its contents";
-    case ZIP_ER_EOF:
-    case ZIP_ER_READ:
-    case ZIP_ER_SEEK: return "damaged or cut short";
-    case ZIP_ER_MEMORY: return "too large to unpack";
-    default: break;
-    }
-    zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    std::string reason = "cannot be read (" + std::string(zip_error_strerror(&error)) + ")";
-    zip_error_fini(&error);
-    return reason;
-}
-
-// Why the member that `stat` describes may not be unpacked; empty when it may.
-std::string contentRefusal(const zip_stat_t& stat, const SkinLimits& limits)
-{
-    if (stat.encryption_method != ZIP_EM_NONE)
+    if (entry.encrypted)
         return "encrypted; the player cannot read it";
-    if (!zip_compression_method_supported(static_cast<zip_int32_t>(stat.comp_method), 0))
-        return "packed by method " + std::to_string(stat.comp_method) + ", which the kit cannot unpack";
-    if (stat.size > limits.memberBytes)
+    if (!entry.methodSupported)
+        return "packed by method " + std::to_string(entry.method) + ", which the kit cannot unpack";
+    if (entry.size > limits.memberBytes)
         return "unpacks to more than " + sizeText(limits.memberBytes) + ", too large for a skin file";
-    const std::uint64_t ratio = stat.size / std::max<zip_uint64_t>(stat.comp_size, 1);
-    if (stat.size > limits.ratioFreeBytes && ratio > limits.ratio)
+    const std::uint64_t ratio = entry.size / std::max<std::uint64_t>(entry.packedSize, 1);
+    if (entry.size > limits.ratioFreeBytes && ratio > limits.ratio)
         return "unpacks to " + std::to_string(ratio) + " times its packed size, as a zip bomb does";
     return {};
 }
@@ -268,54 +239,39 @@ SkinOpen SkinSource::openArchive(std::string bytes, std::string displayName, con
     Archive& archive = *skin->m_archive;
     archive.bytes = std::move(bytes);
 
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(archive.bytes.data(), archive.bytes.size(), 0, &error);
-    if (source != nullptr) {
-        archive.zip = zip_open_from_source(source, ZIP_RDONLY, &error);
-        if (archive.zip == nullptr)
-            zip_source_free(source);
-    }
-    const int code = zip_error_code_zip(&error);
-    zip_error_fini(&error);
-    if (archive.zip == nullptr) {
-        // A zip whose end, with its directory of members, was cut off still
-        // starts like one.
-        const bool cutShort = code == ZIP_ER_NOZIP && archive.bytes.starts_with("PK\x03\x04");
-        return refused(skin->m_displayName, cutShort ? "damaged or cut short: the directory of its members is missing"
-                                                     : zipReason(code));
-    }
+    const ZipModule& module = zipModule();
+    if (module.reader == nullptr)
+        return refused(skin->m_displayName, "cannot be opened: the kit's reader of zip archives is missing ("
+                                                + module.problem + ")");
+    ZipOpening opening = module.reader->open(archive.bytes);
+    if (!opening.archive)
+        return refused(skin->m_displayName, opening.reason);
+    archive.zip = std::move(opening.archive);
 
-    const zip_int64_t count = zip_get_num_entries(archive.zip, 0);
-    if (count < 0 || static_cast<std::uint64_t>(count) > limits.members)
+    const std::uint64_t count = archive.zip->count();
+    if (count > limits.members)
         return refused(skin->m_displayName, "holds more than " + std::to_string(limits.members)
                                                 + " members, too many for a skin");
 
     std::uint64_t total = 0;
-    for (zip_uint64_t index = 0; index < static_cast<zip_uint64_t>(count); ++index) {
-        zip_stat_t stat;
-        const char* raw = zip_get_name(archive.zip, index, ZIP_FL_ENC_RAW);
-        if (raw == nullptr || zip_stat_index(archive.zip, index, ZIP_FL_ENC_RAW, &stat) != 0)
-            return refused(skin->m_displayName, zipReason(zip_error_code_zip(zip_get_error(archive.zip))));
+    for (std::uint64_t index = 0; index < count; ++index) {
+        ZipEntry entry;
+        if (std::string reason = archive.zip->describe(index, entry); !reason.empty())
+            return refused(skin->m_displayName, reason);
 
         SkinMember member;
-        const std::string_view rawName(raw);
+        const std::string_view rawName(entry.rawName);
         member.storedName = printable(rawName);
-        member.size = stat.size;
-        if (std::any_of(rawName.begin(), rawName.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); })) {
+        member.size = entry.size;
+        if (std::any_of(rawName.begin(), rawName.end(), [](char c) { return isControl(static_cast<unsigned char>(c)); }))
             member.refusal = "its name is not valid text: it holds control characters";
-        } else if (!isUtf8(rawName)) {
-            // A name without the UTF-8 mark is in code page 437, which libzip
-            // turns into UTF-8. (A name with the mark that is no UTF-8 makes
-            // libzip refuse the whole archive as inconsistent.)
-            if (const char* decoded = zip_get_name(archive.zip, index, ZIP_FL_ENC_STRICT))
-                member.storedName = decoded;
-        }
+        else if (!isUtf8(rawName) && !entry.name437.empty())
+            member.storedName = entry.name437;
         member.name = member.refusal.empty() ? member.storedName : std::string();
         if (member.refusal.empty())
-            member.refusal = contentRefusal(stat, limits);
+            member.refusal = contentRefusal(entry, limits);
         if (member.refusal.empty()) {
-            total += stat.size;
+            total += entry.size;
             if (total > limits.totalBytes)
                 return refused(skin->m_displayName, "unpacks to more than " + sizeText(limits.totalBytes)
                                                         + " in all, too much for a skin");
@@ -407,30 +363,7 @@ SkinRead SkinSource::read(const SkinMember& member) const
     }
 
     const auto at = static_cast<size_t>(&member - m_members.data());
-    zip_file_t* file = zip_fopen_index(m_archive->zip, m_archive->indices[at], 0);
-    if (file == nullptr) {
-        result.error = zipReason(zip_error_code_zip(zip_get_error(m_archive->zip)));
-        return result;
-    }
-    // One byte more than declared is read, to catch a member that unpacks to
-    // more than it says.
-    result.bytes.resize(member.size + 1);
-    zip_uint64_t got = 0;
-    zip_int64_t step = 0;
-    while (got < result.bytes.size()
-           && (step = zip_fread(file, result.bytes.data() + got, result.bytes.size() - got)) > 0)
-        got += static_cast<zip_uint64_t>(step);
-    if (step < 0)
-        result.error = zipReason(zip_error_code_zip(zip_file_get_error(file)));
-    else if (got > member.size)
-        result.error = "damaged: it unpacks to more than it declares";
-    else if (got < member.size)
-        result.error = "damaged or cut short";
-    zip_fclose(file);
-    if (!result.error.empty())
-        result.bytes.clear();
-    else
-        result.bytes.resize(got);
+    result.error = m_archive->zip->read(m_archive->indices[at], member.size, result.bytes);
     return result;
 }
 

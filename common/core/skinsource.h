@@ -10,7 +10,9 @@
 
 // A skin as the player finds it: a folder, or a .wsz or .zip archive. An archive
 // is read whole into memory and unpacked there through libzip, member by member
-// as it is asked for; nothing is ever written to disk.
+// as it is asked for; nothing is ever written to disk. libzip is loaded with the
+// kit's zip module (ziparchive.h) when the first archive is opened; without the
+// module an archive is refused with a message that says so.
 //
 // What it promises:
 // - Names are looked up as the player looks them up on Windows: without regard

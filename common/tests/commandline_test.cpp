@@ -2,13 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
+#include <memory>
 
 namespace {
 
 using Action = kit::CommandLine::Action;
 
 constexpr kit::ProgramInfo kProgram{"tessel", "Tessel", "1.0", "Tessel edits colours.", "FILE"};
+
+// All that was written to `stream`.
+std::string written(std::FILE* stream)
+{
+    std::string text;
+    std::rewind(stream);
+    for (int c; (c = std::getc(stream)) != EOF;)
+        text += static_cast<char>(c);
+    return text;
+}
 
 TEST(CommandLine, ReadsOptionsAndTheFileOperandTheUsualWay)
 {
@@ -83,21 +94,21 @@ TEST(CommandLine, AnswersOnTheRightStreamWithTheUsualStatus)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(kit::answerCommandLine(kit::parseCommandLine(c.args, true), kProgram, out, err), c.status);
-        EXPECT_EQ(out.str(), c.out);
-        EXPECT_EQ(err.str(), c.err);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), std::fclose);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), std::fclose);
+        ASSERT_TRUE(out && err);
+        EXPECT_EQ(kit::answerCommandLine(kit::parseCommandLine(c.args, true), kProgram, out.get(), err.get()), c.status);
+        EXPECT_EQ(written(out.get()), c.out);
+        EXPECT_EQ(written(err.get()), c.err);
     }
 }
 
 TEST(CommandLine, AFailedWriteIsNotReportedAsSuccess)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    out.setstate(std::ios::badbit);
-    EXPECT_EQ(kit::answerCommandLine(kit::parseCommandLine({"--help"}, false), kProgram, out, err), 1);
-    EXPECT_EQ(kit::answerCommandLine(kit::parseCommandLine({"--version"}, false), kProgram, out, err), 1);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> full(std::fopen("/dev/full", "w"), std::fclose);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(kit::answerCommandLine(kit::parseCommandLine({"--help"}, false), kProgram, full.get(), stderr), 1);
+    EXPECT_EQ(kit::answerCommandLine(kit::parseCommandLine({"--version"}, false), kProgram, full.get(), stderr), 1);
 }
 
 } // namespace

@@ -6,6 +6,10 @@
 #include <QBuffer>
 #include <QImage>
 
+#include <fstream>
+#include <iostream>
+#include <set>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -192,6 +196,47 @@ TEST(PictureLoad, DecodesWholePicturesAndRefusesCutOnes)
     const kit::PictureLoad missing = kit::loadPicture("/nonexistent/main.bmp", 1000);
     EXPECT_EQ(missing.error, kit::PictureLoad::Error::Unreadable);
     EXPECT_EQ(missing.reason, "No such file or directory");
+}
+
+// The image-format plugins that this process has loaded, by file name.
+std::set<std::string> loadedDecoders()
+{
+    std::ifstream maps("/proc/self/maps");
+    std::set<std::string> names;
+    for (std::string line; std::getline(maps, line);)
+        if (const size_t at = line.find("/imageformats/"); at != std::string::npos)
+            names.insert(line.substr(at + 14));
+    return names;
+}
+
+// Decodes a picture of each format that the kit knows by its first bytes, and
+// ends the process with 0 when each loaded its own decoder and no other.
+[[noreturn]] void decodeEachFormatAndExit()
+{
+    const struct { const char* what; std::string bytes; std::set<std::string> loaded; } cases[] = {
+        {"BMP", kit::bmp::write(gradient(4, 3), kit::bmp::Depth::Rgb24), {}},
+        {"GIF", gif(), {"libqgif.so"}},
+    };
+    for (const auto& c : cases) {
+        const bool decoded = kit::decodePicture(c.bytes).error == kit::PictureLoad::Error::None;
+        const std::set<std::string> loaded = loadedDecoders();
+        if (!decoded || loaded != c.loaded) {
+            std::cerr << c.what << (decoded ? " loaded" : " failed and loaded");
+            for (const std::string& name : loaded)
+                std::cerr << ' ' << name;
+            std::exit(1);
+        }
+    }
+    std::exit(0);
+}
+
+// Asking every image-format plugin whether it knows the bytes loads them all,
+// and the libraries that they link.
+TEST(PictureLoad, LoadsOnlyTheDecoderOfThePicturesFormat)
+{
+    // In a process of its own, where no other test's pictures loaded decoders.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(decodeEachFormatAndExit(), testing::ExitedWithCode(0), "");
 }
 
 // Legal or nearly legal files that decoders leave partly undefined: each decodes

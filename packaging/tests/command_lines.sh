@@ -1,6 +1,7 @@
 #!/bin/sh
 # Each program answers --help and --version, and refuses an unknown option, with
-# no display at all: nothing may try to open a window first.
+# no display at all: nothing may try to open a window first. Left to start, it
+# says that it needs a display.
 #   command_lines.sh <plevo> <knapro> <tessel>
 set -u
 work=$(mktemp -d) || exit 1
@@ -39,6 +40,7 @@ for program in "$1" "$2" "$3"; do
   check "$program" --version 0 "$title" ""
   check "$program" --bogus 2 "" "$name: unknown option '--bogus'"
   check "$program" "a.txt b.txt" 2 "" "$name: unexpected argument '$extra'"
+  check "$program" "" 1 "" "$name: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set);"
 done
 rm -f stdout stderr
 left=$(ls -A)

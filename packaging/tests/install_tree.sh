@@ -17,6 +17,12 @@ fi
 . "$(dirname "$0")/tree_checks.sh"
 check_tree "$work/root/usr" "$expected"
 "$work/root/usr/bin/tessel" --version >/dev/null || fail "the installed tessel does not start"
+# Archives are opened through the installed zip module.
+mkdir "$work/skin"
+printf 'BM' >"$work/skin/main.bmp"
+(cd "$work/skin" && cmake -E tar cf ../skin.wsz --format=zip main.bmp) || fail "could not zip a skin"
+"$work/root/usr/bin/skincheck" "$work/skin.wsz" >"$work/checked" 2>&1
+[ $? -ne 3 ] || fail "the installed skincheck cannot open a skin archive: $(cat "$work/checked")"
 
 # The file types and the programs offered for them, as a desktop that follows
 # the freedesktop databases sees them once the package's triggers have run.

@@ -7,11 +7,34 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 
 namespace plevo {
 namespace {
+
+// The splash's background, stretched over the widget each time it is painted,
+// as a label with scaled contents stretches it. Such a label keeps two more
+// copies of the picture for the splash's few seconds, one of them the whole
+// window's size.
+class StretchedPicture final : public QWidget
+{
+public:
+    StretchedPicture(QPixmap picture, QWidget* parent) : QWidget(parent), m_picture(std::move(picture)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatio();
+        QImage stretched = m_picture.toImage().scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        stretched.setDevicePixelRatio(ratio);
+        QPainter(this).drawImage(0, 0, stretched);
+    }
+
+private:
+    QPixmap m_picture;
+};
 
 QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int leftTwips,
                    int topTwips)
@@ -45,15 +68,13 @@ Form2::Form2(Pacer& pacer, std::function<void()> showMainWindow)
     setPalette(dark);
     setAutoFillBackground(true);
 
-    Image1 = new QLabel(this);
+    Image1 = new StretchedPicture(splashPicture(), this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setPixmap(splashPicture());
     Image1->setGeometry(0, 0, twipsToPixels(6975), twipsToPixels(3465));
 
+    // The emblem is painted at the label's own size.
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setScaledContents(true);
     Image2->setGeometry(twipsToPixels(600), twipsToPixels(720), twipsToPixels(1800), twipsToPixels(1665));
     Image2->setPixmap(programIcon(Image2->size()));
 

@@ -26,7 +26,7 @@ public:
 private:
     Pacer& m_pacer;
     std::function<void()> m_showMainWindow;
-    QLabel* Image1 = nullptr;
+    QWidget* Image1 = nullptr;
     QLabel* Image2 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
