@@ -1,7 +1,7 @@
 #include "common/core/commandline.h"
+#include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
-#include "workbench/core/regionfile.h"
 #include "workbench/identity.h"
 #include "workbench/ui/workbenchwindow.h"
 
@@ -12,8 +12,9 @@ namespace {
 constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity::kName, tessel::identity::kVersionText,
                                    "Tessel, the colour and region workbench: edit a skin's visualization colours\n"
                                    "(Tessel.txt) with live previews, preview the skin's main window and draw its\n"
-                                   "regions. A FILE given here opens as Open Vis would open it, or, when it is named\n"
-                                   "Region.txt in any case, as Open Region.txt would.",
+                                   "regions. A FILE given here opens as Open Vis would open it; a region file\n"
+                                   "(named Region.txt in any case, or holding NumPoints=) as Open Region.txt would;\n"
+                                   "and a skin folder or .wsz or .zip archive as Open Skin would.",
                                    "FILE"};
 } // namespace
 
@@ -29,14 +30,10 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(kit::toQString(tessel::identity::kDesktopId));
     QApplication::setApplicationName(kit::toQString(tessel::identity::kName));
     kit::SystemDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::Settings settings(kit::Settings::applicationFile());
+    tessel::Form1 form(dialogs, settings);
     form.show();
-    if (commandLine.file) {
-        // A file manager hands over the region file too, by its name.
-        if (tessel::hasRegionFileName(*commandLine.file))
-            form.openRegionFile(kit::fromPath(*commandLine.file));
-        else
-            form.openColourFile(kit::fromPath(*commandLine.file));
-    }
+    if (commandLine.file)
+        form.openFile(kit::fromPath(*commandLine.file));
     return QApplication::exec();
 }

@@ -16,6 +16,7 @@
 #include "common/ui/picturebox.h"
 #include "common/ui/recentfilesmenu.h"
 #include "common/ui/rememberedfolders.h"
+#include "common/ui/standardkeys.h"
 #include "common/ui/windowplacement.h"
 
 #include <QAction>
@@ -62,17 +63,6 @@ const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
 const QString kSkinFilter = QStringLiteral("Skin archives and bitmaps|*.wsz;*.zip;*.bmp|All Files (*.*)|*.*");
 const QString kOpenSkinTitle = QStringLiteral("Open Skin");
 
-// The key of the menu caption first, so that the menu shows it, then the
-// desktop's own keys for the command where they differ.
-QList<QKeySequence> withStandardKeys(const QKeySequence& own, QKeySequence::StandardKey standard)
-{
-    QList<QKeySequence> keys {own};
-    for (const QKeySequence& key : QKeySequence::keyBindings(standard))
-        if (!keys.contains(key))
-            keys << key;
-    return keys;
-}
-
 } // namespace
 
 frmButton::frmButton(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent)
@@ -107,14 +97,14 @@ void frmButton::createActions()
     mnuFileOpenSkin = action("mnuFileOpenSkin", QStringLiteral("Open S&kin..."), &frmButton::mnuFileOpenSkin_Click);
     mnuFileOpenSkin->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     mnuFileClose = action("mnuFileClose", QStringLiteral("&Close"), &frmButton::mnuFileClose_Click);
-    mnuFileClose->setShortcuts(withStandardKeys(Qt::CTRL | Qt::Key_F4, QKeySequence::Close));
+    mnuFileClose->setShortcuts(kit::withStandardKeys(Qt::CTRL | Qt::Key_F4, QKeySequence::Close));
     mnuFileCloseAll = action("mnuFileCloseAll", QStringLiteral("Clo&se All"), &frmButton::mnuFileCloseAll_Click);
     mnuFileRanVis = action("mnuFileRanVis", QStringLiteral("Random Tessel &Generator"), &frmButton::mnuFileRanVis_Click);
     mnuFileRanVis->setShortcut(Qt::CTRL | Qt::Key_G);
     mnuFileSave = action("mnuFileSave", QStringLiteral("Save &As..."), &frmButton::mnuFileSave_Click);
     mnuFileSave->setShortcut(Qt::CTRL | Qt::Key_S);
     mnuFileExit = action("mnuFileExit", QStringLiteral("E&xit"), &frmButton::mnuFileExit_Click);
-    mnuFileExit->setShortcuts(withStandardKeys(Qt::CTRL | Qt::Key_Q, QKeySequence::Quit));
+    mnuFileExit->setShortcuts(kit::withStandardKeys(Qt::CTRL | Qt::Key_Q, QKeySequence::Quit));
     mnuEditCopy = action("mnuEditCopy", QStringLiteral("&Copy"), &frmButton::mnuEditCopy_Click);
     mnuEditCopy->setShortcut(Qt::CTRL | Qt::Key_C);
     mnuHelpAbout = action("mnuHelpAbout", QStringLiteral("&About Knapro..."), &frmButton::mnuHelpAbout_Click);

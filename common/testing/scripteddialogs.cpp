@@ -45,7 +45,8 @@ MessageAnswer ScriptedDialogs::message(QWidget*, const QString& title, const QSt
     case MessageButtons::Ok: return MessageAnswer::Ok;
     case MessageButtons::YesNo: return MessageAnswer::No;
     case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel: break;
+    case MessageButtons::YesNoCancel:
+    case MessageButtons::SaveDiscardCancel: break;
     }
     return MessageAnswer::Cancel;
 }

@@ -28,6 +28,7 @@ QMessageBox::StandardButtons toQt(MessageButtons buttons)
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::SaveDiscardCancel: return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case MessageButtons::Ok: break;
     }
     return QMessageBox::Ok;
@@ -39,6 +40,8 @@ MessageAnswer fromQt(int button)
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Save: return MessageAnswer::Save;
+    case QMessageBox::Discard: return MessageAnswer::Discard;
     default: return MessageAnswer::Ok;
     }
 }

@@ -9,8 +9,8 @@ class QWidget;
 namespace kit {
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 // What a file dialog is opened with. The filter is the classic one-text form,
 // caption and pattern pairs joined by '|' ("Bitmap Files (*.bmp)|*.bmp|").

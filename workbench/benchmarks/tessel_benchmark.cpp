@@ -1,10 +1,13 @@
 // What one tick of the animated analyzer costs, what the repaints that run on
 // every commit and every press on the skin preview cost, what a frame of the
 // show costs, how long freehand drags of many points take to record, save,
-// read back and redraw, and what share of a core the main window idle, the
+// read back and redraw, what opening a skin costs from a folder and from an
+// archive, and what share of a core the main window idle, the
 // about window and the show take while they run.
 #include "common/core/fileio.h"
+#include "common/core/settings.h"
 #include "common/core/textconversion.h"
+#include "common/testing/ziparchive.h"
 #include "common/ui/dialogs.h"
 #include "workbench/core/colourfile.h"
 #include "workbench/core/lineanimation.h"
@@ -21,6 +24,7 @@
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QEventLoop>
 #include <QTimer>
 #include <QRandomGenerator>
@@ -88,6 +92,73 @@ void drawMainWindow(benchmark::State& state)
         benchmark::DoNotOptimize(tessel::DrawMainWindow(skin, look));
 }
 BENCHMARK(drawMainWindow);
+
+// A skin of 20 files as authors ship them: the ten bitmaps Tessel reads, in
+// their usual sizes, drawn in bands and boxes of a few colours as skin pictures
+// are; the player's other bitmaps, and its text files. Side by side as a folder
+// and as a .wsz of deflated members.
+class TwentyFileSkin
+{
+public:
+    TwentyFileSkin()
+    {
+        const QSize sizes[] = {{275, 116}, {136, 36}, {92, 85}, {307, 10}, {68, 433}, {56, 24}, {344, 87},
+                               {155, 18}, {99, 13}, {42, 9}, {38, 420}, {108, 13}, {275, 315}, {60, 18},
+                               {280, 186}, {194, 109}, {40, 72}};
+        const char* bitmaps[] = {"main.bmp", "cbuttons.bmp", "shufrep.bmp", "posbar.bmp", "volume.bmp", "monoster.bmp",
+                                 "titlebar.bmp", "text.bmp", "numbers.bmp", "playpaus.bmp", "balance.bmp", "nums_ex.bmp",
+                                 "eqmain.bmp", "eq_ex.bmp", "pledit.bmp", "gen.bmp", "genex.bmp"};
+        std::vector<kit::testing::ZipEntry> entries;
+        for (size_t i = 0; i < std::size(bitmaps); ++i)
+            entries.push_back({bitmaps[i], bitmapBytes(sizes[i], int(i))});
+        entries.push_back({"viscolor.txt", std::string(24 * 16, '1')});
+        entries.push_back({"region.txt", "[Normal]\r\nNumPoints=4\r\nPointList=0,0,275,0,275,116,0,116\r\n"});
+        entries.push_back({"pledit.txt", "[Text]\r\nNormal=#00FF00\r\nCurrent=#FFFFFF\r\nNormalBG=#000000\r\n"
+                                         "SelectedBG=#0000FF\r\nFont=Arial\r\n"});
+        for (const auto& entry : entries)
+            static_cast<void>(kit::replaceFile(kit::toPath(m_directory.filePath(QString::fromStdString(entry.name))), entry.bytes));
+        m_archive = m_directory.filePath(QStringLiteral("Skin.wsz"));
+        static_cast<void>(kit::replaceFile(kit::toPath(m_archive), kit::testing::zipArchive(entries)));
+    }
+    QString folder() const { return m_directory.path() + QLatin1Char('/'); }
+    const QString& archive() const { return m_archive; }
+
+private:
+    static std::string bitmapBytes(QSize size, int seed)
+    {
+        QImage picture = tessel::blankPicture(size);
+        picture.fill(qRgb(40 + seed, 40, 60));
+        for (int y = 0; y < size.height(); y += 6)
+            tessel::fillPixels(picture, {0, y, size.width(), 2}, qRgb(90, 90 + 5 * seed, 120));
+        for (int box = 0; box < 40; ++box)
+            tessel::fillPixels(picture, {(box * 37 + seed * 11) % size.width(), (box * 23) % size.height(), 9, 7},
+                               qRgb(box * 6, 255 - box * 5, seed * 13));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "BMP");
+        return bytes.toStdString();
+    }
+
+    QTemporaryDir m_directory;
+    QString m_archive;
+};
+
+// Opening a skin into the preview, as Open Skin does it: the ten pictures read
+// and the main window composed from them, from the folder and from the .wsz.
+void openSkin(benchmark::State& state)
+{
+    static const TwentyFileSkin skin;
+    const QString path = state.range(0) == 0 ? skin.folder() : skin.archive();
+    tessel::MainWindowLook look;
+    for (auto _ : state) {
+        const tessel::SkinLoad load = tessel::LoadSkin(path);
+        if (load.failedFile >= 0)
+            state.SkipWithError("the skin did not load whole");
+        benchmark::DoNotOptimize(tessel::DrawMainWindow(load.pictures, look));
+    }
+}
+BENCHMARK(openSkin)->ArgName("archive")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // One frame of each of the show's effects on its 800 x 600 pictures.
 void showFrames(benchmark::State& state)
@@ -220,10 +291,11 @@ void dragThroughTheWindow(benchmark::State& state)
 {
     const int points = int(state.range(0));
     kit::SystemDialogs dialogs;
+    kit::Settings settings {QString()};
     std::unique_ptr<tessel::Form1> form;
     for (auto _ : state) {
         state.PauseTiming();
-        form = std::make_unique<tessel::Form1>(dialogs);
+        form = std::make_unique<tessel::Form1>(dialogs, settings);
         tessel::RegionPanel& region = *form->findChild<tessel::RegionPanel*>();
         state.ResumeTiming();
         region.Picture20_MouseDown(Qt::LeftButton, dragPoint(0));
@@ -264,7 +336,8 @@ constexpr std::chrono::seconds kRunningSpan {5};
 void idleMainWindow(benchmark::State& state)
 {
     kit::SystemDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::Settings settings {QString()};
+    tessel::Form1 form(dialogs, settings);
     form.show();
     for (auto _ : state)
         state.counters["core_percent"] = corePercent(kRunningSpan);

@@ -43,6 +43,7 @@ BarValues ColourSession::clear(int selected)
 BarValues ColourSession::load(const ColourTable& table)
 {
     m_table = table;
+    m_saved = table;
     m_editIndex = 0;
     return barsFor(m_table[0]);
 }

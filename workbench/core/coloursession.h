@@ -37,8 +37,15 @@ public:
     // edited; the bars take its values cut to 0..255.
     BarValues load(const ColourTable& table);
 
+    // Whether the table differs from the one last loaded or saved (all black
+    // at start): a change undone by hand is no change. Values in the bars
+    // that no commit has stored are not the table's, as Save Vis writes it.
+    bool unsaved() const { return m_table != m_saved; }
+    void markSaved() { m_saved = m_table; }
+
 private:
     ColourTable m_table {};
+    ColourTable m_saved {};
     int m_editIndex = 0;
 };
 

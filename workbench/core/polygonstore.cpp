@@ -15,6 +15,7 @@ bool PolygonStore::recordPoint(int x, int y)
     m_currentPoints += ',';
     const bool first = m_newPolygon;
     m_newPolygon = false;
+    m_unsaved = true;
     return first;
 }
 
@@ -40,6 +41,7 @@ void PolygonStore::clear()
     m_currentPoints.clear();
     m_regionPoints.clear();
     m_regionCounts.clear();
+    m_unsaved = false;
 }
 
 std::string PolygonStore::prepareSave()

@@ -48,6 +48,12 @@ public:
     // The counts and the point list of a region file read, for "Draw Region".
     void setRead(std::string_view counts, std::string_view list);
 
+    // Whether a point has been recorded since the polygons were last saved or
+    // cleared; reading a region file keeps the points drawn, so it changes
+    // nothing here.
+    bool unsaved() const { return m_unsaved; }
+    void markSaved() { m_unsaved = false; }
+
 private:
     std::string m_currentPoints;
     int m_pointCount = 0;
@@ -58,6 +64,7 @@ private:
     std::string m_countsText;
     std::string m_fileList;
     bool m_listFromFile = false;
+    bool m_unsaved = false;
 };
 
 } // namespace tessel

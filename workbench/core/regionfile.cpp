@@ -62,6 +62,8 @@ bool hasRegionFileName(const std::filesystem::path& path)
     return name.size() == kName.size() && findIgnoringCase(name, kName) == 0;
 }
 
+bool holdsRegion(std::string_view text) { return findIgnoringCase(text, kCountsKey) != std::string_view::npos; }
+
 std::string regionFileText(std::string_view counts, std::string_view points)
 {
     std::string text = ";Made With Tessel 2.x, the colour and region workbench of the skin kit\r\n[Normal]\r\nNumPoints=";

@@ -32,6 +32,9 @@ std::string regionFileText(std::string_view counts, std::string_view points);
 // as the desktop's file types tell it from other text.
 bool hasRegionFileName(const std::filesystem::path& path);
 
+// Whether `text` holds a region, as the reader finds one: "NumPoints=" in any case.
+bool holdsRegion(std::string_view text);
+
 // The parts of a region file text that the drawing takes, as views into that text.
 struct RegionText
 {

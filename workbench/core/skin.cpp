@@ -1,9 +1,12 @@
 #include "workbench/core/skin.h"
 
-#include "common/core/fileio.h"
 #include "common/core/pictureload.h"
+#include "common/core/skinsource.h"
 #include "common/core/textconversion.h"
 #include "workbench/core/pixels.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -22,40 +25,57 @@ SkinLoadError errorOf(kit::PictureLoad::Error error)
 
 } // namespace
 
-QString findSkinFile(const QString& directory, const QString& name)
-{
-    QStringList entries;
-    for (const std::string& entry : kit::folderEntries(kit::toPath(directory), kit::EntryKind::File))
-        entries << kit::fromPath(entry);
-    entries.sort();
-    if (entries.contains(name))
-        return directory + name;
-    const auto match = std::find_if(entries.begin(), entries.end(), [&name](const QString& entry) {
-        return entry.compare(name, Qt::CaseInsensitive) == 0;
-    });
-    return match == entries.end() ? QString() : directory + *match;
-}
-
-SkinLoad LoadSkin(const QString& skinDirectory)
+SkinLoad LoadSkin(const kit::SkinSource& skin)
 {
     SkinLoad load;
     for (int file = 0; file < kSkinFileCount; ++file) {
-        const QString name = QString::fromLatin1(kSkinFileNames[static_cast<size_t>(file)]);
-        QString path = findSkinFile(skinDirectory, name);
+        const std::string_view name = kSkinFileNames[static_cast<size_t>(file)];
+        QImage& picture = load.pictures.images[static_cast<size_t>(file)];
         SkinLoadError error = SkinLoadError::Missing;
-        if (!path.isEmpty()) {
-            const kit::PictureLoad picture = kit::loadPicture(path, kSkinFileSizeLimit);
-            error = errorOf(picture.error);
-            if (error == SkinLoadError::None)
-                load.pictures.images[static_cast<size_t>(file)] = picture.image.convertToFormat(QImage::Format_RGB32);
+        QString shownName;
+        if (const kit::SkinMember* member = skin.find(name)) {
+            // A folder's path is named as the file system gives it, whatever its bytes.
+            shownName = skin.isArchive() ? kit::toQString(skin.memberDisplayName(*member))
+                                         : kit::fromPath(skin.path() / member->storedName);
+            if (const kit::SkinRead read = skin.read(*member); read.error.empty()) {
+                const kit::PictureLoad decoded = kit::decodePicture(read.bytes);
+                error = errorOf(decoded.error);
+                if (error == SkinLoadError::None)
+                    picture = decoded.image.convertToFormat(QImage::Format_RGB32);
+            } else {
+                error = SkinLoadError::Unreadable;
+            }
+        } else if (skin.isArchive()) {
+            shownName = kit::toQString(skin.displayName()) + QStringLiteral(": ") + QLatin1String(name);
+        } else {
+            shownName = kit::fromPath(skin.path() / std::string(name));
         }
-        if (load.pictures.images[static_cast<size_t>(file)].isNull() && load.failedFile < 0) {
+        if (picture.isNull() && load.failedFile < 0) {
             load.failedFile = file;
             load.error = error;
-            load.failedPath = path.isEmpty() ? skinDirectory + name : path;
+            load.failedPath = shownName;
         }
     }
     return load;
+}
+
+SkinLoad LoadSkin(const QString& skinPath)
+{
+    const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(skinPath));
+    if (!opened.skin) {
+        SkinLoad load;
+        load.error = SkinLoadError::SkinRefused;
+        load.refusal = kit::toQString(opened.message);
+        return load;
+    }
+    return LoadSkin(*opened.skin);
+}
+
+bool isSkinArchive(const QString& path) { return kit::isSkinArchiveName(kit::toPath(path)); }
+
+QString skinTitleName(const QString& skinPath)
+{
+    return QFileInfo(QDir::cleanPath(skinPath)).fileName();
 }
 
 QString skinLoadMessage(const SkinLoad& load)
@@ -64,6 +84,7 @@ QString skinLoadMessage(const SkinLoad& load)
     case SkinLoadError::None: return {};
     case SkinLoadError::NotAPicture:
         return QStringLiteral("Unrecognized BMP Format: ") + load.failedPath + QStringLiteral("\r\nResave file in a BMP editor.");
+    case SkinLoadError::SkinRefused: return QStringLiteral("Tessel could not open the skin ") + load.refusal + QLatin1Char('.');
     case SkinLoadError::Missing:
     case SkinLoadError::Unreadable: break;
     }

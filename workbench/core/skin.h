@@ -7,7 +7,10 @@
 #include <QString>
 
 #include <array>
-#include <cstdint>
+
+namespace kit {
+class SkinSource;
+}
 
 // The skin preview: the ten bitmaps Tessel reads from a skin directory and the
 // player's 275 x 116 main window composed from pieces of them. The pieces are
@@ -28,38 +31,45 @@ struct SkinPictures
     QImage& operator[](SkinFile file) { return images[static_cast<size_t>(file)]; }
 };
 
-enum class SkinLoadError { None, Missing, Unreadable, NotAPicture };
+enum class SkinLoadError { None, Missing, Unreadable, NotAPicture, SkinRefused };
 
 struct SkinLoad
 {
     SkinPictures pictures;
-    // The first file in loading order that did not load, how it failed and the
-    // path it was read from (the directory and the name it was looked up by
-    // when there was no such file).
+    // The first file in loading order that did not load, how it failed and how
+    // messages name it: its full path in a folder, "Blue.wsz: Blue/text.bmp" in
+    // an archive; the skin and the name it was looked up by when it is missing.
     int failedFile = -1;
     SkinLoadError error = SkinLoadError::None;
     QString failedPath;
+    // Why the skin itself could not be opened, naming it ("Blue.wsz: not a zip
+    // archive"); nothing is loaded then. Empty otherwise.
+    QString refusal;
 };
 
-// The path of the file called `name` in `directory` (which ends with a
-// separator), matched without regard to case; an exact match wins. Empty when
-// the directory holds no such file.
-QString findSkinFile(const QString& directory, const QString& name);
-
-// A skin bitmap is a few kilobytes; nothing larger than this is read.
-inline constexpr std::uintmax_t kSkinFileSizeLimit = 64u << 20;
-
-// Loads the ten pictures from `skinDirectory` (which ends with a separator).
+// Loads the ten pictures from the skin at `skinPath`: a folder (which ends with
+// a separator) or a .wsz or .zip archive, read in memory through the kit's skin
+// source, which looks names up in any case and bounds what an archive may hold.
 // Every file is tried, whatever happens to the others; BMP, JPEG, GIF or any
 // other picture Qt decodes is taken by its content, whatever its name says. A
 // file whose data ends before its own structure says it does is no picture, and
-// only regular files of up to kSkinFileSizeLimit bytes are read.
-SkinLoad LoadSkin(const QString& skinDirectory);
+// only regular files are read.
+SkinLoad LoadSkin(const QString& skinPath);
+SkinLoad LoadSkin(const kit::SkinSource& skin);
+
+// Whether the skin at `path` is an archive rather than a folder, by its name:
+// .wsz or .zip in any case.
+bool isSkinArchive(const QString& path);
+
+// How the title bar names the skin at `skinPath`: the archive's file name, or
+// the folder's own name.
+QString skinTitleName(const QString& skinPath);
 
 // The message the author is shown after `load`, or an empty text when every
 // file loaded. When the first failed file holds data that is not a picture:
-// "Unrecognized BMP Format: " with its full path, CR LF and "Resave file in a
-// BMP editor."; for any other failure the message that not all were found.
+// "Unrecognized BMP Format: " with its name as failedPath gives it, CR LF and
+// "Resave file in a BMP editor."; for any other failure of a file the message
+// that not all were found; for a skin that could not be opened at all, why.
 QString skinLoadMessage(const SkinLoad& load);
 
 using kit::TransportButton;

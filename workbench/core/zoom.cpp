@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cstdlib>
+#include <limits>
 
 namespace tessel {
 
@@ -20,14 +21,15 @@ QRgb pixelOrBlack(const QImage& source, int x, int y)
     return reinterpret_cast<const QRgb*>(source.constScanLine(y))[x];
 }
 
-// A pixel's blue, green, red and alpha, and those of the pixel right of it, as
-// eight 16-bit lanes, so that one instruction weighs all eight.
+// Two pixels' blue, green, red and alpha as eight 16-bit lanes, so that one
+// instruction weighs all eight.
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
 using TwoPixels = std::uint8_t __attribute__((vector_size(8)));
 using OnePixel = std::uint8_t __attribute__((vector_size(4)));
 
-inline Lanes lanesOf(const QRgb* pair)
+inline Lanes lanesOf(QRgb first, QRgb second)
 {
+    const QRgb pair[] = {first, second};
     TwoPixels bytes;
     std::memcpy(&bytes, pair, sizeof bytes);
     return __builtin_convertvector(bytes, Lanes);
@@ -37,26 +39,113 @@ inline Lanes lanesOf(const QRgb* pair)
 // weighed by their nearness: the point lies `towardsRight` and `towardsBelow`
 // 256ths of a pixel from the top left one. Each weighing is rounded to nearest:
 // cutting the fraction would darken the picture a little at every step it is
-// fed back. No lane overflows: 255 x 256 + 128 fits in 16 bits.
+// fed back. No lane overflows: 255 x 256 + 128 fits in 16 bits. The left
+// pixels above and below are weighed against the right ones in one go, then
+// the two rows against each other.
 inline QRgb blend(const QRgb* above, const QRgb* below, std::uint16_t towardsRight, std::uint16_t towardsBelow)
 {
-    const std::uint16_t left = 256 - towardsRight;
-    const Lanes across = {left, left, left, left, towardsRight, towardsRight, towardsRight, towardsRight};
-    const auto mixAcross = [&across](Lanes pair) {
-        pair *= across;
-        return (pair + __builtin_shufflevector(pair, pair, 4, 5, 6, 7, 0, 1, 2, 3) + 128) >> 8;
-    };
-    const Lanes mixed = (mixAcross(lanesOf(above)) * std::uint16_t(256 - towardsBelow)
-                         + mixAcross(lanesOf(below)) * towardsBelow + 128) >> 8;
+    const Lanes left = lanesOf(above[0], below[0]);
+    const Lanes right = lanesOf(above[1], below[1]);
+    const Lanes rows = (left * std::uint16_t(256 - towardsRight) + right * towardsRight + 128) >> 8;
+    const std::uint16_t up = 256 - towardsBelow;
+    const Lanes down = {up, up, up, up, towardsBelow, towardsBelow, towardsBelow, towardsBelow};
+    const Lanes weighed = rows * down;
+    const Lanes mixed = (weighed + __builtin_shufflevector(weighed, weighed, 4, 5, 6, 7, 0, 1, 2, 3) + 128) >> 8;
     const OnePixel bytes = __builtin_convertvector(__builtin_shufflevector(mixed, mixed, 0, 1, 2, 3), OnePixel);
     QRgb pixel;
     std::memcpy(&pixel, &bytes, sizeof pixel);
     return pixel | 0xff000000;
 }
 
+// Two target pixels at once, each as blend() weighs its four: sixteen lanes,
+// the two pixels' rows side by side.
+using WideLanes = std::uint16_t __attribute__((vector_size(32)));
+using FourPixels = std::uint8_t __attribute__((vector_size(16)));
+using TwoResults = std::uint8_t __attribute__((vector_size(8)));
+
+inline void blendTwo(const QRgb* above0, const QRgb* below0, std::uint16_t weights0, const QRgb* above1,
+                     const QRgb* below1, std::uint16_t weights1, QRgb* out)
+{
+    const std::uint16_t right0 = weights0 & 0xff, down0 = weights0 >> 8;
+    const std::uint16_t right1 = weights1 & 0xff, down1 = weights1 >> 8;
+    const std::uint16_t left0 = 256 - right0, left1 = 256 - right1;
+    const std::uint16_t up0 = 256 - down0, up1 = 256 - down1;
+    // The left pixels above and below of both, then the right ones.
+    const QRgb lefts[] = {above0[0], below0[0], above1[0], below1[0]};
+    const QRgb rights[] = {above0[1], below0[1], above1[1], below1[1]};
+    FourPixels bytes;
+    std::memcpy(&bytes, lefts, sizeof bytes);
+    const WideLanes leftPixels = __builtin_convertvector(bytes, WideLanes);
+    std::memcpy(&bytes, rights, sizeof bytes);
+    const WideLanes rightPixels = __builtin_convertvector(bytes, WideLanes);
+    const WideLanes toLeft = {left0, left0, left0, left0, left0, left0, left0, left0,
+                              left1, left1, left1, left1, left1, left1, left1, left1};
+    const WideLanes toRight = {right0, right0, right0, right0, right0, right0, right0, right0,
+                               right1, right1, right1, right1, right1, right1, right1, right1};
+    const WideLanes rows = (leftPixels * toLeft + rightPixels * toRight + 128) >> 8;
+    const WideLanes down = {up0, up0, up0, up0, down0, down0, down0, down0, up1, up1, up1, up1, down1, down1, down1, down1};
+    const WideLanes weighed = rows * down;
+    const WideLanes mixed =
+        (weighed + __builtin_shufflevector(weighed, weighed, 4, 5, 6, 7, 0, 1, 2, 3, 12, 13, 14, 15, 8, 9, 10, 11) + 128)
+        >> 8;
+    const TwoResults results =
+        __builtin_convertvector(__builtin_shufflevector(mixed, mixed, 0, 1, 2, 3, 8, 9, 10, 11), TwoResults);
+    std::memcpy(out, &results, sizeof results);
+    out[0] |= 0xff000000;
+    out[1] |= 0xff000000;
+}
+
+// The blending of ZoomMap::apply, in a clone for processors with AVX2 too,
+// where the sixteen lanes of two pixels fit one register. Whole numbers only,
+// so every clone gives the same pixels.
+__attribute__((target_clones("avx2", "default"))) void blendMapped(const QImage& source, QImage& target, QSize size,
+                                                                  const std::int32_t* fromAt,
+                                                                  const std::uint16_t* weightsAt,
+                                                                  const ZoomMap::EdgePixel* edge)
+{
+    const uchar* const sourceBits = source.constBits();
+    const qsizetype sourceRow = qsizetype(source.width()) * 4;
+    const int targetWidth = size.width();
+    size_t at = 0;
+    const auto pixelAt = [sourceBits](std::int32_t offset) { return reinterpret_cast<const QRgb*>(sourceBits + offset); };
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
+        for (int x = 0; x < targetWidth; ++x, ++at) {
+            const std::int32_t from = fromAt[at];
+            if (from >= 0 && x + 1 < targetWidth && fromAt[at + 1] >= 0) {
+                const std::int32_t next = fromAt[at + 1];
+                blendTwo(pixelAt(from), pixelAt(from + sourceRow), weightsAt[at], pixelAt(next), pixelAt(next + sourceRow),
+                         weightsAt[at + 1], row + x);
+                ++x;
+                ++at;
+            } else if (from >= 0) {
+                row[x] = blend(pixelAt(from), pixelAt(from + sourceRow), weightsAt[at] & 0xff, weightsAt[at] >> 8);
+            } else if (from == ZoomMap::kOutside) {
+                row[x] = qRgb(0, 0, 0);
+            } else {
+                const int left = edge->x256 >> 8, top = edge->y256 >> 8;
+                const QRgb above[] = {pixelOrBlack(source, left, top), pixelOrBlack(source, left + 1, top)};
+                const QRgb below[] = {pixelOrBlack(source, left, top + 1), pixelOrBlack(source, left + 1, top + 1)};
+                row[x] = blend(above, below, std::uint16_t(edge->x256 & 0xff), std::uint16_t(edge->y256 & 0xff));
+                ++edge;
+            }
+        }
+    }
+}
+
 } // namespace
 
 void zoomInto(const QImage& source, QImage& target, QPoint centre, double scale, double angle)
+{
+    ZoomMap(source.size(), target.size(), centre, scale, angle).apply(source, target);
+}
+
+ZoomMap::ZoomMap(QSize source, QSize target, QPoint centre, double scale, double angle)
+    : m_source(source)
+    , m_target(target)
+    , m_centre(centre)
+    , m_scale(scale)
+    , m_angle(angle)
 {
     if (!std::isfinite(scale) || scale <= 0)
         scale = 1;
@@ -68,48 +157,55 @@ void zoomInto(const QImage& source, QImage& target, QPoint centre, double scale,
     const double centreX = centre.x() + 0.5;
     const double centreY = centre.y() + 0.5;
     const int width = source.width(), height = source.height();
-    const int targetWidth = target.width();
-    const uchar* const sourceBits = source.constBits();
-    const qsizetype sourceRow = source.bytesPerLine();
-    // The pixel at (left, top) weighed with the three right of and below it,
-    // black outside the source.
-    const auto blendAt = [&](int left, int top, int towardsRight, int towardsBelow) {
-        const auto weights = [&](const QRgb* above, const QRgb* below) {
-            return blend(above, below, std::uint16_t(towardsRight), std::uint16_t(towardsBelow));
-        };
-        if (left >= 0 && top >= 0 && left + 1 < width && top + 1 < height) {
-            const auto* above = reinterpret_cast<const QRgb*>(sourceBits + top * sourceRow) + left;
-            return weights(above, reinterpret_cast<const QRgb*>(sourceBits + (top + 1) * sourceRow) + left);
-        }
-        const QRgb above[] = {pixelOrBlack(source, left, top), pixelOrBlack(source, left + 1, top)};
-        const QRgb below[] = {pixelOrBlack(source, left, top + 1), pixelOrBlack(source, left + 1, top + 1)};
-        return weights(above, below);
-    };
+    // RGB32 rows hold exactly their pixels. Offsets beyond 32 bits, in a
+    // source far larger than the show's, are left to the slow path.
+    const qsizetype sourceRow = qsizetype(width) * 4;
+    const bool offsetsFit = sourceRow * height <= std::numeric_limits<std::int32_t>::max();
+    const auto pixels = size_t(std::max(target.width(), 0)) * size_t(std::max(target.height(), 0));
+    m_from.resize(pixels);
+    m_weights.resize(pixels);
     // Positions in 256ths of a pixel: the whole pixels and the weights at once.
     // Scaled by a power of two, they round exactly as the pixels themselves do.
     const double acrossX256 = acrossX * 256, acrossY256 = acrossY * 256;
     const double right = width * 256.0, bottom = height * 256.0;
+    size_t at = 0;
     for (int y = 0; y < target.height(); ++y) {
         const double fromCentreY = y + 0.5 - centreY;
         // Measured from the top left pixel's centre, where the blend weighs that pixel alone.
         const double besideX = (centreX - acrossY * fromCentreY - 0.5) * 256;
         const double besideY = (centreY + acrossX * fromCentreY - 0.5) * 256;
-        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
         // Whole numbers, so counting up keeps it exact: the centre maps onto itself.
         double fromCentreX = -double(centre.x());
-        for (int x = 0; x < targetWidth; ++x, fromCentreX += 1) {
+        for (int x = 0; x < target.width(); ++x, fromCentreX += 1, ++at) {
             const double sourceX = besideX + acrossX256 * fromCentreX, sourceY = besideY + acrossY256 * fromCentreX;
             // Outside, all four pixels around the position are black. Written so
             // that a position that is no number counts as outside as well.
             if (!(sourceX > -256 && sourceX < right && sourceY > -256 && sourceY < bottom)) {
-                row[x] = qRgb(0, 0, 0);
+                m_from[at] = kOutside;
                 continue;
             }
             // Above -256, so cutting towards zero after the shift rounds down.
             const int x256 = int(sourceX + 256) - 256, y256 = int(sourceY + 256) - 256;
-            row[x] = blendAt(x256 >> 8, y256 >> 8, x256 & 0xff, y256 & 0xff);
+            const int left = x256 >> 8, top = y256 >> 8;
+            if (offsetsFit && left >= 0 && top >= 0 && left + 1 < width && top + 1 < height) {
+                m_from[at] = std::int32_t(top * sourceRow + left * 4);
+                m_weights[at] = std::uint16_t((x256 & 0xff) | (y256 & 0xff) << 8);
+            } else {
+                m_from[at] = kAtEdge;
+                m_edges.push_back({x256, y256});
+            }
         }
     }
+}
+
+bool ZoomMap::isFor(QSize source, QSize target, QPoint centre, double scale, double angle) const
+{
+    return source == m_source && target == m_target && centre == m_centre && scale == m_scale && angle == m_angle;
+}
+
+void ZoomMap::apply(const QImage& source, QImage& target) const
+{
+    blendMapped(source, target, m_target, m_from.data(), m_weights.data(), m_edges.data());
 }
 
 double zoomScale(std::int16_t zoomFactor)
@@ -133,9 +229,16 @@ QRgb ZoomStep::nextColour(const ColourTable& table)
 
 void ZoomStep::run(const ColourTable& table, QImage& surface, QImage& shown)
 {
-    setPixel(surface, kFadingPixel, nextColour(table));
-    zoomInto(surface, shown, kFadingPixel, zoomScale(zoomFactor), kTurnPerStep);
-    copyPixels(shown, shown.rect(), surface, {0, 0});
+    QImage& from = fromShown ? shown : surface;
+    QImage& into = fromShown ? surface : shown;
+    setPixel(from, kFadingPixel, nextColour(table));
+    const double scale = zoomScale(zoomFactor);
+    if (!map || !map->isFor(from.size(), into.size(), kFadingPixel, scale, kTurnPerStep))
+        map = std::make_shared<const ZoomMap>(from.size(), into.size(), kFadingPixel, scale, kTurnPerStep);
+    map->apply(from, into);
+    if (fromShown)
+        shown.swap(surface);
+    fromShown = true;
     ++frame;
 }
 

@@ -1,5 +1,6 @@
 #include "common/testing/screenpointer.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/ui/picturebox.h"
 #include "workbench/tests/syntheticskin.h"
 #include "workbench/ui/workbenchwindow.h"
@@ -56,7 +57,8 @@ protected:
 
     QTemporaryDir skin;
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form {dialogs};
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form {dialogs, *settings};
 };
 
 TEST_F(DenseScreen, EveryDevicePixelOfAPixelRecordsThatPixelInTheDrawingAreaAndTheDoubledView)

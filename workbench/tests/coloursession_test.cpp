@@ -57,3 +57,21 @@ TEST(ColourSession, FadeCommitsTheBarsFirstAndClearKeepsTheEntryBeingEdited)
     EXPECT_EQ(session.colourTable(), ColourTable {});
     EXPECT_EQ(session.editIndex(), 2);
 }
+
+TEST(ColourSession, IsUnsavedOnlyWhileTheTableDiffersFromTheOneLoadedOrSaved)
+{
+    tessel::ColourSession session;
+    session.Commit({0, 0, 0}, 3);
+    EXPECT_FALSE(session.unsaved());
+    session.Commit({7, 0, 0}, 3);
+    EXPECT_TRUE(session.unsaved());
+    session.Commit({0, 0, 0}, 3);
+    EXPECT_FALSE(session.unsaved()) << "a change undone by hand";
+    session.Commit({7, 0, 0}, 3);
+    session.markSaved();
+    EXPECT_FALSE(session.unsaved());
+    session.clear(0);
+    EXPECT_TRUE(session.unsaved());
+    session.load(tableWith({{2, {1, 2, 3}}}));
+    EXPECT_FALSE(session.unsaved());
+}

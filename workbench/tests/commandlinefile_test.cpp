@@ -2,6 +2,7 @@
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "workbench/tests/syntheticskin.h"
 #include "workbench/ui/workbenchwindow.h"
 
@@ -27,7 +28,8 @@ TEST(CommandLineFile, OpensAColourFileWhoseNamesAreNotUtf8)
     ASSERT_EQ(kit::replaceFile(colours, " 0, 0, 0  // 0\r\n 24, 33, 41  // 1\r\n"), "");
 
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form(dialogs, *settings);
     form.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
     const char* argv[] = {"tessel", colours.c_str()};
     const kit::CommandLine commandLine = kit::parseCommandLine(2, argv, true);

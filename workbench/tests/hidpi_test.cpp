@@ -1,5 +1,6 @@
 #include "common/testing/hidpi.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/ui/picturebox.h"
 #include "workbench/tests/syntheticskin.h"
 #include "workbench/tests/textfit.h"
@@ -19,7 +20,8 @@ TEST(HighDensityScreen, TheSkinPreviewShowsEverySkinPixelAsASharpBlock)
     QTemporaryDir skin;
     writeSyntheticSkin(skin.path() + "/");
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form(dialogs, *settings);
     form.show();
     dialogs.choosePath(skin.filePath("main.bmp"));
     form.findChild<QPushButton*>("Command9")->click();

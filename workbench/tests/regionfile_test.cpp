@@ -1,7 +1,10 @@
+#include "workbench/core/filekind.h"
 #include "workbench/core/pixels.h"
 #include "workbench/core/polygonstore.h"
 #include "workbench/core/regionfile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -118,4 +121,26 @@ TEST(RegionFileName, IsTheUsualNameInAnyCaseAndNothingElse)
     };
     for (const auto& [path, isRegion] : cases)
         EXPECT_EQ(tessel::hasRegionFileName(path), isRegion) << path;
+}
+
+TEST(FileKind, OpensFoldersAndArchivesAsSkinsRegionsByNameOrContentAndTheRestAsColours)
+{
+    QTemporaryDir directory;
+    const auto write = [&directory](const QString& name, const char* text) {
+        QFile file(directory.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return directory.filePath(name);
+    };
+    using tessel::FileKind;
+    const std::pair<QString, FileKind> cases[] = {
+        {directory.path(), FileKind::Skin},
+        {write("Blue.WSZ", "anything"), FileKind::Skin},
+        {write("REGION.TXT", ""), FileKind::Region},
+        {write("shape.txt", "[Normal]\r\nnumpoints=3,\r\n"), FileKind::Region},
+        {write("Tessel.txt", " 0, 0, 0  // 0\r\n"), FileKind::Colour},
+        {directory.filePath("missing.txt"), FileKind::Colour},
+    };
+    for (const auto& [path, kind] : cases)
+        EXPECT_EQ(tessel::fileKind(path), kind) << path.toStdString();
 }

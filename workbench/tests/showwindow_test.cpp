@@ -1,6 +1,7 @@
 #include "workbench/ui/showwindow.h"
 
 #include "common/ui/picturebox.h"
+#include "workbench/core/pixels.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -66,9 +67,13 @@ TEST_F(Show, ShowsEachFrameOfTheLinePatternOnAnErasedSurfaceAndARightClickSwitch
     EXPECT_EQ(show.effect(), Form2::Effect::Zoom);
     EXPECT_EQ(show.windowTitle(), "Vortex: zoom (right click for the line pattern)");
     show.showFrame();
-    // The fading pixel, in entry 3's colour, and the surface that the next step enlarges.
-    EXPECT_EQ(picture("Picture21")->picture().pixel(320, 270), qRgb(255, 255, 255));
-    EXPECT_EQ(picture("Picture20")->picture(), picture("Picture21")->picture());
+    // The fading pixel, in entry 3's colour; the next step enlarges the frame shown.
+    QImage shown = picture("Picture21")->picture().copy();
+    EXPECT_EQ(shown.pixel(320, 270), qRgb(255, 255, 255));
+    show.showFrame();
+    QImage next = tessel::blankPicture(shown.size());
+    tessel::zoomInto(shown, next, tessel::ZoomStep::kFadingPixel, tessel::zoomScale(1), tessel::ZoomStep::kTurnPerStep);
+    EXPECT_EQ(picture("Picture21")->picture(), next);
     send(QEvent::MouseButtonPress, Qt::RightButton);
     EXPECT_EQ(show.effect(), Form2::Effect::LinePattern);
 }

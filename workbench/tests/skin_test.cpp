@@ -142,8 +142,38 @@ TEST_F(SkinPreview, FindsFilesWhateverTheCaseOfTheirNames)
     EXPECT_EQ(differenceFrom(compose({}), kPieces), "");
     // Where two names differ only in case, the exact one wins.
     ASSERT_TRUE(QFile::copy(directory + "numbers.bmp", directory + "MAIN.BMP"));
-    EXPECT_EQ(findSkinFile(directory, "main.bmp"), directory + "main.bmp");
-    EXPECT_EQ(findSkinFile(directory, "pledit.bmp"), QString());
+    EXPECT_EQ(LoadSkin(directory).pictures[SkinFile::Main].pixel(0, 0), skinPixel(SkinFile::Main, 0, 0));
+}
+
+TEST_F(SkinPreview, ReadsArchivesInMemoryAndNamesTheArchiveAndTheMemberInItsMessages)
+{
+    const std::string noPicture = "This is a note about the skin, not a picture.\r\n";
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        QString message;
+    } cases[] = {
+        {"Top.wsz", syntheticSkinArchive(""), ""},
+        {"Blue.wsz", syntheticSkinArchive("Blue/", true), ""},
+        {"Text.zip", syntheticSkinArchive("Blue/", false, {{"text.bmp", noPicture}}),
+         "Unrecognized BMP Format: Text.zip: Blue/text.bmp\r\nResave file in a BMP editor."},
+        {"Gone.wsz", syntheticSkinArchive("", false, {{"numbers.bmp", ""}}), notFound},
+        {"Locked.wsz", syntheticSkinArchive("", false, {{"main.bmp", noPicture, true, true}}), notFound},
+        {"Broken.wsz", "PK but no zip", "Tessel could not open the skin Broken.wsz: not a zip archive."},
+    };
+    for (const auto& c : cases) {
+        const QString path = temporary.filePath(c.name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes.data(), qint64(c.bytes.size()));
+        file.close();
+        const SkinLoad load = LoadSkin(path);
+        EXPECT_EQ(skinLoadMessage(load), c.message) << c.name;
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(differenceFrom(DrawMainWindow(load.pictures, {}), kPieces), "") << c.name;
+        }
+    }
 }
 
 TEST_F(SkinPreview, NamesAFileThatIsNoPictureByItsFullPathUnlessAnEarlierFileIsMissing)

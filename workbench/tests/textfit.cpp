@@ -1,6 +1,7 @@
 #include "workbench/tests/textfit.h"
 
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "workbench/ui/aboutwindow.h"
 #include "workbench/ui/workbenchwindow.h"
 
@@ -155,7 +156,8 @@ std::string workbenchTextsThatDoNotFit()
 {
     std::ostringstream misfits;
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form(dialogs, *settings);
     form.show();
     QTemporaryDir directory;
     checkColourList(form, directory.path(), misfits);

@@ -6,6 +6,7 @@
 #include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/scripteddialogs.h"
+#include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
 #include "common/ui/picturebox.h"
 #include "workbench/core/pixels.h"
@@ -136,7 +137,8 @@ protected:
     }
 
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form {dialogs};
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form {dialogs, *settings};
     QTemporaryDir temporary;
 };
 
@@ -207,6 +209,7 @@ TEST_F(Workbench, LoadingSelectsEntryZeroAndShowsTheFileAndSelectingCutsAnEntryT
     auto* slider = control<QSlider>("Slider1");
     setBars({99, 99, 99});
     slider->setValue(3);
+    dialogs.answer(kit::MessageAnswer::Discard);
     openColourFile("Tessel.txt", "300,-3,12.5\r\n300,12.5,-3\r\n300,0,0\r\n400,0,0\r\n");
     EXPECT_EQ(dialogs.lastCall().file.filter + dialogs.lastCall().file.fileName, "");
     EXPECT_EQ(slider->value() + form.editIndex(), 0);
@@ -496,6 +499,35 @@ TEST_F(Workbench, OpensASkinBesideAColourFileOrByAnyOfItsFilesAndComposesIt)
     EXPECT_EQ(previewPixel(48, 26), skinPixel(SkinFile::Numbers, 0, 0));
 }
 
+TEST_F(Workbench, OpensASkinArchiveNamedInTheTitleRefreshReadsItAgainAndARefusedOneChangesNothing)
+{
+    const QString blue = temporary.filePath("Blue.wsz");
+    writeFile(blue, syntheticSkinArchive("Blue/", true));
+    dialogs.choosePath(blue);
+    click("Command9");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(form.windowTitle(), "Veskit 1.x - Blue.wsz");
+    EXPECT_EQ(previewPixel(39, 88), skinPixel(SkinFile::CButtons, 23, 0));
+    EXPECT_EQ(picture("Picture20"), picture("Picture6"));
+
+    writeFile(blue, syntheticSkinArchive("Blue/", false, {{"text.bmp", "no picture"}}));
+    click("Command5");
+    expectMessage("Unrecognized BMP Format: Blue.wsz: Blue/text.bmp\r\nResave file in a BMP editor.",
+                  MessageIcon::Exclamation);
+    EXPECT_EQ(previewPixel(112, 27), skinPixel(SkinFile::Main, 112, 27));
+
+    writeFile(temporary.filePath("Broken.wsz"), "not a zip");
+    const QImage shown = picture("Picture6");
+    dialogs.choosePath(temporary.filePath("Broken.wsz"));
+    trigger("mnuOpSkin");
+    expectMessage("Tessel could not open the skin Broken.wsz: not a zip archive.", MessageIcon::Exclamation);
+    EXPECT_EQ(form.windowTitle(), "Veskit 1.x - Blue.wsz");
+    EXPECT_EQ(picture("Picture6"), shown);
+    click("Command5");
+    expectMessage("Unrecognized BMP Format: Blue.wsz: Blue/text.bmp\r\nResave file in a BMP editor.",
+                  MessageIcon::Exclamation);
+}
+
 TEST_F(Workbench, DrawsATransportButtonPressedWhileTheMouseHoldsItAndMovesTheKnobWithinTheBar)
 {
     openSkin();
@@ -701,7 +733,8 @@ TEST_F(Workbench, OpensTheShowForTheTriggerWordAloneAndRefreshesAgainWhenItClose
 TEST(WorkbenchProgram, ClosingTheMainWindowDuringTheShowEndsTheProgram)
 {
     kit::testing::ScriptedDialogs dialogs;
-    tessel::Form1 form(dialogs);
+    kit::testing::TemporarySettings settings;
+    tessel::Form1 form(dialogs, *settings);
     form.show();
     QTimer::singleShot(0, &form, [&form] {
         form.findChild<QLineEdit*>("Text2")->setText("!Vortex");
@@ -715,4 +748,184 @@ TEST(WorkbenchProgram, ClosingTheMainWindowDuringTheShowEndsTheProgram)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(WorkbenchUnsavedWork, AsksBeforeOpeningOrQuittingThrowsEditsAwayAndCancelKeepsEverything)
+{
+    using Answer = kit::MessageAnswer;
+    enum class Step { OpenVis, Quit };
+    const struct
+    {
+        Step step;
+        std::vector<Answer> answers; // one for the colours, then one for the region on quitting
+        bool saveDialogCancelled;
+        bool goesOn;
+    } cases[] = {
+        {Step::OpenVis, {Answer::Cancel}, false, false}, {Step::OpenVis, {Answer::Discard}, false, true},
+        {Step::OpenVis, {Answer::Save}, false, true},    {Step::OpenVis, {Answer::Save}, true, false},
+        {Step::Quit, {Answer::Cancel}, false, false},    {Step::Quit, {Answer::Discard, Answer::Cancel}, false, false},
+        {Step::Quit, {Answer::Discard, Answer::Discard}, false, true},
+        {Step::Quit, {Answer::Save, Answer::Save}, false, true},
+    };
+    for (const auto& c : cases) {
+        const std::string context = std::to_string(int(c.step)) + "/" + std::to_string(int(c.answers.front())) + "/"
+                                    + std::to_string(c.answers.size()) + (c.saveDialogCancelled ? "/cancelled" : "");
+        QTemporaryDir temporary;
+        kit::testing::ScriptedDialogs dialogs;
+        kit::testing::TemporarySettings settings;
+        tessel::Form1 form(dialogs, *settings);
+        form.show();
+        writeFile(temporary.filePath("Tessel.txt"), "1,2,3\r\n");
+        form.findChild<QScrollBar*>("HScroll1")->setValue(40);
+        form.findChild<QPushButton*>("Command3")->click();
+        sendMouse(form.findChild<QWidget*>("Picture20"), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {9, 9});
+        const tessel::ColourTable edited = form.colourTable();
+
+        for (size_t i = 0; i < c.answers.size(); ++i) {
+            dialogs.answer(c.answers[i]);
+            if (c.answers[i] == Answer::Save && c.saveDialogCancelled)
+                dialogs.cancelPath();
+            else if (c.answers[i] == Answer::Save)
+                dialogs.choosePath(temporary.filePath(i == 0 ? "Saved.txt" : "Region.txt"));
+        }
+        if (c.step == Step::OpenVis) {
+            if (c.goesOn)
+                dialogs.choosePath(temporary.filePath("Tessel.txt"));
+            form.findChild<QPushButton*>("Command1")->click();
+        } else {
+            form.findChild<QAction*>("mnuExit")->trigger();
+        }
+        EXPECT_TRUE(dialogs.unanswered()) << context;
+        const auto asked = dialogs.messages();
+        ASSERT_EQ(asked.size(), c.answers.size()) << context;
+        EXPECT_EQ(asked.front().title + "|" + asked.front().text,
+                  "Tessel Editor|The colours have changes that Save Vis has not saved.\r\nSave them first?");
+        EXPECT_EQ(asked.front().buttons, kit::MessageButtons::SaveDiscardCancel);
+        EXPECT_EQ(asked.back().text.startsWith("The region has points that Save Region has not saved."),
+                  c.answers.size() == 2);
+        if (c.answers.front() == Answer::Save && !c.saveDialogCancelled) {
+            EXPECT_TRUE(fileBytes(temporary.filePath("Saved.txt")).starts_with(" 40, 0, 0  // 0\r\n")) << context;
+        }
+        if (c.answers.back() == Answer::Save && c.step == Step::Quit) {
+            EXPECT_TRUE(fileBytes(temporary.filePath("Region.txt")).ends_with("Pointlist=9,9,")) << context;
+        }
+        if (c.step == Step::OpenVis) {
+            EXPECT_EQ(form.colourTable()[0], c.goesOn ? (ColourEntry {1, 2, 3}) : edited[0]) << context;
+        } else {
+            EXPECT_EQ(form.isVisible(), !c.goesOn) << context;
+            EXPECT_EQ(form.colourTable(), edited) << context;
+        }
+    }
+}
+
+TEST_F(Workbench, EachKindOfFileDialogOpensWhereThatKindWasLastChosenAndRecentFilesReopenAsWhatTheyAre)
+{
+    for (const char* folder : {"colours", "regions", "skins"})
+        ASSERT_TRUE(QDir(temporary.path()).mkdir(folder));
+    const QString colours = temporary.filePath("colours/Tessel.txt");
+    const QString region = temporary.filePath("regions/shape.txt");
+    const QString skin = temporary.filePath("skins/Blue.wsz");
+    writeFile(colours, "5,6,7\r\n");
+    writeFile(region, "[Normal]\r\nNumPoints=3,\r\nPointlist=10,10,60,10,60,40,");
+    writeFile(skin, syntheticSkinArchive("", false));
+    dialogs.choosePath(colours);
+    click("Command1");
+    dialogs.choosePath(region);
+    click("Command11");
+    dialogs.choosePath(skin);
+    click("Command9");
+    dialogs.clear();
+
+    // Every dialog starts in the folder of its kind, open or save alike.
+    dialogs.cancelPath().cancelPath().cancelPath().cancelPath().cancelPath();
+    const std::pair<const char*, QString> starts[] = {{"Command2", "colours"}, {"Command1", "colours"},
+                                                      {"Command13", "regions"}, {"Command11", "regions"},
+                                                      {"Command9", "skins"}};
+    for (size_t i = 0; i < std::size(starts); ++i) {
+        click(starts[i].first);
+        EXPECT_EQ(dialogs.calls()[i].file.directory, temporary.filePath(starts[i].second)) << starts[i].first;
+    }
+
+    // Newest first; each entry opens again as what it is.
+    const auto entries = [this] {
+        QStringList paths;
+        for (QAction* entry : control<QMenu>("mnuFileRecent")->actions())
+            paths << entry->toolTip();
+        return paths;
+    };
+    const auto choose = [&](const QString& path) {
+        control<QMenu>("mnuFileRecent")->actions()[entries().indexOf(path)]->trigger();
+    };
+    EXPECT_EQ(entries().mid(0, 3), QStringList({skin, region, colours}));
+    click("Command6");
+    dialogs.answer(kit::MessageAnswer::Discard);
+    choose(colours);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(form.colourTable()[0], (ColourEntry {5, 6, 7}));
+    dialogs.clear();
+    ASSERT_TRUE(QFile::remove(region));
+    choose(region);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().title, "Recent Files");
+    EXPECT_EQ(control<QMenu>("mnuFileRecent")->actions().size(), 2 + 2);
+
+    // The desktop's keys, with the captions as they were.
+    EXPECT_EQ(control<QAction>("mnuOp")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(control<QAction>("munSaVis")->shortcut(), QKeySequence(QKeySequence::Save));
+    const QList<QKeySequence> exitKeys = control<QAction>("mnuExit")->shortcuts();
+    EXPECT_TRUE(exitKeys.contains(QKeySequence("Ctrl+Q")) && exitKeys.contains(QKeySequence("Ctrl+W")));
+    EXPECT_EQ(control<QAction>("mnuOp")->text() + control<QAction>("mnuExit")->text(), "Open &Tessel.txt&Exit");
+}
+
+TEST_F(Workbench, CheckSkinListsTheFindingsWorstFirstAndADoubleClickSelectsTheEntryOrPolygonNamed)
+{
+    const QString skin = temporary.filePath("Blue.wsz");
+    std::string colours;
+    for (int entry = 0; entry < 24; ++entry)
+        colours += entry == 5 ? "300,0,0\r\n" : "1,2,3\r\n";
+    writeFile(skin, syntheticSkinArchive("", false, {{"viscolor.txt", colours},
+                                                     {"region.txt", "[Normal]\r\nNumPoints=4,2\r\n"
+                                                                    "PointList=10,10,60,10,60,40,10,40,5,5,9,9\r\n"}}));
+    dialogs.choosePath(skin);
+    click("Command9");
+    trigger("mnuCheckSkin");
+    QWidget* window = topLevel("SkinCheckWindow");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Check Skin - Blue.wsz");
+    auto* list = window->findChild<QTreeWidget*>("lstFindings");
+    const auto row = [list](const QString& text) {
+        const QList<QTreeWidgetItem*> found = list->findItems(text, Qt::MatchContains, 2);
+        return found.isEmpty() ? nullptr : found.front();
+    };
+    QTreeWidgetItem* polygon = row("polygon 2 has 2 points");
+    QTreeWidgetItem* colour = row("red 300");
+    ASSERT_TRUE(polygon && colour);
+    EXPECT_EQ(list->topLevelItem(0), polygon);
+    EXPECT_EQ(colour->text(0) + "|" + colour->text(1), "warning|viscolor.txt");
+    EXPECT_EQ(window->findChild<QLabel*>("lblSummary")->text(), "Blue.wsz: 1 error and 1 warning.");
+
+    form.show();
+    const auto doubleClick = [list](QTreeWidgetItem* item) {
+        const QPoint at = list->visualItemRect(item).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                        QEvent::MouseButtonRelease})
+            sendMouse(list->viewport(), type, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, at);
+    };
+    // The skin's own colour file comes into the editor with the entry selected.
+    doubleClick(colour);
+    EXPECT_EQ(control<QSlider>("Slider1")->value(), 5);
+    EXPECT_EQ(form.editIndex(), 5);
+    EXPECT_EQ(bars(), (ColourEntry {255, 0, 0}));
+    EXPECT_EQ(form.colourTable()[0], (ColourEntry {1, 2, 3}));
+    doubleClick(polygon);
+    EXPECT_EQ(previewPixel(7, 7), qRgb(255, 0, 255));
+    EXPECT_EQ(text("Text4"), "4,2");
+
+    // A skin as the kit's own writers make it has nothing worse than notes.
+    writeFile(skin, syntheticSkinArchive(""));
+    trigger("mnuCheckSkin");
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        EXPECT_EQ(list->topLevelItem(i)->text(0), "note") << list->topLevelItem(i)->text(2).toStdString();
 }

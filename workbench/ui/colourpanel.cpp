@@ -4,6 +4,7 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/rememberedfolders.h"
 #include "workbench/core/colouredit.h"
 #include "workbench/ui/ticks.h"
 #include "workbench/ui/windowtexts.h"
@@ -40,9 +41,10 @@ constexpr int kListLines = 3;
 
 } // namespace
 
-ColourPanel::ColourPanel(kit::Dialogs& dialogs, QWidget* parent)
+ColourPanel::ColourPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("ColourPanel"));
     createControls();
@@ -200,6 +202,8 @@ void ColourPanel::Slider1_Change()
 
 void ColourPanel::Command3_Click() { Commit(); }
 
+void ColourPanel::selectEntry(int entry) { Slider1->setValue(entry); }
+
 void ColourPanel::Command7_Click() { setBars({0, 0, 0}); }
 
 void ColourPanel::Command6_Click()
@@ -258,9 +262,25 @@ bool ColourPanel::ReadColourFile(const QString& path)
         showFailure(m_dialogs, this, readFailureText(path, reason));
         return false;
     }
+    showLoadedTable(table);
+    return true;
+}
+
+void ColourPanel::showLoadedTable(const ColourTable& table)
+{
     setBars(m_session.load(table));
     Label4->setText(shownText(colourValuesText(table)));
     Label5->setText(shownText(colourNotesText()));
+    emit tableChanged();
+    const QSignalBlocker noCommit(Slider1);
+    Slider1->setValue(0);
+}
+
+bool ColourPanel::takeColourText(std::string_view text)
+{
+    if (!saveOrDiscardEdits())
+        return false;
+    showLoadedTable(colourTableFromText(text));
     return true;
 }
 
@@ -275,9 +295,11 @@ bool ColourPanel::WriteColourFile(const QString& path)
 
 void ColourPanel::Command1_Click()
 {
+    if (!saveOrDiscardEdits())
+        return;
     kit::FileRequest request;
     request.title = QStringLiteral("Open Tessel.txt");
-    const QString path = m_dialogs.openFile(this, request);
+    const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::ColourFiles, request);
     if (!path.isEmpty())
         openColourFile(path);
 }
@@ -286,22 +308,33 @@ void ColourPanel::openColourFile(const QString& path)
 {
     if (!ReadColourFile(path))
         return;
-    emit tableChanged();
-    {
-        const QSignalBlocker noCommit(Slider1);
-        Slider1->setValue(0);
-    }
     emit colourFileOpened(path);
 }
 
-void ColourPanel::Command2_Click()
+void ColourPanel::Command2_Click() { saveColourFile(); }
+
+bool ColourPanel::saveColourFile()
 {
     kit::FileRequest request;
     request.title = QStringLiteral("Save Tessel.txt");
     request.confirmOverwrite = true;
-    const QString path = m_dialogs.saveFile(this, request);
-    if (!path.isEmpty())
-        WriteColourFile(path);
+    const QString path = kit::saveFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::ColourFiles, request);
+    if (path.isEmpty() || !WriteColourFile(path))
+        return false;
+    m_session.markSaved();
+    emit colourFileSaved(path);
+    return true;
+}
+
+bool ColourPanel::saveOrDiscardEdits()
+{
+    if (!unsaved())
+        return true;
+    switch (askToSave(m_dialogs, this, QStringLiteral("The colours have changes that Save Vis has not saved."))) {
+    case kit::MessageAnswer::Save: return saveColourFile();
+    case kit::MessageAnswer::Discard: return true;
+    default: return false;
+    }
 }
 
 } // namespace tessel

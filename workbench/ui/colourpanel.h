@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QLabel;
 class QPushButton;
@@ -15,6 +16,7 @@ class QTimer;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace tessel {
@@ -32,14 +34,25 @@ class ColourPanel : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ColourPanel(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    ColourPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent = nullptr);
 
     const ColourTable& colourTable() const { return m_session.colourTable(); }
     int editIndex() const { return m_session.editIndex(); }
     // What Open Vis does once a file is chosen.
     void openColourFile(const QString& path);
+    // Takes the colour file text `text` into the table as Open Vis takes a
+    // file, but for the skin directory, which stays; asks first about edits
+    // not saved, and returns whether it took it.
+    bool takeColourText(std::string_view text);
+    // Before the table is thrown away: when it has changes not saved, asks
+    // whether to save them (Save Vis), throw them away, or keep everything.
+    // True when the author may go on.
+    bool saveOrDiscardEdits();
+    bool unsaved() const { return m_session.unsaved(); }
     // Stores the bars into the table and reloads them from the selected entry.
     void Commit();
+    // Selects entry `entry` as the author does with the entry slider.
+    void selectEntry(int entry);
     // The display refresh stops while a commit or the show runs.
     void stopRefresh();
     void startRefresh();
@@ -61,6 +74,8 @@ signals:
     void tableChanged();
     // A colour file was read into the table from `path`.
     void colourFileOpened(const QString& path);
+    // The table was written to `path`.
+    void colourFileSaved(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,11 +85,16 @@ private:
     BarValues bars() const;
     void setBars(const BarValues& values);
     bool ReadColourFile(const QString& path);
+    // What follows a read: the table, the file's texts and entry 0 selected.
+    void showLoadedTable(const ColourTable& table);
     bool WriteColourFile(const QString& path);
+    // Save Vis: true once the table is in the file the author chose.
+    bool saveColourFile();
     // Brings the refresh's next tick, unless it is stopped.
     void refreshSoon();
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
 
     QSlider* Slider1;
     QScrollBar* HScroll1;

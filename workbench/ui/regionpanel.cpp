@@ -4,6 +4,8 @@
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/rememberedfolders.h"
+#include "common/ui/windowplacement.h"
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/regionshape.h"
@@ -29,9 +31,10 @@ constexpr QPoint kDrawingAreaAt {4, 233};
 
 } // namespace
 
-RegionPanel::RegionPanel(kit::Dialogs& dialogs, SkinPanel& preview, QWidget* parent)
+RegionPanel::RegionPanel(kit::Dialogs& dialogs, kit::Settings& settings, SkinPanel& preview, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
+    , m_settings(settings)
     , m_preview(preview)
 {
     setObjectName(QStringLiteral("RegionPanel"));
@@ -229,6 +232,7 @@ void RegionPanel::Command16_Click()
     if (!m_doubled) {
         m_doubled = std::make_unique<Form3>(m_polygons);
         connect(m_doubled.get(), &Form3::regionChanged, this, &RegionPanel::showRegionTexts);
+        kit::rememberPlacement(m_doubled.get(), m_settings, m_doubled->objectName());
     }
     m_doubled->showDoubled(drawingBackdrop());
     m_doubled->show();
@@ -239,7 +243,7 @@ void RegionPanel::readRegionFile(bool draw)
 {
     kit::FileRequest request;
     request.title = QStringLiteral("Open Region");
-    const QString path = m_dialogs.openFile(this, request);
+    const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::RegionFiles, request);
     if (!path.isEmpty())
         readRegionFile(path, draw);
 }
@@ -253,6 +257,14 @@ void RegionPanel::readRegionFile(const QString& path, bool draw)
         showFailure(m_dialogs, this, readFailureText(path, reason));
         return;
     }
+    takeRegionText(text, draw);
+    emit regionFileOpened(path);
+}
+
+void RegionPanel::showRegionText(const std::string& text) { takeRegionText(text, true); }
+
+void RegionPanel::takeRegionText(const std::string& text, bool draw)
+{
     showText(Text3, text);
     const RegionText found = readRegionText(text);
     m_polygons.setRead(found.counts, found.pointList);
@@ -273,21 +285,39 @@ void RegionPanel::DrawRegion()
 
 void RegionPanel::Command12_Click() { DrawRegion(); }
 
-void RegionPanel::Command13_Click()
+void RegionPanel::Command13_Click() { saveRegionFile(); }
+
+bool RegionPanel::saveRegionFile()
 {
     kit::FileRequest request;
     request.title = QStringLiteral("Save Region");
     request.confirmOverwrite = true;
-    const QString path = m_dialogs.saveFile(this, request);
+    const QString path = kit::saveFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::RegionFiles, request);
     if (path.isEmpty())
-        return;
+        return false;
     const std::string withBlanks = m_polygons.prepareSave();
     showRegionTexts();
     showText(Text3, withBlanks);
     showText(Text8, m_polygons.regionPoints());
     if (const std::string reason = WriteRegionFile(kit::toPath(path), m_polygons.regionCounts(), m_polygons.regionPoints());
-        !reason.empty())
+        !reason.empty()) {
         showFailure(m_dialogs, this, kit::couldNotSaveText(path, kit::fromSystemText(reason)));
+        return false;
+    }
+    m_polygons.markSaved();
+    emit regionFileSaved(path);
+    return true;
+}
+
+bool RegionPanel::saveOrDiscardPoints()
+{
+    if (!m_polygons.unsaved())
+        return true;
+    switch (askToSave(m_dialogs, this, QStringLiteral("The region has points that Save Region has not saved."))) {
+    case kit::MessageAnswer::Save: return saveRegionFile();
+    case kit::MessageAnswer::Discard: return true;
+    default: return false;
+    }
 }
 
 void RegionPanel::mnuRegINF_Click()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -16,6 +17,7 @@ class QTimer;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace tessel {
@@ -37,7 +39,7 @@ class RegionPanel : public QWidget
 public:
     // `preview` is the skin preview that the drawing area copies and that read
     // regions are drawn over.
-    RegionPanel(kit::Dialogs& dialogs, SkinPanel& preview, QWidget* parent = nullptr);
+    RegionPanel(kit::Dialogs& dialogs, kit::Settings& settings, SkinPanel& preview, QWidget* parent = nullptr);
     ~RegionPanel() override;
 
     const PolygonStore& polygons() const { return m_polygons; }
@@ -45,8 +47,19 @@ public:
     QCheckBox* showShapeBox() const { return Check4; }
     // What Open Region.txt does once a file is chosen: read it and draw it.
     void openRegionFile(const QString& path);
+    // What Open Region.txt does with the text of a region file it has read.
+    void showRegionText(const std::string& text);
     // The skin's main window becomes the picture the author draws on.
     void copySkinIntoDrawingArea();
+    // Before the points drawn are thrown away: when some are not saved, asks
+    // whether to save them (Save Region), throw them away, or keep everything.
+    // True when the author may go on.
+    bool saveOrDiscardPoints();
+
+signals:
+    // A region file was read from, or the polygons written to, `path`.
+    void regionFileOpened(const QString& path);
+    void regionFileSaved(const QString& path);
 
 public slots:
     void Picture20_MouseDown(Qt::MouseButton button, QPoint at);
@@ -73,9 +86,13 @@ private:
     void showShape();
     void readRegionFile(bool draw);
     void readRegionFile(const QString& path, bool draw);
+    void takeRegionText(const std::string& text, bool draw);
+    // Save Region: true once the polygons are in the file the author chose.
+    bool saveRegionFile();
     void DrawRegion();
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
     SkinPanel& m_preview;
 
     PictureBox* Picture20;

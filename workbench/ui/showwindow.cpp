@@ -121,6 +121,7 @@ void Form2::Picture21_MouseDown(Qt::MouseButton button, QPoint)
     m_effect = m_effect == Effect::LinePattern ? Effect::Zoom : Effect::LinePattern;
     // Each effect starts on a black surface.
     Picture20->setPicture(blankPicture(ShowPattern::kSize));
+    m_zoom.restartFromSurface();
     showEffect();
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
+#include "common/ui/rememberedfolders.h"
 #include "workbench/core/pixels.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/vispreview.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,9 +45,10 @@ constexpr SkinControlPlace kStayOnTopPlace {{477, 31, 98, 24}, {376, 55, 96, 24}
 
 } // namespace
 
-SkinPanel::SkinPanel(kit::Dialogs& dialogs, QWidget* parent)
+SkinPanel::SkinPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
+    , m_settings(settings)
     , m_visArea(blankPicture(kVisAreaSize))
     , m_bars(static_cast<size_t>(kVisAreaSize.width()))
 {
@@ -149,7 +152,7 @@ void SkinPanel::applyLayout()
     Command10->setText(m_compact ? QStringLiteral("&Max") : QStringLiteral("&Min"));
 }
 
-void SkinPanel::updateActions() { Command5->setEnabled(!m_skinDirectory.isEmpty()); }
+void SkinPanel::updateActions() { Command5->setEnabled(!skinPath().isEmpty()); }
 
 bool SkinPanel::autoSkinLoad() const { return Check1->isChecked(); }
 
@@ -198,19 +201,27 @@ void SkinPanel::Timer2_Timer()
 
 // The skin
 
+QString SkinPanel::skinPath() const { return m_skinArchive.isEmpty() ? m_skinDirectory : m_skinArchive; }
+
 void SkinPanel::setSkinDirectoryFromFile(const QString& path)
 {
     m_skinDirectory = path.left(path.size() - QFileInfo(path).fileName().size());
+    m_skinArchive.clear();
     updateActions();
 }
 
-void SkinPanel::LoadSkin()
+bool SkinPanel::LoadSkin()
 {
-    const SkinLoad load = tessel::LoadSkin(m_skinDirectory);
-    m_skin = load.pictures;
-    showKnob(kKnobUp);
-    if (const QString text = skinLoadMessage(load); !text.isEmpty())
+    const SkinLoad load = tessel::LoadSkin(skinPath());
+    const QString text = skinLoadMessage(load);
+    if (load.error != SkinLoadError::SkinRefused) {
+        m_skin = load.pictures;
+        showKnob(kKnobUp);
+        emit skinLoaded(skinPath());
+    }
+    if (!text.isEmpty())
         showFailure(m_dialogs, this, text);
+    return load.error != SkinLoadError::SkinRefused;
 }
 
 MainWindowLook SkinPanel::look() const
@@ -251,17 +262,46 @@ std::string_view SkinPanel::DrawRegion(std::string_view counts, std::string_view
     return lastCount;
 }
 
+void SkinPanel::outlinePolygon(const std::vector<QPoint>& corners)
+{
+    // Magenta stands apart from the region's black lines, its green closing
+    // lines and most skins.
+    constexpr QRgb kOutline = qRgb(255, 0, 255);
+    for (size_t i = 0; i < corners.size(); ++i)
+        drawLine(Picture6->surface(), corners[i], corners[(i + 1) % corners.size()], kOutline);
+    Picture6->update();
+}
+
 void SkinPanel::Command9_Click()
 {
     kit::FileRequest request;
     request.title = QStringLiteral("Open Skin");
-    const QString path = m_dialogs.openFile(this, request);
-    if (path.isEmpty())
+    const QString path = kit::openFileRemembering(m_dialogs, m_settings, this, kit::FolderKind::SkinPictures, request);
+    if (!path.isEmpty())
+        openSkin(path);
+}
+
+void SkinPanel::openSkin(const QString& chosen)
+{
+    const QString previousDirectory = m_skinDirectory;
+    const QString previousArchive = m_skinArchive;
+    if (QFileInfo(chosen).isDir()) {
+        m_skinDirectory = QDir(chosen).path() + QLatin1Char('/');
+        m_skinArchive.clear();
+    } else {
+        setSkinDirectoryFromFile(chosen);
+        if (isSkinArchive(chosen))
+            m_skinArchive = chosen;
+    }
+    updateActions();
+    if (!LoadSkin()) {
+        m_skinDirectory = previousDirectory;
+        m_skinArchive = previousArchive;
+        updateActions();
         return;
-    setSkinDirectoryFromFile(path);
-    LoadSkin();
+    }
     DrawMainWindow();
-    emit skinOpened();
+    emit skinOpened(skinPath());
 }
 
 void SkinPanel::Command5_Click()

@@ -20,6 +20,7 @@ class QTimer;
 namespace kit {
 class Dialogs;
 class PictureBox;
+class Settings;
 }
 
 namespace tessel {
@@ -41,16 +42,27 @@ public:
     static constexpr QPoint kFullPreviewAt {285, 59};
     static constexpr QPoint kCompactPreviewAt {3, 1};
 
-    explicit SkinPanel(kit::Dialogs& dialogs, QWidget* parent = nullptr);
+    SkinPanel(kit::Dialogs& dialogs, kit::Settings& settings, QWidget* parent = nullptr);
 
     const QString& skinDirectory() const { return m_skinDirectory; }
-    // The directory of the file at `path` becomes the skin directory.
+    // Where the skin is read from: the skin archive opened last, or else the
+    // skin directory.
+    QString skinPath() const;
+    // The directory of the file at `path` becomes the skin directory, and the
+    // skin is read from that directory again.
     void setSkinDirectoryFromFile(const QString& path);
     // "AutoSkin Load": a colour file opened brings the skin beside it.
     bool autoSkinLoad() const;
     bool compact() const { return m_compact; }
+    // What Open Skin does once a file is chosen: a skin archive is the skin,
+    // any other file names its folder, and a folder is the skin folder. A skin
+    // that cannot be opened leaves the one open before in place.
+    void openSkin(const QString& chosen);
 
-    void LoadSkin();
+    // Loads the ten pictures from skinPath(). A skin that cannot be opened at
+    // all is reported and leaves the pictures as they were; returns whether it
+    // could be opened.
+    bool LoadSkin();
     void DrawMainWindow();
     // The skin's main window as the preview composes it, with nothing drawn
     // over it; a null picture until a picture of the skin has loaded.
@@ -62,6 +74,9 @@ public:
     // Composes the window afresh and draws the polygons of `counts` and `list`
     // over it. Returns the count text of the last polygon drawn.
     std::string_view DrawRegion(std::string_view counts, std::string_view list);
+    // Outlines the polygon of `corners` over the preview in a colour of its
+    // own, until the window is next composed.
+    void outlinePolygon(const std::vector<QPoint>& corners);
 
 public slots:
     void Command4_Click();
@@ -82,8 +97,10 @@ public slots:
 signals:
     // Start Vis commits the colour editor's bars before it starts or stops.
     void commitWanted();
-    // Open Skin loaded a skin chosen by the author.
-    void skinOpened();
+    // Open Skin loaded the skin at `path`, a folder or an archive, chosen by the author.
+    void skinOpened(const QString& path);
+    // The pictures were read from the skin at `path`, a folder or an archive.
+    void skinLoaded(const QString& path);
     // Min or Max switched the layout.
     void compactChanged(bool compact);
     // The title box holds the word that opens the show.
@@ -97,6 +114,7 @@ private:
     MainWindowLook look() const;
 
     kit::Dialogs& m_dialogs;
+    kit::Settings& m_settings;
 
     PictureBox* Picture6;
     PictureBox* Picture17;
@@ -118,6 +136,7 @@ private:
     QTimer* Timer2;
 
     QString m_skinDirectory;
+    QString m_skinArchive;
     SkinPictures m_skin;
     TransportButton pressedButton = TransportButton::None;
     TransportButton m_grabbedButton = TransportButton::None;

@@ -31,6 +31,12 @@ void showFailure(kit::Dialogs& dialogs, QWidget* parent, const QString& text)
     dialogs.message(parent, kMessageTitle, text, kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
 }
 
+kit::MessageAnswer askToSave(kit::Dialogs& dialogs, QWidget* parent, const QString& what)
+{
+    return dialogs.message(parent, kMessageTitle, what + QStringLiteral("\r\nSave them first?"),
+                           kit::MessageButtons::SaveDiscardCancel, kit::MessageIcon::Question);
+}
+
 QString readFailureText(const QString& path, const std::string& reason)
 {
     return QStringLiteral("Could not read %1\r\n%2").arg(path, kit::fromSystemText(reason));

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace kit {
 class Dialogs;
+enum class MessageAnswer;
 }
 
 // How the workbench's windows put texts in front of the author.
@@ -27,6 +28,10 @@ QFont textFont(int pixels = kTextPixels);
 // with the exclamation icon for a failure.
 void showMessage(kit::Dialogs& dialogs, QWidget* parent, const QString& text);
 void showFailure(kit::Dialogs& dialogs, QWidget* parent, const QString& text);
+
+// A question titled "Tessel Editor": `what` has not been saved, and whether to
+// save it, throw it away, or cancel what would throw it away.
+kit::MessageAnswer askToSave(kit::Dialogs& dialogs, QWidget* parent, const QString& what);
 
 // "Could not read <path>", CR LF, and the system's reason.
 QString readFailureText(const QString& path, const std::string& reason);
