@@ -3,6 +3,7 @@
 #include "common/core/commandline.h"
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/temporarysettings.h"
 
@@ -20,8 +21,8 @@ namespace fs = std::filesystem;
 TEST(CommandLineFile, OpensAPictureWhoseNamesAreNotUtf8)
 {
     QTemporaryDir temporary;
-    const fs::path folder = kit::toPath(temporary.path()) / "caf\xE9";
-    fs::create_directory(folder);
+    const kit::testing::Latin1Folder latin1(temporary.path());
+    const fs::path& folder = latin1.path();
     const QImage picture = knapro::testing::elementPicture(0);
     QByteArray bmp;
     QBuffer buffer(&bmp);
