@@ -1,9 +1,9 @@
 #include "region_editor/core/mainwindowpicture.h"
 
+#include "common/testing/encodedpicture.h"
 #include "common/testing/latin1folder.h"
 #include "common/testing/ziparchive.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,11 +19,7 @@ std::string bmp(QSize size)
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(qRgb(10, 200, 30));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "BMP");
-    return bytes.toStdString();
+    return kit::testing::encodedPicture(picture, "BMP");
 }
 
 TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
