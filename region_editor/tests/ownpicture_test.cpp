@@ -1,5 +1,6 @@
 #include "region_editor/tests/plevotestsupport.h"
 
+#include "common/testing/flatskin.h"
 #include "common/testing/pixelblocks.h"
 #include "common/ui/picturebox.h"
 
@@ -80,6 +81,22 @@ TEST_F(OwnPicture, ADroppedOrOpenedPictureShowsTheAuthorsPixelsAndKeepsThePoints
     click("Image13");
     EXPECT_EQ(dialogs.lastCall().text, "Loading files code not ready");
     EXPECT_TRUE(picture()->picture() == flipped);
+}
+
+TEST_F(OwnPicture, ADroppedSkinShowsItsMainWindowAsThePlayerDrawsIt)
+{
+    using namespace kit::testing;
+    const QString archive = QDir(scratch.path()).filePath("Real.wsz");
+    QFile file(archive);
+    const std::string bytes = zipArchive(flatSkinMembers("Real/"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+    file.close();
+    drop(archive);
+    EXPECT_EQ(form->status(), "Picture Real.wsz: main window composed from its bitmaps");
+    const QImage shown = picture()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(kPlayPoint)), QColor(flatSkinColour(kit::SkinFile::CButtons)));
+    EXPECT_EQ(QColor(shown.pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::TitleBar)));
+    EXPECT_EQ(QColor(shown.pixel(kBackgroundPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
 }
 
 TEST_F(OwnPicture, ThePictureDialogReopensInTheFolderLastUsed)
