@@ -69,10 +69,16 @@ MainWindowPicture composed(const kit::SkinSource& skin)
         if (bitmaps.reads[file].outcome != kit::SkinBitmapRead::Outcome::Loaded)
             without << QLatin1String(kit::kSkinFileNames[file]);
     const QString name = kit::toQString(skin.displayName());
-    QString shortName = QFileInfo(QDir::cleanPath(name)).fileName() + QStringLiteral(": main window composed from its bitmaps");
-    if (!without.isEmpty())
-        shortName += QStringLiteral(", without ") + without.join(QStringLiteral(", "));
-    return {kit::DrawMainWindow(bitmaps.pictures, {}), name, shortName, QString()};
+    MainWindowPicture picture {kit::DrawMainWindow(bitmaps.pictures, {}), name,
+                               QFileInfo(QDir::cleanPath(name)).fileName(), QString()};
+    if (!without.isEmpty()) {
+        const QString last = without.takeLast();
+        const QString listed = without.isEmpty() ? last : without.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+        picture.note = QStringLiteral("%1: the main window is shown without %2, which the skin lacks or Plevo cannot "
+                                      "read, so what they draw is not in it.")
+                           .arg(name, listed);
+    }
+    return picture;
 }
 
 MainWindowPicture fromSkin(const QString& skinPath)

@@ -17,10 +17,12 @@ struct MainWindowPicture
     QImage image;    // 275 x 116, RGB32; null when refused
     QString name;      // as messages name it: "/home/me/main.png", "Blue.wsz: Blue/main.bmp", "Blue.wsz"
     // For the status line: "main.png", "Blue.wsz: Blue/main.bmp" (a skin of
-    // main.bmp alone), "Blue.wsz: main window composed from its bitmaps,
-    // without posbar.bmp".
+    // main.bmp alone), "Blue.wsz" (a composed window).
     QString shortName;
     QString refusal;   // why it is not shown, a whole sentence; empty when it is
+    // What the author should know of a picture that is shown, a whole
+    // sentence: the bitmaps a composed window lacks. Empty when there is none.
+    QString note;
 };
 
 MainWindowPicture loadMainWindowPicture(const QString& path);

@@ -86,17 +86,26 @@ TEST_F(OwnPicture, ADroppedOrOpenedPictureShowsTheAuthorsPixelsAndKeepsThePoints
 TEST_F(OwnPicture, ADroppedSkinShowsItsMainWindowAsThePlayerDrawsIt)
 {
     using namespace kit::testing;
-    const QString archive = QDir(scratch.path()).filePath("Real.wsz");
-    QFile file(archive);
-    const std::string bytes = zipArchive(flatSkinMembers("Real/"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
-    file.close();
-    drop(archive);
-    EXPECT_EQ(form->status(), "Picture Real.wsz: main window composed from its bitmaps");
+    const auto archive = [this](const QString& name, const std::vector<kit::SkinFile>& without) {
+        const QString path = QDir(scratch.path()).filePath(name);
+        QFile file(path);
+        const std::string bytes = zipArchive(flatSkinMembers("Real/", without));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+        return path;
+    };
+    drop(archive("Real.wsz", {}));
+    EXPECT_EQ(form->status(), "Picture Real.wsz");
+    EXPECT_TRUE(dialogs.messages().empty());
     const QImage shown = picture()->grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(kPlayPoint)), QColor(flatSkinColour(kit::SkinFile::CButtons)));
     EXPECT_EQ(QColor(shown.pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::TitleBar)));
     EXPECT_EQ(QColor(shown.pixel(kBackgroundPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
+
+    drop(archive("Lacking.wsz", {kit::SkinFile::TitleBar}));
+    EXPECT_EQ(dialogs.lastCall().text, "Lacking.wsz: the main window is shown without titlebar.bmp, which the skin "
+                                       "lacks or Plevo cannot read, so what they draw is not in it.");
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Information);
+    EXPECT_EQ(QColor(picture()->picture().pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
 }
 
 TEST_F(OwnPicture, ThePictureDialogReopensInTheFolderLastUsed)
