@@ -57,12 +57,12 @@ SkinWindowPicture composedMainWindow(const kit::SkinSource& skin)
 }
 
 // "a.bmp", "a.bmp and b.bmp", "a.bmp, b.bmp and c.bmp" (or with "or").
-QString listed(QStringList names, const QString& last)
+QString listed(QStringList names, const QString& conjunction)
 {
     if (names.size() < 2)
         return names.join(QString());
-    const QString final = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QLatin1Char(' ') + last + QLatin1Char(' ') + final;
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QLatin1Char(' ') + conjunction + QLatin1Char(' ') + last;
 }
 
 QString compositionLine(const SkinWindowPicture& composed)
@@ -135,8 +135,7 @@ QString skinWindowReport(const kit::SkinSource& skin, const SkinWindowPictures& 
             QStringList names;
             for (const std::string_view name : skinWindowNames(tab))
                 names << kit::toQString(name);
-            const QString last = names.takeLast();
-            const QString lookedFor = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+            const QString lookedFor = listed(names, QStringLiteral("or"));
             QString line = QStringLiteral("%1 has no %2").arg(kit::toQString(skin.displayName()), lookedFor) + stays;
             if (tab == kit::PlaylistTab && skin.find(kPlayerPlaylistName))
                 line += QStringLiteral(" The player draws that window from the pieces in pledit.bmp, which Knapro does "
