@@ -22,20 +22,33 @@ bool onlyX(const char* platform, const char* waylandDisplay)
     return named.substr(0, named.find(':')) == "xcb"; // options follow a colon
 }
 
-} // namespace
-
-std::optional<std::string> unreachableDisplay(const char* platform, const char* display, const char* waylandDisplay)
+// A connection to the X display that Qt will open, made first to learn whether
+// it answers. It is held until Qt has its own: an X server whose last client
+// leaves resets itself (Xvfb under xvfb-run does), and refuses connections
+// for a moment while it does.
+class DisplayProbe
 {
-    if (!set(display) || !onlyX(platform, waylandDisplay))
-        return std::nullopt;
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool refused = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    if (!refused)
-        return std::nullopt;
-    return "cannot open the display \"" + std::string(display) + "\" that DISPLAY names: no X server answers there,\n"
-           "or it refuses this user; start it in a desktop session, or under xvfb-run";
+public:
+    explicit DisplayProbe(const char* display)
+        : m_connection(xcb_connect(display, nullptr))
+    {
+    }
+    ~DisplayProbe() { xcb_disconnect(m_connection); }
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+
+    bool answered() const { return xcb_connection_has_error(m_connection) == 0; }
+
+private:
+    xcb_connection_t* m_connection;
+};
+
+void complain(const ProgramInfo& program, const std::string& why)
+{
+    std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(program.command.size()), program.command.data(), why.c_str());
 }
+
+} // namespace
 
 GuiStart startGuiProgram(int argc, char** argv, const ProgramInfo& program, std::string_view desktopId)
 {
@@ -46,12 +59,16 @@ GuiStart startGuiProgram(int argc, char** argv, const ProgramInfo& program, std:
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* display = std::getenv("DISPLAY");
     const char* waylandDisplay = std::getenv("WAYLAND_DISPLAY");
-    std::optional<std::string> noDisplay = missingDisplay(platform, display, waylandDisplay);
-    if (!noDisplay)
-        noDisplay = unreachableDisplay(platform, display, waylandDisplay);
-    if (noDisplay) {
-        std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(program.command.size()), program.command.data(),
-                     noDisplay->c_str());
+    if (const std::optional<std::string> missing = missingDisplay(platform, display, waylandDisplay)) {
+        complain(program, *missing);
+        start.exitStatus = 1;
+        return start;
+    }
+    std::optional<DisplayProbe> probe;
+    if (set(display) && onlyX(platform, waylandDisplay) && !probe.emplace(display).answered()) {
+        complain(program, "cannot open the display \"" + std::string(display) +
+                              "\" that DISPLAY names: no X server answers there,\n"
+                              "or it refuses this user; start it in a desktop session, or under xvfb-run");
         start.exitStatus = 1;
         return start;
     }

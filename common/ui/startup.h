@@ -22,12 +22,9 @@ struct GuiStart
     std::unique_ptr<QApplication> application;
 };
 
+// Where there is no display, or DISPLAY names an X display that does not answer
+// (over ssh, or after the server restarted), says so on stderr and ends with
+// status 1: Qt's platforms would end the process with an abort instead.
 GuiStart startGuiProgram(int argc, char** argv, const ProgramInfo& program, std::string_view desktopId);
-
-// Why the X display that Qt would open cannot be reached, or nothing where it
-// can, or where Qt would not open one (another platform, or a Wayland display
-// it may take instead). Qt's X platform ends the process with an abort when
-// DISPLAY names no server that answers: over ssh, or after the server restarted.
-std::optional<std::string> unreachableDisplay(const char* platform, const char* display, const char* waylandDisplay);
 
 } // namespace kit
