@@ -44,7 +44,7 @@ TEST(SampleSkin, OpensInTesselAndKnaproAsTheirOwnReadersTakeIt)
     const Files named = byName(files);
     // Tessel reads its colours back to the very same lines, the player's 24th past them, and
     // the region as its two polygons.
-    const std::string& colours = named.at("viscolor.txt");
+    const std::string& colours = named.at("Tessel.txt");
     const std::string tesselLines = tessel::colourFileText(tessel::colourTableFromText(colours));
     EXPECT_TRUE(colours.starts_with(tesselLines)) << colours;
     EXPECT_EQ(std::count(colours.begin(), colours.end(), '\n'), 24);

@@ -280,7 +280,7 @@ void checkColourText(std::string_view text, const std::string& file, FindingList
 void checkColourFile(Checking& checking)
 {
     std::string text;
-    if (const kit::SkinMember* member = readText(checking, "viscolor.txt", text))
+    if (const kit::SkinMember* member = readText(checking, "tessel.txt", text))
         checkColourText(text, member->storedName, checking.findings);
 }
 

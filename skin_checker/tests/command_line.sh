@@ -61,7 +61,7 @@ json_holds() {
 }
 json_holds "the clean skin" '.skin == "clean.wsz" and .readable and all(.findings[]; .level == "note")'
 json_holds "the short colour file" \
-  '.skin == "colours_23.wsz" and any(.findings[]; .level == "warning" and .file == "viscolor.txt" and .colourEntry == 23)'
+  '.skin == "colours_23.wsz" and any(.findings[]; .level == "warning" and .file == "Tessel.txt" and .colourEntry == 23)'
 json_holds "the region count" \
   '.skin == "count_mismatch.wsz" and any(.findings[]; .level == "error" and .regionSection == "Normal" and .polygon == 0)'
 json_holds "the folder" '.skin == "subfolder.wsz" and .folder == "Blue/"'

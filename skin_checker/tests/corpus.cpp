@@ -118,7 +118,7 @@ Files cleanSkin()
     }
     files.push_back({"region.txt", plevoRegionFile(kOutline)});
     std::int16_t next = 0;
-    files.push_back({"viscolor.txt", knapro::randomColourFileBytes([&next] { return next = std::int16_t((next + 37) % 255); })});
+    files.push_back({"Tessel.txt", knapro::randomColourFileBytes([&next] { return next = std::int16_t((next + 37) % 255); })});
     files.push_back({"pledit.txt", kPlaylistColours});
     return files;
 }
@@ -133,11 +133,9 @@ std::vector<CorpusSkin> corpus()
 
     Files clash = clean;
     clash.push_back({"MAIN.BMP", bitmap(275, 116)});
-    // The colours under the name the kit's programs offer, instead of or beside the player's.
-    Files kitColours = without(clean, "viscolor.txt");
-    kitColours.push_back({"TESSEL.TXT", clean[11].bytes});
-    Files bothColours = clean;
-    bothColours.push_back({"Tessel.txt", clean[11].bytes});
+    // The colours under a name the player does not read them by.
+    Files otherColours = without(clean, "Tessel.txt");
+    otherColours.push_back({"viscolor.txt", clean[11].bytes});
 
     using enum Level;
     return {
@@ -151,13 +149,10 @@ std::vector<CorpusSkin> corpus()
          "region.txt", "covers no pixel"},
         {"count_mismatch.wsz", zipArchive(replaced(clean, "region.txt", regionWith("5", "0,0,100,0,100,50,0,50"))),
          Error, "region.txt", "NumPoints asks for 5 points"},
-        {"colours_23.wsz", zipArchive(replaced(clean, "viscolor.txt", tessel::colourFileText(colours))), Warning,
-         "viscolor.txt", "entry 23 stays at the player's default"},
-        {"colours_as_tessel.wsz", zipArchive(kitColours), Warning, "TESSEL.TXT",
-         "takes the visualization colours from viscolor.txt alone, which this skin lacks"},
-        {"colours_twice.wsz", zipArchive(bothColours), Note, "Tessel.txt",
-         "never reads it; it takes the visualization colours from viscolor.txt"},
-        {"colour_300.wsz", zipArchive(replaced(clean, "viscolor.txt", colour300)), Warning, "viscolor.txt",
+        {"colours_23.wsz", zipArchive(replaced(clean, "Tessel.txt", tessel::colourFileText(colours))), Warning,
+         "Tessel.txt", "entry 23 stays at the player's default"},
+        {"colours_elsewhere.wsz", zipArchive(otherColours), Note, "viscolor.txt", "the player never reads it"},
+        {"colour_300.wsz", zipArchive(replaced(clean, "Tessel.txt", colour300)), Warning, "Tessel.txt",
          "red 300 is outside 0 to 255"},
         {"png_main.wsz", zipArchive(replaced(clean, "main.bmp", png(275, 116))), Warning, "main.bmp",
          "a PNG picture under a .bmp name"},
