@@ -19,9 +19,11 @@ namespace knapro {
 
 struct SkinWindowPicture
 {
-    enum class Outcome { Loaded, Missing, Unreadable, NotAPicture };
+    // TooLarge: larger than a window (eqmain.bmp: than any skin bitmap), and not read.
+    enum class Outcome { Loaded, Missing, Unreadable, NotAPicture, TooLarge };
     Outcome outcome = Outcome::Missing;
     QImage picture; // Loaded: 32-bit ARGB, whatever its size
+    QSize size;     // Loaded and TooLarge: the picture's size
     QString member; // how messages name the member it came from
     QString reason; // Unreadable: why
 };

@@ -59,7 +59,7 @@ TEST(SampleSkin, OpensInTesselAndKnaproAsTheirOwnReadersTakeIt)
 
     // Knapro's three window pictures are whole-window pictures of its size.
     for (const char* name : {"window-main.bmp", "window-equalizer.bmp", "window-playlist.bmp"}) {
-        const kit::PictureLoad picture = kit::decodePicture(named.at(name));
+        const kit::PictureLoad picture = kit::decodePicture(named.at(name), kit::kLargestSkinBitmap);
         EXPECT_EQ(picture.error, kit::PictureLoad::Error::None) << name;
         EXPECT_EQ(picture.image.size(), QSize(kit::kPictureWidth, kit::kPictureHeight)) << name;
     }

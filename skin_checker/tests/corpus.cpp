@@ -43,6 +43,29 @@ std::string png(int width, int height)
     return bytes.toStdString();
 }
 
+// A run-length bitmap of `side` x `side` whose data is only its end: a few bytes
+// that claim millions of pixels.
+std::string claimedBitmap(std::uint32_t side)
+{
+    std::string bytes(14 + 40 + 4 * 4, '\0');
+    const auto put = [&bytes](size_t at, std::uint32_t value) {
+        for (size_t i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, static_cast<std::uint32_t>(bytes.size() + 2));
+    put(10, static_cast<std::uint32_t>(bytes.size()));
+    put(14, 40);
+    put(18, side);
+    put(22, side);
+    put(26, 1 | 8 << 16); // one plane, 8 bits
+    put(30, 1);           // run-length, 8 bits
+    put(34, 2);
+    put(46, 4);
+    return bytes + std::string("\0\1", 2);
+}
+
 Files replaced(Files files, const std::string& name, std::string bytes)
 {
     for (ZipEntry& entry : files)
@@ -154,6 +177,8 @@ std::vector<CorpusSkin> corpus()
         {"colours_elsewhere.wsz", zipArchive(otherColours), Note, "viscolor.txt", "the player never reads it"},
         {"colour_300.wsz", zipArchive(replaced(clean, "Tessel.txt", colour300)), Warning, "Tessel.txt",
          "red 300 is outside 0 to 255"},
+        {"huge_main.wsz", zipArchive(replaced(clean, "main.bmp", claimedBitmap(16000))), Error, "main.bmp",
+         "is 16000 x 16000, far larger than any skin bitmap; it is not read"},
         {"png_main.wsz", zipArchive(replaced(clean, "main.bmp", png(275, 116))), Warning, "main.bmp",
          "a PNG picture under a .bmp name"},
         {"case_clash.wsz", zipArchive(clash), Warning, "MAIN.BMP", "differ only in case"},

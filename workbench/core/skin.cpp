@@ -17,7 +17,9 @@ SkinLoadError errorOf(kit::PictureLoad::Error error)
 {
     switch (error) {
     case kit::PictureLoad::Error::None: return SkinLoadError::None;
-    case kit::PictureLoad::Error::NotAPicture: return SkinLoadError::NotAPicture;
+    // A bitmap far larger than any skin's is not read; the player could not use it either.
+    case kit::PictureLoad::Error::NotAPicture:
+    case kit::PictureLoad::Error::TooLarge: return SkinLoadError::NotAPicture;
     case kit::PictureLoad::Error::Unreadable: break;
     }
     return SkinLoadError::Unreadable;
@@ -38,7 +40,7 @@ SkinLoad LoadSkin(const kit::SkinSource& skin)
             shownName = skin.isArchive() ? kit::toQString(skin.memberDisplayName(*member))
                                          : kit::fromPath(skin.path() / member->storedName);
             if (const kit::SkinRead read = skin.read(*member); read.error.empty()) {
-                const kit::PictureLoad decoded = kit::decodePicture(read.bytes);
+                const kit::PictureLoad decoded = kit::decodePicture(read.bytes, kit::kLargestSkinBitmap);
                 error = errorOf(decoded.error);
                 if (error == SkinLoadError::None)
                     picture = decoded.image.convertToFormat(QImage::Format_RGB32);
