@@ -45,9 +45,23 @@ void checkStructure(Checking& checking)
             checking.add(!member.name.empty() && playerReads(member.name) ? Level::Error : Level::Warning,
                          member.storedName, member.refusal);
     for (const auto& clash : skin.caseClashes()) {
+        // The same name more than once, which an archive may hold, is a fault
+        // of its own; the group holds them in the archive's order.
         std::vector<std::string> names;
-        for (const kit::SkinMember* member : clash)
+        for (const kit::SkinMember* member : clash) {
+            if (!names.empty() && names.back() == member->storedName)
+                continue;
             names.push_back(member->storedName);
+            const auto times = std::count_if(clash.begin(), clash.end(), [member](const kit::SkinMember* other) {
+                return other->storedName == member->storedName;
+            });
+            if (times > 1)
+                checking.add(Level::Warning, member->storedName,
+                             (times == 2 ? std::string("appears twice") : "appears " + std::to_string(times) + " times")
+                                 + "; the kit reads the first, " + std::to_string(member->size) + " bytes");
+        }
+        if (names.size() < 2)
+            continue;
         std::string reason = listed(names) + " differ only in case; on Windows they are one file";
         if (const kit::SkinMember* read = skin.find(lowered(clash.front()->name)); read && !clash.front()->name.empty())
             reason += ", and the kit reads " + read->storedName;

@@ -156,6 +156,9 @@ std::vector<CorpusSkin> corpus()
 
     Files clash = clean;
     clash.push_back({"MAIN.BMP", bitmap(275, 116)});
+    // No zip writer writes one name twice; a patch does.
+    Files twice = clean;
+    twice.push_back({"text.bm_", bitmap(155, 18)});
     // The colours under a name the player does not read them by.
     Files otherColours = without(clean, "Tessel.txt");
     otherColours.push_back({"viscolor.txt", clean[11].bytes});
@@ -182,6 +185,7 @@ std::vector<CorpusSkin> corpus()
         {"png_main.wsz", zipArchive(replaced(clean, "main.bmp", png(275, 116))), Warning, "main.bmp",
          "a PNG picture under a .bmp name"},
         {"case_clash.wsz", zipArchive(clash), Warning, "MAIN.BMP", "differ only in case"},
+        {"twice.wsz", kit::testing::patched(zipArchive(twice), "text.bm_", "text.bmp"), Warning, "text.bmp", "appears twice; the kit reads the first, "},
         {"bad_pledit.wsz", zipArchive(replaced(clean, "pledit.txt", "[text]\r\nnormal=#12345\r\ncurrent=#FFFFFF\r\n"
                                                                     "normalbg=#000000\r\nselectedbg=#0000C6\r\nfont=Arial\r\n")),
          Warning, "pledit.txt", "not a colour of the form #RRGGBB"},
