@@ -1,6 +1,7 @@
 #include "common/core/regionmask.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -115,5 +116,13 @@ bool showsAnyPixel(std::span<const std::vector<QPoint>> polygons, int width, int
     }
     return false;
 }
+
+int clampedCoordinate(double value)
+{
+    constexpr double kFar = 1 << 24;
+    return static_cast<int>(std::lround(std::clamp(value, -kFar, kFar)));
+}
+
+QPoint clampedPoint(double x, double y) { return {clampedCoordinate(x), clampedCoordinate(y)}; }
 
 } // namespace kit

@@ -34,4 +34,11 @@ std::vector<bool> windingMask(std::span<const std::vector<QPoint>> polygons, int
 // window-sized mask for each.
 bool showsAnyPixel(std::span<const std::vector<QPoint>> polygons, int width, int height);
 
+// A position as windingMask and the kit's pixel drawing take it: rounded to the
+// nearest whole number and kept within +-2^24, so that a point far beyond the
+// window stays far beyond it, and sums and differences of two such coordinates
+// never overflow an int.
+int clampedCoordinate(double value);
+QPoint clampedPoint(double x, double y);
+
 } // namespace kit

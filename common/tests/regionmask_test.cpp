@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -41,3 +43,14 @@ TEST(WindingMask, KeepsToTheWindowItIsGiven)
 }
 
 } // namespace
+
+// Tessel's region files and drawing and the skin checker keep corners in one range.
+TEST(ClampedCoordinate, RoundsToTheNearestAndKeepsWithinTwoToThe24)
+{
+    constexpr int kFar = 1 << 24;
+    const std::pair<double, int> cases[] = {{2.4, 2}, {2.5, 3}, {-2.5, -3}, {16777216.4, kFar}, {1e12, kFar},
+                                            {-1e12, -kFar}, {std::numeric_limits<double>::infinity(), kFar}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(kit::clampedCoordinate(value), expected) << value;
+    EXPECT_EQ(kit::clampedPoint(-1e300, 7.5), QPoint(-kFar, 8));
+}
