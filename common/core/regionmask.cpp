@@ -8,13 +8,6 @@
 namespace kit {
 namespace {
 
-// The smallest whole number not below numerator / denominator, for a positive denominator.
-std::int64_t ceilDivide(std::int64_t numerator, std::int64_t denominator)
-{
-    const std::int64_t quotient = numerator / denominator;
-    return quotient + (numerator % denominator > 0 ? 1 : 0);
-}
-
 // An edge that is not level, by its upper and lower end. Downwards the winding
 // number grows, upwards it falls. The edge holds the line of its upper end's
 // row, not its lower end's.
@@ -33,16 +26,51 @@ Edge edgeOf(QPoint from, QPoint to)
     return direction > 0 ? Edge {from, to, direction} : Edge {to, from, direction};
 }
 
-// The first pixel of row `y` whose corner lies on the edge or right of it,
-// kept within 0 to `width`. The edge meets the row's line at
-// upper.x + (y - upper.y) * across / rise.
-int firstPixel(const Edge& edge, int y, int width)
+// Where an edge meets the line of each row it crosses, from `row` down: its
+// first pixel, the first whose corner lies on the edge or right of it, kept
+// within 0 to `width`. The edge meets row y's line at
+// upper.x + (y - upper.y) * across / rise; the walk steps that from row to row
+// in whole numbers, without a division for each.
+class EdgeWalk
 {
-    const std::int64_t rise = std::int64_t(edge.lower.y()) - edge.upper.y();
-    const std::int64_t across = std::int64_t(edge.lower.x()) - edge.upper.x();
-    const std::int64_t first = edge.upper.x() + ceilDivide((y - edge.upper.y()) * across, rise);
-    return static_cast<int>(std::clamp<std::int64_t>(first, 0, width));
-}
+public:
+    EdgeWalk(const Edge& edge, int row)
+        : m_rise(std::int64_t(edge.lower.y()) - edge.upper.y())
+    {
+        const std::int64_t across = std::int64_t(edge.lower.x()) - edge.upper.x();
+        const std::int64_t reach = (row - edge.upper.y()) * across;
+        // reach / rise, rounded up, as a whole part and what it holds beyond reach.
+        m_offset = reach / m_rise + (reach % m_rise > 0 ? 1 : 0);
+        m_beyond = m_offset * m_rise - reach;
+        // across / rise, rounded down, and its remainder.
+        m_step = across / m_rise - (across % m_rise < 0 ? 1 : 0);
+        m_stepRemainder = across - m_step * m_rise;
+        m_start = edge.upper.x();
+    }
+
+    int firstPixel(int width) const
+    {
+        return static_cast<int>(std::clamp<std::int64_t>(m_start + m_offset, 0, width));
+    }
+
+    void nextRow()
+    {
+        m_offset += m_step;
+        m_beyond -= m_stepRemainder;
+        if (m_beyond < 0) {
+            ++m_offset;
+            m_beyond += m_rise;
+        }
+    }
+
+private:
+    std::int64_t m_rise;
+    std::int64_t m_start = 0;
+    std::int64_t m_offset = 0;
+    std::int64_t m_beyond = 0;
+    std::int64_t m_step = 0;
+    std::int64_t m_stepRemainder = 0;
+};
 
 template <class EachEdge> void forEachEdge(std::span<const std::vector<QPoint>> polygons, EachEdge each)
 {
@@ -62,9 +90,13 @@ std::vector<bool> windingMask(std::span<const std::vector<QPoint>> polygons, int
     const auto stride = static_cast<size_t>(width) + 1;
     std::vector<int> change(stride * static_cast<size_t>(height));
     forEachEdge(polygons, [&](const Edge& edge) {
+        const int firstRow = std::max(edge.upper.y(), 0);
         const int endRow = std::min(edge.lower.y(), height);
-        for (int y = std::max(edge.upper.y(), 0); y < endRow; ++y)
-            change[size_t(y) * stride + size_t(firstPixel(edge, y, width))] += edge.direction;
+        if (firstRow >= endRow)
+            return;
+        EdgeWalk walk(edge, firstRow);
+        for (int y = firstRow; y < endRow; ++y, walk.nextRow())
+            change[size_t(y) * stride + size_t(walk.firstPixel(width))] += edge.direction;
     });
     std::vector<bool> shows(static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int y = 0; y < height; ++y) {
@@ -95,16 +127,26 @@ bool showsAnyPixel(std::span<const std::vector<QPoint>> polygons, int width, int
         }
     if (left >= right)
         return false;
-    std::vector<Edge> edges;
-    forEachEdge(polygons, [&edges](const Edge& edge) { edges.push_back(edge); });
+    struct Walked
+    {
+        Edge edge;
+        EdgeWalk walk;
+    };
+    std::vector<Walked> edges;
+    forEachEdge(polygons, [&](const Edge& edge) {
+        if (std::max(edge.upper.y(), top) < std::min(edge.lower.y(), bottom))
+            edges.push_back({edge, EdgeWalk(edge, std::max(edge.upper.y(), top))});
+    });
     // Row by row, where the winding number changes, in order: between two
     // changes it holds, and a stretch with pixels in it that winds shows.
     std::vector<std::pair<int, int>> changes;
     for (int y = top; y < bottom; ++y) {
         changes.clear();
-        for (const Edge& edge : edges)
-            if (edge.upper.y() <= y && y < edge.lower.y())
-                changes.emplace_back(firstPixel(edge, y, width), edge.direction);
+        for (Walked& walked : edges)
+            if (walked.edge.upper.y() <= y && y < walked.edge.lower.y()) {
+                changes.emplace_back(walked.walk.firstPixel(width), walked.edge.direction);
+                walked.walk.nextRow();
+            }
         std::sort(changes.begin(), changes.end());
         int winding = 0;
         for (size_t i = 0; i < changes.size(); ++i) {
