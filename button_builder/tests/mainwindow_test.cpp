@@ -3,6 +3,7 @@
 #include "button_builder/ui/mainwindow.h"
 #include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
+#include "common/testing/flatskin.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
@@ -626,4 +627,25 @@ TEST_F(Builder, OpenSkinFillsTheThreeTabsFromAnArchiveOrAFolderAndSaysWhichStayE
     action("mnuFileOpenSkin")->trigger();
     expectMessage(onlyMessage(), "Open Skin", "broken.wsz: not a zip archive", MessageIcon::Critical);
     expectTabs({elementPicture(0), elementPicture(1), QImage()});
+}
+
+TEST_F(Builder, OpenSkinShowsARealSkinsMainWindowComposedAndItsPlayButtonIsCutFromIt)
+{
+    using namespace kit::testing;
+    const QString archive = path("Real.wsz");
+    {
+        QFile file(archive);
+        const std::string bytes = zipArchive(flatSkinMembers("Real/"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+    }
+    dialogs.choosePath(archive);
+    action("mnuFileOpenSkin")->trigger();
+    const QImage shown = child<PictureBox>("picBack(0)")->picture();
+    EXPECT_EQ(QColor(shown.pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::TitleBar)));
+    EXPECT_EQ(QColor(shown.pixel(kBackgroundPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
+    EXPECT_TRUE(onlyMessage().text.startsWith("Real.wsz: the Main Window tab is composed from main.bmp, cbuttons.bmp"));
+
+    action("mnuMainControl")->trigger();
+    const QImage cut = child<PictureBox>("picButton")->picture();
+    EXPECT_EQ(QColor(cut.pixel(kPlayPoint - QPoint(16, 88))), QColor(flatSkinColour(kit::SkinFile::CButtons)));
 }

@@ -377,7 +377,8 @@ void frmButton::openSkin(const QString& path)
     hidePreview();
     m_recentFiles->add(path);
     if (const QString report = skinWindowReport(*opened.skin, pictures); !report.isEmpty())
-        m_dialogs.message(this, kOpenSkinTitle, report, kit::MessageButtons::Ok, kit::MessageIcon::Exclamation);
+        m_dialogs.message(this, kOpenSkinTitle, report, kit::MessageButtons::Ok,
+                          skinWindowsComplete(pictures) ? kit::MessageIcon::Information : kit::MessageIcon::Exclamation);
 }
 
 void frmButton::openRecentFile(const QString& path)

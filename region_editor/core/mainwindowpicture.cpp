@@ -1,11 +1,13 @@
 #include "region_editor/core/mainwindowpicture.h"
 
+#include "common/core/composedwindow.h"
 #include "common/core/pictureload.h"
 #include "common/core/skinsource.h"
 #include "common/core/textconversion.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace plevo {
 namespace {
@@ -56,6 +58,29 @@ MainWindowPicture checked(const QString& name, const QString& shortName, const k
     return {load.image.convertToFormat(QImage::Format_RGB32), name, shortName, QString()};
 }
 
+// A skin's main.bmp is the window's background only: the player draws its
+// buttons, title bar and sliders over it from the skin's other bitmaps, and the
+// outline an author traces runs along them too.
+MainWindowPicture composed(const kit::SkinSource& skin)
+{
+    const kit::SkinBitmaps bitmaps = kit::readSkinBitmaps(skin);
+    QStringList without;
+    for (size_t file = 0; file < bitmaps.reads.size(); ++file)
+        if (bitmaps.reads[file].outcome != kit::SkinBitmapRead::Outcome::Loaded)
+            without << QLatin1String(kit::kSkinFileNames[file]);
+    const QString name = kit::toQString(skin.displayName());
+    MainWindowPicture picture {kit::DrawMainWindow(bitmaps.pictures, {}), name,
+                               QFileInfo(QDir::cleanPath(name)).fileName(), QString()};
+    if (!without.isEmpty()) {
+        const QString last = without.takeLast();
+        const QString listed = without.isEmpty() ? last : without.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+        picture.note = QStringLiteral("%1: the main window is shown without %2, which the skin lacks or Plevo cannot "
+                                      "read, so what they draw is not in it.")
+                           .arg(name, listed);
+    }
+    return picture;
+}
+
 MainWindowPicture fromSkin(const QString& skinPath)
 {
     const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(skinPath));
@@ -74,7 +99,10 @@ MainWindowPicture fromSkin(const QString& skinPath)
     if (!read.error.empty())
         return refused(name, QStringLiteral("Plevo could not read %1: %2.").arg(name, kit::toQString(read.error)));
     const QString shortName = skin.isArchive() ? name : QFileInfo(name).fileName();
-    return checked(name, shortName, kit::decodePicture(read.bytes, kMainWindowSize));
+    const MainWindowPicture background = checked(name, shortName, kit::decodePicture(read.bytes, kMainWindowSize));
+    if (!background.refusal.isEmpty() || !kit::holdsMainWindowPieces(skin))
+        return background;
+    return composed(skin);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "region_editor/core/mainwindowpicture.h"
 
+#include "common/testing/flatskin.h"
 #include "common/testing/ziparchive.h"
 
 #include <QBuffer>
@@ -46,8 +47,8 @@ TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
         QString shortName; // empty where it is refused
         QString refusal;
     } cases[] = {
-        {blue, "Blue.wsz: Blue/MAIN.BMP", ""},
-        {blue + "/Blue/text.bmp", "Blue.wsz: Blue/MAIN.BMP", ""},
+        {blue, "Blue.wsz", ""},
+        {blue + "/Blue/text.bmp", "Blue.wsz", ""},
         {dir.filePath("Folder"), "Main.bmp", ""},
         {eq, "", "Eq.zip: main.bmp is 275 x 14 pixels. Plevo needs a picture of the player's main window, "
                  "275 x 116 pixels."},
@@ -63,6 +64,50 @@ TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
         if (!picture.image.isNull()) {
             EXPECT_EQ(picture.image.pixel(274, 115), qRgb(10, 200, 30));
         }
+    }
+}
+
+TEST(MainWindowPicture, ASkinShowsItsMainWindowComposedFromItsBitmapsWhereverItLies)
+{
+    using kit::SkinFile;
+    using namespace kit::testing;
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const std::string& bytes) {
+        QDir(dir.path()).mkpath(QFileInfo(name).path());
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return dir.filePath(name);
+    };
+    const QString whole = write("Whole.wsz", zipArchive(flatSkinMembers()));
+    const QString bare = write("Bare.wsz", zipArchive(flatSkinMembers("Bare/", {SkinFile::TitleBar, SkinFile::Volume})));
+    for (const ZipEntry& member : flatSkinMembers("Folder/"))
+        write(QString::fromStdString(member.name), member.bytes);
+    const QRgb main = flatSkinColour(SkinFile::Main);
+    const struct
+    {
+        QString path;
+        QString shortName;
+        QString note;
+        QRgb title, volume;
+    } cases[] = {
+        {whole, "Whole.wsz", "", flatSkinColour(SkinFile::TitleBar), flatSkinColour(SkinFile::Volume)},
+        {bare + "/Bare/posbar.bmp", "Bare.wsz",
+         "Bare.wsz: the main window is shown without volume.bmp and titlebar.bmp, which the skin lacks or Plevo cannot "
+         "read, so what they draw is not in it.",
+         main, main},
+        {dir.filePath("Folder"), "Folder", "", flatSkinColour(SkinFile::TitleBar), flatSkinColour(SkinFile::Volume)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const plevo::MainWindowPicture picture = plevo::loadMainWindowPicture(c.path);
+        ASSERT_EQ(picture.refusal.toStdString(), "");
+        EXPECT_EQ(picture.shortName.toStdString(), c.shortName.toStdString());
+        EXPECT_EQ(picture.note.toStdString(), c.note.toStdString());
+        EXPECT_EQ(picture.image.pixel(kPlayPoint), flatSkinColour(SkinFile::CButtons));
+        EXPECT_EQ(picture.image.pixel(kTitleBarPoint), c.title);
+        EXPECT_EQ(picture.image.pixel(kVolumePoint), c.volume);
+        EXPECT_EQ(picture.image.pixel(kBackgroundPoint), main);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "region_editor/tests/plevotestsupport.h"
 
+#include "common/testing/flatskin.h"
 #include "common/testing/pixelblocks.h"
 #include "common/ui/picturebox.h"
 
@@ -80,6 +81,31 @@ TEST_F(OwnPicture, ADroppedOrOpenedPictureShowsTheAuthorsPixelsAndKeepsThePoints
     click("Image13");
     EXPECT_EQ(dialogs.lastCall().text, "Loading files code not ready");
     EXPECT_TRUE(picture()->picture() == flipped);
+}
+
+TEST_F(OwnPicture, ADroppedSkinShowsItsMainWindowAsThePlayerDrawsIt)
+{
+    using namespace kit::testing;
+    const auto archive = [this](const QString& name, const std::vector<kit::SkinFile>& without) {
+        const QString path = QDir(scratch.path()).filePath(name);
+        QFile file(path);
+        const std::string bytes = zipArchive(flatSkinMembers("Real/", without));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+        return path;
+    };
+    drop(archive("Real.wsz", {}));
+    EXPECT_EQ(form->status(), "Picture Real.wsz");
+    EXPECT_TRUE(dialogs.messages().empty());
+    const QImage shown = picture()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(kPlayPoint)), QColor(flatSkinColour(kit::SkinFile::CButtons)));
+    EXPECT_EQ(QColor(shown.pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::TitleBar)));
+    EXPECT_EQ(QColor(shown.pixel(kBackgroundPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
+
+    drop(archive("Lacking.wsz", {kit::SkinFile::TitleBar}));
+    EXPECT_EQ(dialogs.lastCall().text, "Lacking.wsz: the main window is shown without titlebar.bmp, which the skin "
+                                       "lacks or Plevo cannot read, so what they draw is not in it.");
+    EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Information);
+    EXPECT_EQ(QColor(picture()->picture().pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
 }
 
 TEST_F(OwnPicture, ThePictureDialogReopensInTheFolderLastUsed)

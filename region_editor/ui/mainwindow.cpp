@@ -364,6 +364,9 @@ bool Form1::openPicture(const QString& path)
     }
     Image1->setPicture(opened.image);
     setStatus(QStringLiteral("Picture ") + opened.shortName);
+    if (!opened.note.isEmpty())
+        m_dialogs.message(this, QStringLiteral("Open Picture"), opened.note, kit::MessageButtons::Ok,
+                          kit::MessageIcon::Information);
     return true;
 }
 

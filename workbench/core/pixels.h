@@ -1,18 +1,15 @@
 #pragma once
 
+#include "common/core/pixelcopy.h"
+
 #include <QImage>
 
 // Plain pixel work on 32-bit pictures (QImage::Format_RGB32), the way the
 // workbench composes and animates: copies of source pixels, no blending.
 namespace tessel {
 
-// A picture of `size` in the format every function here expects.
-QImage blankPicture(QSize size);
-
-// Copies the `from` rectangle of `source` to `target` with its top left at `to`.
-// Whatever lies outside either picture is left out, so a piece missing from a
-// small or empty source simply draws nothing. Both pictures are Format_RGB32.
-void copyPixels(const QImage& source, const QRect& from, QImage& target, QPoint to);
+using kit::blankPicture;
+using kit::copyPixels;
 
 // Fills the rectangle `area` of `target`, clipped to the picture.
 void fillPixels(QImage& target, const QRect& area, QRgb colour);

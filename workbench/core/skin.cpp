@@ -1,9 +1,7 @@
 #include "workbench/core/skin.h"
 
-#include "common/core/pictureload.h"
 #include "common/core/skinsource.h"
 #include "common/core/textconversion.h"
-#include "workbench/core/pixels.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,14 +11,13 @@
 namespace tessel {
 namespace {
 
-SkinLoadError errorOf(kit::PictureLoad::Error error)
+SkinLoadError errorOf(kit::SkinBitmapRead::Outcome outcome)
 {
-    switch (error) {
-    case kit::PictureLoad::Error::None: return SkinLoadError::None;
-    // A bitmap far larger than any skin's is not read; the player could not use it either.
-    case kit::PictureLoad::Error::NotAPicture:
-    case kit::PictureLoad::Error::TooLarge: return SkinLoadError::NotAPicture;
-    case kit::PictureLoad::Error::Unreadable: break;
+    switch (outcome) {
+    case kit::SkinBitmapRead::Outcome::Loaded: return SkinLoadError::None;
+    case kit::SkinBitmapRead::Outcome::Missing: return SkinLoadError::Missing;
+    case kit::SkinBitmapRead::Outcome::NotAPicture: return SkinLoadError::NotAPicture;
+    case kit::SkinBitmapRead::Outcome::Unreadable: break;
     }
     return SkinLoadError::Unreadable;
 }
@@ -29,34 +26,16 @@ SkinLoadError errorOf(kit::PictureLoad::Error error)
 
 SkinLoad LoadSkin(const kit::SkinSource& skin)
 {
+    const kit::SkinBitmaps bitmaps = kit::readSkinBitmaps(skin);
     SkinLoad load;
-    for (int file = 0; file < kSkinFileCount; ++file) {
-        const std::string_view name = kSkinFileNames[static_cast<size_t>(file)];
-        QImage& picture = load.pictures.images[static_cast<size_t>(file)];
-        SkinLoadError error = SkinLoadError::Missing;
-        QString shownName;
-        if (const kit::SkinMember* member = skin.find(name)) {
-            // A folder's path is named as the file system gives it, whatever its bytes.
-            shownName = skin.isArchive() ? kit::toQString(skin.memberDisplayName(*member))
-                                         : kit::fromPath(skin.path() / member->storedName);
-            if (const kit::SkinRead read = skin.read(*member); read.error.empty()) {
-                const kit::PictureLoad decoded = kit::decodePicture(read.bytes, kit::kLargestSkinBitmap);
-                error = errorOf(decoded.error);
-                if (error == SkinLoadError::None)
-                    picture = decoded.image.convertToFormat(QImage::Format_RGB32);
-            } else {
-                error = SkinLoadError::Unreadable;
-            }
-        } else if (skin.isArchive()) {
-            shownName = kit::toQString(skin.displayName()) + QStringLiteral(": ") + QLatin1String(name);
-        } else {
-            shownName = kit::fromPath(skin.path() / std::string(name));
-        }
-        if (picture.isNull() && load.failedFile < 0) {
-            load.failedFile = file;
-            load.error = error;
-            load.failedPath = shownName;
-        }
+    load.pictures = bitmaps.pictures;
+    for (int file = 0; file < kSkinFileCount && load.failedFile < 0; ++file) {
+        if (!load.pictures.images[static_cast<size_t>(file)].isNull())
+            continue;
+        const kit::SkinBitmapRead& read = bitmaps.reads[static_cast<size_t>(file)];
+        load.failedFile = file;
+        load.error = errorOf(read.outcome);
+        load.failedPath = read.shownName;
     }
     return load;
 }
@@ -100,16 +79,6 @@ Channel channelFromText(const QString& text)
     if (text == QLatin1String("Mono"))
         return Channel::Mono;
     return Channel::Off;
-}
-
-QImage DrawMainWindow(const SkinPictures& skin, const MainWindowLook& look)
-{
-    QImage window = blankPicture(kMainWindowSize);
-    const QImage& main = skin[SkinFile::Main];
-    copyPixels(main, main.rect(), window, {0, 0});
-    for (const SkinPiece& piece : mainWindowPieces(look))
-        copyPixels(skin[piece.source], piece.from, window, piece.to);
-    return window;
 }
 
 int knobLeft(int pointerX, int grabX) { return std::clamp(pointerX - grabX, kKnobLeftmost, kKnobRightmost); }

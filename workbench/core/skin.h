@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/core/skinpieces.h"
+#include "common/core/composedwindow.h"
 
 #include <QImage>
 #include <QRect>
@@ -13,8 +13,9 @@ class SkinSource;
 }
 
 // The skin preview: the ten bitmaps Tessel reads from a skin directory and the
-// player's 275 x 116 main window composed from pieces of them. The pieces are
-// the kit's own table, shared with the skin checker.
+// player's 275 x 116 main window composed from pieces of them. The pieces and
+// the composition are the kit's own, shared with Knapro, Plevo and the skin
+// checker.
 namespace tessel {
 
 using kit::SkinFile;
@@ -22,14 +23,7 @@ using kit::kSkinFileCount;
 using kit::kSkinFileNames;
 using kit::kMainWindowSize;
 
-// The ten pictures of a skin, Format_RGB32; one that did not load is a null image.
-struct SkinPictures
-{
-    std::array<QImage, kSkinFileCount> images;
-
-    const QImage& operator[](SkinFile file) const { return images[static_cast<size_t>(file)]; }
-    QImage& operator[](SkinFile file) { return images[static_cast<size_t>(file)]; }
-};
+using kit::SkinPictures;
 
 enum class SkinLoadError { None, Missing, Unreadable, NotAPicture, SkinRefused };
 
@@ -83,10 +77,7 @@ using kit::kTitleCells;
 using kit::SkinPiece;
 using kit::mainWindowPieces;
 
-// The main window: main.bmp (black where it is missing) with every piece of
-// mainWindowPieces copied over it. Pieces from pictures that did not load draw
-// nothing.
-QImage DrawMainWindow(const SkinPictures& skin, const MainWindowLook& look);
+using kit::DrawMainWindow;
 
 using kit::buttonAt;
 
