@@ -141,9 +141,9 @@ bool allPixelsAre(const QImage& image, QRgb colour)
 
 TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
 {
-    open(picture("wide.bmp", plainPicture(276, 116)));
-    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 276 x 116.\r" + kShortWrongSize, MessageIcon::Critical);
-    EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(276, 116));
+    open(picture("narrow.bmp", plainPicture(274, 116)));
+    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 274 x 116.\r" + kShortWrongSize, MessageIcon::Critical);
+    EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(274, 116));
     EXPECT_FALSE(elementMenu("mnuMain")->isVisible());
     EXPECT_TRUE(action("mnuFileClose")->isEnabled());
 
@@ -155,9 +155,15 @@ TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
         expectMessage(call, "Wrong Size", kShortWrongSize, MessageIcon::Critical);
     EXPECT_FALSE(previewShown());
 
-    dialogs.clear();
-    open(picture("small.bmp", plainPicture(100, 50)));
-    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 100 x 50.\r" + kShortWrongSize, MessageIcon::Critical);
+    // A larger picture is not even decoded: it is named by its header's size, and the tab keeps its picture.
+    for (const QSize size : {QSize(276, 116), QSize(275, 117), QSize(4000, 3000)}) {
+        dialogs.clear();
+        open(picture("large.jpg", plainPicture(size.width(), size.height()), "JPEG"));
+        expectMessage(onlyMessage(), "Wrong Size",
+                      QStringLiteral("Your image is only %1 x %2.\r").arg(size.width()).arg(size.height()) + kShortWrongSize,
+                      MessageIcon::Critical);
+        EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(274, 116));
+    }
 }
 
 TEST_F(Builder, ACancelledOpenOrAFileThatIsNoPictureLeavesThePictureAndTheCut)

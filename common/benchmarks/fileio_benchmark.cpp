@@ -54,7 +54,7 @@ void decodeSkinPicture(benchmark::State& state)
     picture.save(&buffer, "BMP");
     const std::string file = bytes.toStdString();
     for (auto _ : state)
-        benchmark::DoNotOptimize(kit::decodePicture(file));
+        benchmark::DoNotOptimize(kit::decodePicture(file, kit::kLargestSkinBitmap));
 }
 BENCHMARK(decodeSkinPicture);
 
