@@ -23,7 +23,10 @@ OpenedPicture acceptedPicture(const kit::PictureLoad& load)
 
 OpenedPicture loadPicture(const QString& path)
 {
-    return acceptedPicture(kit::loadPicture(path, kPictureFileSizeLimit, QSize(kPictureWidth, kPictureHeight)));
+    // A picture of the wrong size is still shown, beside the message that
+    // names its size, so that the author sees what they opened; only one
+    // larger than any skin bitmap is named from its header alone.
+    return acceptedPicture(kit::loadPicture(path, kPictureFileSizeLimit, kit::kLargestSkinBitmap));
 }
 
 OpenedPicture decodePicture(std::string_view bytes, QSize largest)

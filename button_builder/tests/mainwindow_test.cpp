@@ -155,14 +155,19 @@ TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
         expectMessage(call, "Wrong Size", kShortWrongSize, MessageIcon::Critical);
     EXPECT_FALSE(previewShown());
 
-    // A larger picture is not even decoded: it is named by its header's size, and the tab keeps its picture.
-    for (const QSize size : {QSize(276, 116), QSize(275, 117), QSize(4000, 3000)}) {
+    // A larger one is shown too, up to the largest skin bitmap; beyond that it
+    // is named by its header's size and the tab keeps its picture.
+    const struct {
+        QSize size;
+        QSize shown;
+    } larger[] = {{{276, 116}, {276, 116}}, {{275, 117}, {275, 117}}, {{4000, 3000}, {275, 117}}};
+    for (const auto& [size, shown] : larger) {
         dialogs.clear();
         open(picture("large.jpg", plainPicture(size.width(), size.height()), "JPEG"));
         expectMessage(onlyMessage(), "Wrong Size",
                       QStringLiteral("Your image is only %1 x %2.\r").arg(size.width()).arg(size.height()) + kShortWrongSize,
                       MessageIcon::Critical);
-        EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(274, 116));
+        EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), shown);
     }
 }
 
