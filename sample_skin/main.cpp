@@ -1,6 +1,8 @@
+#include "common/core/commandline.h"
 #include "common/core/fileio.h"
 #include "sample_skin/core/sampleskin.h"
 #include "sample_skin/core/wsz.h"
+#include "sample_skin/identity.h"
 
 #include <QGuiApplication>
 
@@ -8,21 +10,31 @@
 #include <iostream>
 #include <system_error>
 
+namespace {
+constexpr kit::ProgramInfo kSampleSkin {sample_skin::identity::kCommand, sample_skin::identity::kName,
+                                        sample_skin::identity::kVersionText,
+                                        "Writes the kit's sample skin into DIR, as the folder KitSample and the\n"
+                                        "archive KitSample.wsz.",
+                                        "DIR"};
+} // namespace
+
 // sample_skin DIR: writes the kit's sample skin into DIR as the folder
 // DIR/KitSample and the archive DIR/KitSample.wsz. `./kit sample DIR` runs it.
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "Usage: sample_skin DIR\nWrites the kit's sample skin into DIR, as the folder " << sample::kSkinName
-                  << " and the archive " << sample::kSkinName << ".wsz.\n";
-        return 2;
+    kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, true);
+    if (commandLine.action == kit::CommandLine::Action::Run && !commandLine.file) {
+        commandLine.action = kit::CommandLine::Action::Misuse;
+        commandLine.error = "missing the folder to write the sample skin into";
     }
+    if (const auto status = kit::answerCommandLine(commandLine, kSampleSkin))
+        return *status;
     // Drawing text and shapes wants a Qt application, though nothing is shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
-    const std::filesystem::path target(argv[1]);
+    const std::filesystem::path target(*commandLine.file);
     const std::filesystem::path folder = target / sample::kSkinName;
     std::error_code error;
     std::filesystem::create_directories(folder, error);

@@ -15,13 +15,22 @@ namespace knapro {
 // loads, to be refused for its size, but nothing larger than this is read.
 inline constexpr std::uintmax_t kPictureFileSizeLimit = 64u << 20;
 
-// Loads a BMP, JPEG or GIF file, told apart by its contents, not by its name. Any
-// other file, one that cannot be read or decoded, and one whose data ends before
-// its own structure says it does, give a null image. The picture comes back as
-// 32-bit ARGB, whatever its size.
-QImage loadPicture(const QString& path);
-// The same for a picture already in memory, such as a member of a skin archive.
-QImage decodePicture(std::string_view bytes);
+// A picture as Knapro opens it, as 32-bit ARGB. `image` is null for any file but
+// a BMP, JPEG or GIF (told apart by its contents, not by its name), one that
+// cannot be read or decoded, and one whose data ends before its own structure
+// says it does. A picture larger than Knapro takes is not decoded at all: its
+// image is null too, but `size` holds the size its header gives, so that the
+// author is told it.
+struct OpenedPicture
+{
+    QImage image;
+    QSize size;
+};
+
+// A picture file, taken up to the size of a player window, 275 x 116.
+OpenedPicture loadPicture(const QString& path);
+// A picture already in memory, such as a member of a skin archive, up to `largest`.
+OpenedPicture decodePicture(std::string_view bytes, QSize largest);
 
 // The same rectangle in Qt's terms.
 inline QRect toQRect(const ElementRect& r) { return {r.intX, r.intY, r.intWidth, r.intHeight}; }

@@ -1,6 +1,7 @@
 #include "button_builder/core/skinwindows.h"
 
 #include "button_builder/core/picture.h"
+#include "common/core/pictureload.h"
 #include "common/core/skinsource.h"
 #include "common/core/textconversion.h"
 
@@ -30,9 +31,14 @@ SkinWindowPicture readMember(const kit::SkinSource& skin, const kit::SkinMember&
         result.reason = kit::toQString(read.error);
         return result;
     }
-    result.picture = decodePicture(read.bytes);
+    // Only the top of eqmain.bmp is the window; the rest is its sliders and buttons.
+    const OpenedPicture opened = decodePicture(
+        read.bytes, name == kPlayerEqualizerName ? kit::kLargestSkinBitmap : QSize(kPictureWidth, kPictureHeight));
+    result.picture = opened.image;
+    result.size = opened.size;
     if (result.picture.isNull()) {
-        result.outcome = SkinWindowPicture::Outcome::NotAPicture;
+        result.outcome = opened.size.isEmpty() ? SkinWindowPicture::Outcome::NotAPicture
+                                               : SkinWindowPicture::Outcome::TooLarge;
         return result;
     }
     if (name == kPlayerEqualizerName && result.picture.width() >= kPictureWidth
@@ -154,6 +160,13 @@ QString skinWindowReport(const kit::SkinSource& skin, const SkinWindowPictures& 
             break;
         case SkinWindowPicture::Outcome::NotAPicture:
             lines << QStringLiteral("%1 is not a BMP, JPEG or GIF picture").arg(found.member) + stays;
+            break;
+        case SkinWindowPicture::Outcome::TooLarge:
+            lines << QStringLiteral("%1 is %2 x %3 pixels, larger than any window; it is not read")
+                             .arg(found.member)
+                             .arg(found.size.width())
+                             .arg(found.size.height())
+                         + stays;
             break;
         case SkinWindowPicture::Outcome::Loaded:
             if (!hasWindowSize(found.picture))

@@ -23,9 +23,11 @@ struct SkinWindowPicture
     // Loaded: a whole picture of the window. Composed: the main window put
     // together from the skin's bitmaps, as the player shows it. Background:
     // the equalizer's background from eqmain.bmp, without its elements.
-    enum class Outcome { Loaded, Composed, Background, Missing, Unreadable, NotAPicture };
+    // TooLarge: larger than a window (eqmain.bmp: than any skin bitmap), and not read.
+    enum class Outcome { Loaded, Composed, Background, Missing, Unreadable, NotAPicture, TooLarge };
     Outcome outcome = Outcome::Missing;
     QImage picture; // Loaded, Composed, Background: 32-bit ARGB, whatever its size
+    QSize size;     // Loaded and TooLarge: the picture's size
     QString member; // how messages name the member it came from
     QString reason; // Unreadable: why
     // Composed: how each of the ten bitmaps was read.

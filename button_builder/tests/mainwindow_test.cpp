@@ -144,9 +144,9 @@ bool allPixelsAre(const QImage& image, QRgb colour)
 
 TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
 {
-    open(picture("wide.bmp", plainPicture(276, 116)));
-    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 276 x 116.\r" + kShortWrongSize, MessageIcon::Critical);
-    EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(276, 116));
+    open(picture("narrow.bmp", plainPicture(274, 116)));
+    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 274 x 116.\r" + kShortWrongSize, MessageIcon::Critical);
+    EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), QSize(274, 116));
     EXPECT_FALSE(elementMenu("mnuMain")->isVisible());
     EXPECT_TRUE(action("mnuFileClose")->isEnabled());
 
@@ -158,9 +158,20 @@ TEST_F(Builder, APictureOfTheWrongSizeIsShownButEveryCutIsRefused)
         expectMessage(call, "Wrong Size", kShortWrongSize, MessageIcon::Critical);
     EXPECT_FALSE(previewShown());
 
-    dialogs.clear();
-    open(picture("small.bmp", plainPicture(100, 50)));
-    expectMessage(onlyMessage(), "Wrong Size", "Your image is only 100 x 50.\r" + kShortWrongSize, MessageIcon::Critical);
+    // A larger one is shown too, up to the largest skin bitmap; beyond that it
+    // is named by its header's size and the tab keeps its picture.
+    const struct {
+        QSize size;
+        QSize shown;
+    } larger[] = {{{276, 116}, {276, 116}}, {{275, 117}, {275, 117}}, {{4000, 3000}, {275, 117}}};
+    for (const auto& [size, shown] : larger) {
+        dialogs.clear();
+        open(picture("large.jpg", plainPicture(size.width(), size.height()), "JPEG"));
+        expectMessage(onlyMessage(), "Wrong Size",
+                      QStringLiteral("Your image is only %1 x %2.\r").arg(size.width()).arg(size.height()) + kShortWrongSize,
+                      MessageIcon::Critical);
+        EXPECT_EQ(child<PictureBox>("picBack(0)")->picture().size(), shown);
+    }
 }
 
 TEST_F(Builder, ACancelledOpenOrAFileThatIsNoPictureLeavesThePictureAndTheCut)

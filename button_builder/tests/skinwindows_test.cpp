@@ -59,11 +59,16 @@ TEST(SkinWindows, EachTabTakesItsWindowFromTheSkinOrSaysWhyItStaysEmpty)
          "Blue.wsz has no window-playlist.bmp or pl.bmp, so the Playlist Editor tab stays empty. The player draws that "
          "window from the pieces in pledit.bmp, which Knapro does not put together."},
         {"pictures that cannot be taken or cut",
-         {{"main.bmp", "not a picture"}, {"eq.bmp", bmp(eq), true, true}, {"pl.bmp", bmp(windowPicture(qRgb(9, 9, 9), 276, 116))}},
-         {none, none, windowPicture(qRgb(9, 9, 9), 276, 116)},
+         {{"main.bmp", "not a picture"}, {"eq.bmp", bmp(eq), true, true}, {"pl.bmp", bmp(windowPicture(qRgb(9, 9, 9), 274, 116))}},
+         {none, none, windowPicture(qRgb(9, 9, 9), 274, 116)},
          "Blue.wsz: main.bmp is not a BMP, JPEG or GIF picture, so the Main Window tab stays empty.\n"
          "Blue.wsz: eq.bmp could not be read (encrypted; the player cannot read it), so the Equalizer tab stays empty.\n"
-         "Blue.wsz: pl.bmp is 276 x 116 pixels; elements are cut only from pictures of 275 x 116."},
+         "Blue.wsz: pl.bmp is 274 x 116 pixels; elements are cut only from pictures of 275 x 116."},
+        {"a picture larger than a window, not even read",
+         {{"main.bmp", bmp(windowPicture(qRgb(9, 9, 9), 276, 116))}, {"eq.bmp", bmp(eq)}, {"pl.bmp", bmp(pl)}},
+         {none, eq, pl},
+         "Blue.wsz: main.bmp is 276 x 116 pixels, larger than any window; it is not read, so the Main Window tab "
+         "stays empty."},
         {"an empty skin",
          {{"readme.txt", "hello"}},
          {none, none, none},

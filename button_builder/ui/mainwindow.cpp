@@ -330,17 +330,21 @@ void frmButton::OpenFile()
 void frmButton::openPicture(int tab, const QString& path)
 {
     intTab = tab;
-    const QImage picture = loadPicture(path);
-    if (picture.isNull()) {
+    const OpenedPicture opened = loadPicture(path);
+    if (opened.image.isNull() && opened.size.isEmpty()) {
         m_dialogs.message(this, QStringLiteral("Unsupported File Type"), QStringLiteral("This file type is not supported."),
                           kit::MessageButtons::Ok, kit::MessageIcon::Information);
         return;
     }
-    setTabPicture(intTab, picture);
-    m_recentFiles->add(path);
-    hidePreview();
-    if (!hasWindowSize(picture)) {
-        const QString size = QStringLiteral("Your image is only %1 x %2.").arg(picture.width()).arg(picture.height());
+    // A picture larger than a window is not even decoded: it is named by the
+    // size its header gives, and the tab keeps what it held.
+    if (!opened.image.isNull()) {
+        setTabPicture(intTab, opened.image);
+        m_recentFiles->add(path);
+        hidePreview();
+    }
+    if (opened.size != QSize(kPictureWidth, kPictureHeight)) {
+        const QString size = QStringLiteral("Your image is only %1 x %2.").arg(opened.size.width()).arg(opened.size.height());
         m_dialogs.message(this, kWrongSizeTitle, size + QLatin1Char('\r') + kWrongSizeText, kit::MessageButtons::Ok,
                           kit::MessageIcon::Critical);
     }

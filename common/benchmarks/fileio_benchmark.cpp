@@ -50,7 +50,7 @@ void decodeSkinPicture(benchmark::State& state)
             picture.setPixel(x, y, qRgb(x, y, x ^ y));
     const std::string file = kit::testing::encodedPicture(picture, "BMP");
     for (auto _ : state)
-        benchmark::DoNotOptimize(kit::decodePicture(file));
+        benchmark::DoNotOptimize(kit::decodePicture(file, kit::kLargestSkinBitmap));
 }
 BENCHMARK(decodeSkinPicture);
 

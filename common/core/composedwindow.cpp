@@ -20,11 +20,13 @@ SkinBitmaps readSkinBitmaps(const SkinSource& skin)
             const SkinRead bytes = skin.read(*member);
             read.reason = toQString(bytes.error);
             if (bytes.error.empty()) {
-                const PictureLoad decoded = decodePicture(bytes.bytes);
+                const PictureLoad decoded = decodePicture(bytes.bytes, kLargestSkinBitmap);
                 if (decoded.error == PictureLoad::Error::None) {
                     read.outcome = SkinBitmapRead::Outcome::Loaded;
                     bitmaps.pictures.images[file] = decoded.image.convertToFormat(QImage::Format_RGB32);
-                } else if (decoded.error == PictureLoad::Error::NotAPicture) {
+                } else if (decoded.error == PictureLoad::Error::NotAPicture
+                           || decoded.error == PictureLoad::Error::TooLarge) {
+                    // A bitmap far larger than any skin's is not read; the player could not use it either.
                     read.outcome = SkinBitmapRead::Outcome::NotAPicture;
                 } else {
                     read.reason = decoded.reason;

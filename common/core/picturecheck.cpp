@@ -1,5 +1,6 @@
 #include "common/core/picturecheck.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -374,6 +375,34 @@ std::optional<GifFrame> gifFirstFrame(std::string_view bytes)
         } else {
             return std::nullopt;
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<ClaimedSize> claimedSize(std::string_view bytes)
+{
+    switch (pictureFormatOf(bytes)) {
+    case PictureFormat::Bmp: {
+        if (bytes.size() < 26)
+            return std::nullopt;
+        if (littleEndian(bytes, 14, 4) == 12)
+            return ClaimedSize {littleEndian(bytes, 18, 2), littleEndian(bytes, 20, 2)};
+        const std::int64_t height = static_cast<std::int32_t>(littleEndian(bytes, 22, 4));
+        return ClaimedSize {static_cast<std::int32_t>(littleEndian(bytes, 18, 4)), height < 0 ? -height : height};
+    }
+    case PictureFormat::Gif: {
+        if (bytes.size() < 10)
+            return std::nullopt;
+        ClaimedSize size {littleEndian(bytes, 6, 2), littleEndian(bytes, 8, 2)};
+        if (const auto frame = gifFirstFrame(bytes)) {
+            size.width = std::max<std::int64_t>(size.width, frame->left + frame->width);
+            size.height = std::max<std::int64_t>(size.height, frame->top + frame->height);
+        }
+        return size;
+    }
+    case PictureFormat::Jpeg:
+    case PictureFormat::Png:
+    case PictureFormat::Other: break;
     }
     return std::nullopt;
 }

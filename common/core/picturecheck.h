@@ -49,4 +49,16 @@ struct GifFrame
 };
 std::optional<GifFrame> gifFirstFrame(std::string_view bytes);
 
+// The size that a BMP's or a GIF's own header claims, read by the kit itself
+// since decoders tell it only within limits of their own, or not at all: a
+// BMP's width and height (a top-down one's height counted as rows), and the
+// larger of a GIF's logical screen and the far corner of its first image.
+// Nothing for other formats or a header cut short.
+struct ClaimedSize
+{
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+};
+std::optional<ClaimedSize> claimedSize(std::string_view bytes);
+
 } // namespace kit

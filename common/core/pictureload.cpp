@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
 #include <csetjmp>
+#include <limits>
 #include <cstdio>
 #include <jpeglib.h>
 
@@ -107,20 +109,20 @@ const char* decoderOf(PictureFormat format)
 
 } // namespace
 
-PictureLoad decodePicture(std::string_view bytes)
+PictureLoad decodePicture(std::string_view bytes, QSize largest)
 {
     PictureLoad load;
     load.error = PictureLoad::Error::NotAPicture;
     std::string mended;
+    // Real JPEGs end without their end-of-image marker now and then; one whose
+    // last scan is whole decodes as if the marker were there.
+    bool jpegWithoutEnd = false;
     if (!isWholePicture(bytes)) {
-        // Real JPEGs end without their end-of-image marker now and then; one
-        // whose last scan is whole decodes as if the marker were there.
         if (!jpegLacksOnlyItsEndMarker(bytes))
             return load;
         mended.assign(bytes);
         mended += "\xFF\xD9";
-        if (!jpegDecodesCleanly(mended))
-            return load;
+        jpegWithoutEnd = true;
     } else {
         mended.assign(bytes);
         if (!fixOverlongColourCount(mended))
@@ -143,32 +145,43 @@ PictureLoad decodePicture(std::string_view bytes)
         reader.setDecideFormatFromContent(true);
     }
     load.format = reader.format();
+    // Decoders tell a BMP's size only up to limits of their own and a GIF's
+    // not reliably; the kit reads those two headers itself.
+    QSize claimed = reader.size();
+    if (const auto header = claimedSize(input)) {
+        constexpr std::int64_t kMost = std::numeric_limits<int>::max();
+        claimed = QSize(int(std::min(header->width, kMost)), int(std::min(header->height, kMost)));
+    }
+    if (claimed.isEmpty())
+        return load;
+    if (claimed.width() > largest.width() || claimed.height() > largest.height()) {
+        load.error = PictureLoad::Error::TooLarge;
+        load.size = claimed;
+        return load;
+    }
+    if (jpegWithoutEnd && !jpegDecodesCleanly(input))
+        return load;
     // Decoders write into the picture they are given when its size and format
     // are the ones they would make, and leave alone what the file does not
     // reach: the run-length jumps and early ends of a BMP, for one. Starting
     // from zero gives those pixels palette index 0 (or black) every time,
     // instead of whatever the memory held.
     QImage image;
-    const QSize size = reader.size();
-    const QImage::Format format = reader.imageFormat();
-    if (size.isValid() && format != QImage::Format_Invalid) {
-        // Within the decoders' own limit: a header may claim any size.
-        const qint64 needed = qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
-        if (QImageReader::allocationLimit() == 0 || needed <= qint64(QImageReader::allocationLimit()) << 20) {
-            image = QImage(size, format);
-            image.fill(0);
-        }
+    if (const QImage::Format format = reader.imageFormat(); format != QImage::Format_Invalid) {
+        image = QImage(claimed, format);
+        image.fill(0);
     }
     if (!reader.read(&image) || image.isNull())
         return load;
     if (const auto frame = gifFirstFrame(input))
         fillAroundGifFrame(image, *frame);
+    load.size = image.size();
     load.image = std::move(image);
     load.error = PictureLoad::Error::None;
     return load;
 }
 
-PictureLoad loadPicture(const QString& path, std::uintmax_t sizeLimit)
+PictureLoad loadPicture(const QString& path, std::uintmax_t sizeLimit, QSize largest)
 {
     std::string bytes;
     if (const std::string reason = readWholeFile(toPath(path), bytes, sizeLimit); !reason.empty()) {
@@ -177,7 +190,7 @@ PictureLoad loadPicture(const QString& path, std::uintmax_t sizeLimit)
         load.reason = fromSystemText(reason);
         return load;
     }
-    return decodePicture(bytes);
+    return decodePicture(bytes, largest);
 }
 
 } // namespace kit

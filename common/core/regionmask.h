@@ -27,4 +27,18 @@ namespace kit {
 // cut off.
 std::vector<bool> windingMask(std::span<const std::vector<QPoint>> polygons, int width, int height);
 
+// Whether windingMask would show any pixel at all for `polygons`, at a cost
+// that grows with their edges and the rows they span, not with the window's
+// area: row by row, stopping at the first pixel that shows. So a region file of
+// a hundred thousand small polygons is checked one polygon at a time without a
+// window-sized mask for each.
+bool showsAnyPixel(std::span<const std::vector<QPoint>> polygons, int width, int height);
+
+// A position as windingMask and the kit's pixel drawing take it: rounded to the
+// nearest whole number and kept within +-2^24, so that a point far beyond the
+// window stays far beyond it, and sums and differences of two such coordinates
+// never overflow an int.
+int clampedCoordinate(double value);
+QPoint clampedPoint(double x, double y);
+
 } // namespace kit

@@ -44,6 +44,14 @@ std::string folded(std::string_view text)
 
 bool isControl(unsigned char c) { return c < 0x20 || c == 0x7f; }
 
+// Names in a skin folder that hold no part of the skin: hidden files and
+// folders, version control's among them (.git, .svn, .hg), and the folders that
+// version control and macOS keep without a dot.
+bool isHidden(std::string_view name)
+{
+    return name.starts_with('.') || name == "CVS" || name == "_darcs" || name == "__MACOSX";
+}
+
 // Whether `text` is well-formed UTF-8: no stray or missing continuation bytes,
 // no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isUtf8(std::string_view text)
@@ -303,24 +311,51 @@ SkinOpen SkinSource::open(const std::filesystem::path& path, const SkinLimits& l
     skin->m_path = path;
     skin->m_displayName = path.string();
     skin->m_memberBytesLimit = limits.memberBytes;
-    std::filesystem::recursive_directory_iterator entries(path, std::filesystem::directory_options::skip_permission_denied,
-                                                         error);
-    for (; !error && entries != std::filesystem::recursive_directory_iterator(); entries.increment(error)) {
-        if (skin->m_members.size() >= limits.members)
-            return refused(skin->m_displayName,
-                           "holds more than " + std::to_string(limits.members) + " files, too many for a skin");
-        const std::string relative = entries->path().lexically_relative(path).string();
-        SkinMember member;
-        member.directory = entries->is_directory(error);
-        member.storedName = printable(relative) + (member.directory ? "/" : "");
-        member.size = member.directory ? 0 : entries->file_size(error);
-        if (!isUtf8(relative) || std::any_of(relative.begin(), relative.end(),
-                                             [](char c) { return isControl(static_cast<unsigned char>(c)); }))
-            member.refusal = "its name is not valid text";
-        member.name = member.refusal.empty() ? member.storedName : std::string();
-        error.clear();
-        skin->m_members.push_back(std::move(member));
-    }
+    std::string tooMany;
+    // Lists the files and folders right inside `folder`, naming them below
+    // `prefix`, and gathers its folders in `subfolders`.
+    const auto list = [&](const std::filesystem::path& folder, const std::string& prefix,
+                          std::vector<std::filesystem::path>* subfolders) {
+        std::filesystem::directory_iterator entries(folder, std::filesystem::directory_options::skip_permission_denied,
+                                                    error);
+        for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+            const std::string name = entries->path().filename().string();
+            if (isHidden(name))
+                continue;
+            if (skin->m_members.size() >= limits.members) {
+                tooMany = "holds more than " + std::to_string(limits.members) + " files, too many for a skin";
+                return;
+            }
+            std::error_code entryError;
+            SkinMember member;
+            member.directory = entries->is_directory(entryError);
+            const std::string relative = prefix + name;
+            member.storedName = printable(relative) + (member.directory ? "/" : "");
+            // A FIFO, a dangling link or an entry that cannot be looked at has
+            // no size; reading it tells why.
+            const std::uintmax_t size = member.directory ? 0 : entries->file_size(entryError);
+            member.size = entryError ? 0 : size;
+            if (!isUtf8(relative) || std::any_of(relative.begin(), relative.end(),
+                                                 [](char c) { return isControl(static_cast<unsigned char>(c)); }))
+                member.refusal = "its name is not valid text";
+            member.name = member.refusal.empty() ? member.storedName : std::string();
+            if (member.directory && subfolders != nullptr)
+                subfolders->push_back(entries->path());
+            skin->m_members.push_back(std::move(member));
+        }
+    };
+    std::vector<std::filesystem::path> subfolders;
+    list(path, {}, &subfolders);
+    // The player reads the skin's own folder only: the top, or, when the top
+    // holds no file, the one folder under it that does.
+    const bool topHoldsFiles = std::any_of(skin->m_members.begin(), skin->m_members.end(),
+                                           [](const SkinMember& member) { return !member.directory; });
+    if (!topHoldsFiles)
+        for (const std::filesystem::path& folder : subfolders)
+            if (!error && tooMany.empty())
+                list(folder, folder.filename().string() + "/", nullptr);
+    if (!tooMany.empty())
+        return refused(skin->m_displayName, tooMany);
     if (error)
         return refused(skin->m_displayName, error.message());
     std::sort(skin->m_members.begin(), skin->m_members.end(),

@@ -20,7 +20,10 @@
 //   top of the archive (or the folder opened), or, where nothing lies at the top
 //   but one folder holds every file, that one folder ("Blue/main.bmp" in
 //   Blue.wsz). Files in __MACOSX/, where macOS keeps its own notes, take no part
-//   in that choice.
+//   in that choice. A folder is read as the player reads it: its top, and only
+//   when that holds no file, the folders right under it; never deeper. Hidden
+//   files and folders in it (.git, .svn and the like) and the folders of CVS,
+//   darcs and macOS are no part of the skin and are left out.
 // - Where names clash (main.bmp and MAIN.BMP), a lookup takes the one spelled
 //   exactly as asked; failing that the first in the order of their bytes, so
 //   MAIN.BMP before Main.bmp; of identical names, the first in the archive.

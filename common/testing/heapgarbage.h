@@ -28,6 +28,13 @@ inline void fillNewBlock(const volatile void* block, std::size_t size)
         std::memset(const_cast<void*>(block), byte, size);
 }
 inline void ignoreFree(const volatile void*) {}
+inline std::atomic<bool> measuring {false};
+inline std::atomic<std::size_t> largestBlock {0};
+inline void noteBlock(const volatile void*, std::size_t size)
+{
+    if (measuring.load(std::memory_order_relaxed) && size > largestBlock.load(std::memory_order_relaxed))
+        largestBlock.store(size, std::memory_order_relaxed);
+}
 #endif
 } // namespace detail
 
@@ -59,6 +66,48 @@ public:
     }
     HeapGarbage(const HeapGarbage&) = delete;
     HeapGarbage& operator=(const HeapGarbage&) = delete;
+};
+
+// The largest block that malloc (or new) handed out while it was alive, under
+// AddressSanitizer, whose allocator lets a hook see every block; elsewhere
+// nothing is measured and `known()` is false.
+class LargestBlock
+{
+public:
+    LargestBlock()
+    {
+#ifdef KIT_HEAP_HOOKS
+        static const bool hooked = __sanitizer_install_malloc_and_free_hooks(detail::noteBlock, detail::ignoreFree) != 0;
+        static_cast<void>(hooked);
+        detail::largestBlock = 0;
+        detail::measuring = true;
+#endif
+    }
+    ~LargestBlock()
+    {
+#ifdef KIT_HEAP_HOOKS
+        detail::measuring = false;
+#endif
+    }
+    LargestBlock(const LargestBlock&) = delete;
+    LargestBlock& operator=(const LargestBlock&) = delete;
+
+    static constexpr bool known()
+    {
+#ifdef KIT_HEAP_HOOKS
+        return true;
+#else
+        return false;
+#endif
+    }
+    std::size_t bytes() const
+    {
+#ifdef KIT_HEAP_HOOKS
+        return detail::largestBlock;
+#else
+        return 0;
+#endif
+    }
 };
 
 } // namespace kit::testing

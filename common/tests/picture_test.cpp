@@ -108,7 +108,7 @@ std::string framedGif(bool globalTable, bool trailer = true)
 QImage decodedUnderGarbage(const std::string& bytes, unsigned char byte)
 {
     const kit::testing::HeapGarbage garbage(byte);
-    const kit::PictureLoad load = kit::decodePicture(bytes);
+    const kit::PictureLoad load = kit::decodePicture(bytes, kit::kLargestSkinBitmap);
     EXPECT_EQ(load.error, kit::PictureLoad::Error::None);
     return load.image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -178,20 +178,20 @@ TEST(PictureLoad, DecodesWholePicturesAndRefusesCutOnes)
 {
     for (const char* format : {"BMP", "JPEG", "PNG"}) {
         const std::string bytes = encoded(format);
-        const kit::PictureLoad whole = kit::decodePicture(bytes);
+        const kit::PictureLoad whole = kit::decodePicture(bytes, kit::kLargestSkinBitmap);
         EXPECT_EQ(whole.error, kit::PictureLoad::Error::None) << format;
         EXPECT_EQ(whole.image.size(), QSize(40, 30));
-        const kit::PictureLoad cut = kit::decodePicture(std::string_view(bytes).substr(0, bytes.size() / 2));
+        const kit::PictureLoad cut = kit::decodePicture(std::string_view(bytes).substr(0, bytes.size() / 2), kit::kLargestSkinBitmap);
         EXPECT_EQ(cut.error, kit::PictureLoad::Error::NotAPicture) << format;
         EXPECT_TRUE(cut.image.isNull());
     }
-    const kit::PictureLoad fromGif = kit::decodePicture(gif());
+    const kit::PictureLoad fromGif = kit::decodePicture(gif(), kit::kLargestSkinBitmap);
     ASSERT_EQ(fromGif.error, kit::PictureLoad::Error::None);
     EXPECT_EQ(fromGif.format, "gif");
     EXPECT_EQ(fromGif.image.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(fromGif.image.pixel(1, 0), qRgb(0, 0, 0));
 
-    const kit::PictureLoad missing = kit::loadPicture("/nonexistent/main.bmp", 1000);
+    const kit::PictureLoad missing = kit::loadPicture("/nonexistent/main.bmp", 1000, kit::kLargestSkinBitmap);
     EXPECT_EQ(missing.error, kit::PictureLoad::Error::Unreadable);
     EXPECT_EQ(missing.reason, "No such file or directory");
 }
@@ -216,7 +216,7 @@ std::set<std::string> loadedDecoders()
         {"GIF", gif(), {"libqgif.so"}},
     };
     for (const auto& c : cases) {
-        const bool decoded = kit::decodePicture(c.bytes).error == kit::PictureLoad::Error::None;
+        const bool decoded = kit::decodePicture(c.bytes, kit::kLargestSkinBitmap).error == kit::PictureLoad::Error::None;
         const std::set<std::string> loaded = loadedDecoders();
         if (!decoded || loaded != c.loaded) {
             std::cerr << c.what << (decoded ? " loaded" : " failed and loaded");
@@ -259,7 +259,7 @@ TEST(PictureLoad, EveryPixelIsDefinedWhateverTheMemoryHeld)
         {"inside the GIF frame", framedGif(false), {2, 1}, qRgb(0, 0, 255)},
         {"a GIF without its trailer", framedGif(true, false), {2, 2}, qRgb(0, 255, 0)},
         {"a JPEG without its end marker", jpeg.substr(0, jpeg.size() - 2), {0, 0},
-         kit::decodePicture(jpeg).image.pixel(0, 0)},
+         kit::decodePicture(jpeg, kit::kLargestSkinBitmap).image.pixel(0, 0)},
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
@@ -291,7 +291,35 @@ TEST(PictureLoad, RefusesVariantsThatDecodersMisreadAndPicturesWhoseDataEndsInsi
         {"a GIF with a code beyond its table", beyondTable},
     };
     for (const auto& r : refused)
-        EXPECT_EQ(kit::decodePicture(r.bytes).error, kit::PictureLoad::Error::NotAPicture) << r.name;
+        EXPECT_EQ(kit::decodePicture(r.bytes, kit::kLargestSkinBitmap).error, kit::PictureLoad::Error::NotAPicture) << r.name;
 }
 
 } // namespace
+
+// A few bytes may claim millions of pixels; such a picture is refused from its
+// header, naming the size it claims, before memory is taken for its pixels.
+TEST(PictureLoad, APictureBeyondItsBoundIsRefusedFromItsHeaderWithTheSizeItClaims)
+{
+    std::string hugeScreen = framedGif(true);
+    putLittleEndian(hugeScreen, 6, 5700, 2);
+    putLittleEndian(hugeScreen, 8, 5700, 2);
+    std::string farFrame = framedGif(true);
+    putLittleEndian(farFrame, 26, 3000, 2);
+    const struct { const char* name; std::string bytes; QSize bound; kit::PictureLoad::Error error; QSize size; } cases[] = {
+        {"at the bound", encoded("BMP"), {40, 30}, kit::PictureLoad::Error::None, {40, 30}},
+        {"a pixel too wide", encoded("PNG"), {39, 30}, kit::PictureLoad::Error::TooLarge, {40, 30}},
+        {"a pixel too tall", encoded("JPEG"), {40, 29}, kit::PictureLoad::Error::TooLarge, {40, 30}},
+        {"run-length data of only its end", craftedBmp(40, 30000, 30000, 8, 1, 4, 4, std::string("\0\1", 2)),
+         kit::kLargestSkinBitmap, kit::PictureLoad::Error::TooLarge, {30000, 30000}},
+        {"a GIF screen", hugeScreen, kit::kLargestSkinBitmap, kit::PictureLoad::Error::TooLarge, {5700, 5700}},
+        {"a GIF frame far out on a small screen", farFrame, kit::kLargestSkinBitmap, kit::PictureLoad::Error::TooLarge,
+         {3002, 3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const kit::PictureLoad load = kit::decodePicture(c.bytes, c.bound);
+        EXPECT_EQ(load.error, c.error);
+        EXPECT_EQ(load.size, c.size);
+        EXPECT_EQ(load.image.isNull(), c.error != kit::PictureLoad::Error::None);
+    }
+}

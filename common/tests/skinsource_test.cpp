@@ -1,7 +1,11 @@
 #include "common/core/skinsource.h"
 #include "common/testing/ziparchive.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -165,8 +169,8 @@ TEST(SkinArchive, ClashingNamesGoToTheExactSpellingThenToTheFirstByBytes)
 
 TEST(SkinFolder, ReadsAFolderByTheSameRules)
 {
-    const std::filesystem::path top = std::filesystem::path(::testing::TempDir()) / "skinsource-folder";
-    std::filesystem::remove_all(top);
+    const QTemporaryDir temporary;
+    const std::filesystem::path top = temporary.path().toStdString();
     std::filesystem::create_directories(top / "Blue" / "extras");
     for (const char* name : {"Blue/Main.BMP", "Blue/main.bmp", "Blue/extras/a.txt"})
         std::ofstream(top / name, std::ios::binary) << name;
@@ -184,7 +188,62 @@ TEST(SkinFolder, ReadsAFolderByTheSameRules)
     ASSERT_TRUE(archive.skin) << archive.message;
     EXPECT_EQ(lookUp(*archive.skin, "main.bmp"), "Blue/main.bmp = M");
     EXPECT_EQ(SkinSource::open(top / "Red.wsz").message, "Red.wsz: No such file or directory");
-    std::filesystem::remove_all(top);
+}
+
+// The player reads the skin's own folder and nothing below it, so neither do
+// the kit's programs: a folder under version control opens as any other.
+TEST(SkinFolder, ListsOnlyTheSkinsOwnFolderWithoutHiddenOrVersionControlFolders)
+{
+    struct Case
+    {
+        const char* what;
+        std::vector<const char*> files;
+        std::string members; // every member's stored name, or the refusal
+    };
+    const Case cases[] = {
+        {"at the top, under git", {"main.bmp", ".gitignore", ".git/HEAD", ".git/objects/1", ".git/objects/2",
+                                   ".git/objects/3", "CVS/Root", "__MACOSX/._main.bmp", "extras/a.txt", "extras/b/c.txt"},
+         "extras/ main.bmp"},
+        {"one folder deep, under git", {".git/HEAD", ".git/objects/1", ".git/objects/2", "Blue/main.bmp",
+                                        "Blue/more/deeper/x.bmp"},
+         "Blue/ Blue/main.bmp Blue/more/"},
+        {"two folders deep", {"Blue/Skin/main.bmp"}, "holds no files"},
+        {"two folders", {"Blue/main.bmp", "Red/main.bmp"}, "its files lie in 2 folders (Blue/, Red/)*"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QTemporaryDir temporary;
+        const std::filesystem::path top = temporary.path().toStdString();
+        for (const char* file : c.files) {
+            std::filesystem::create_directories((top / file).parent_path());
+            std::ofstream(top / file) << file;
+        }
+        // Fewer than the files under .git, so that listing them would refuse the skin.
+        kit::SkinLimits limits;
+        limits.members = 5;
+        const kit::SkinOpen open = SkinSource::open(top, limits);
+        std::string members;
+        for (const kit::SkinMember& member : open.skin ? open.skin->members() : std::vector<kit::SkinMember> {})
+            members += (members.empty() ? "" : " ") + member.storedName;
+        EXPECT_TRUE(matches(open.skin ? members : open.reason, c.members)) << (open.skin ? members : open.reason);
+    }
+}
+
+// What cannot be read in a folder has no size (not 2^64 - 1), and reading it tells why.
+TEST(SkinFolder, AnEntryThatIsNoFileHasNoSizeAndReadingItSaysWhy)
+{
+    const QTemporaryDir temporary;
+    const std::filesystem::path top = temporary.path().toStdString();
+    std::ofstream(top / "main.bmp") << "BM";
+    ASSERT_EQ(::mkfifo((top / "region.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink(top / "gone.txt", top / "pledit.txt");
+    const kit::SkinOpen open = SkinSource::open(top);
+    ASSERT_TRUE(open.skin) << open.message;
+    EXPECT_EQ(open.skin->find("main.bmp")->size, 2u);
+    for (const char* name : {"region.txt", "pledit.txt"})
+        EXPECT_EQ(open.skin->find(name)->size, 0u) << name;
+    EXPECT_EQ(lookUp(*open.skin, "region.txt"), "region.txt = ! Not a regular file");
+    EXPECT_EQ(lookUp(*open.skin, "pledit.txt"), "pledit.txt = ! No such file or directory");
 }
 
 } // namespace

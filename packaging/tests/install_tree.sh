@@ -62,16 +62,13 @@ while read -r name type; do
   got=$(gio info -a standard::content-type "$work/typed/$name" | sed -n 's/^ *standard::content-type: //p')
   [ "$got" = "$type" ] || fail "gio takes $name for $got, not $type"
 done <<'TYPES'
-viscolor.txt text/x-skin-vis-colours
-VISCOLOR.TXT text/x-skin-vis-colours
-VisColor.txt text/x-skin-vis-colours
-Viscolor.txt text/x-skin-vis-colours
 Tessel.txt text/x-skin-vis-colours
 TESSEL.TXT text/x-skin-vis-colours
 tessel.txt text/x-skin-vis-colours
 Region.txt text/x-skin-region
 region.txt text/x-skin-region
 notes.txt text/plain
+viscolor.txt text/plain
 Region.txt.bak application/x-trash
 TYPES
 for type in text/x-skin-vis-colours text/x-skin-region; do

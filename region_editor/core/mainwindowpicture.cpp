@@ -50,12 +50,12 @@ MainWindowPicture checked(const QString& name, const QString& shortName, const k
         return refused(name, QStringLiteral("Plevo could not read %1: %2.").arg(name, load.reason));
     if (load.error == kit::PictureLoad::Error::NotAPicture)
         return refused(name, QStringLiteral("%1 is not a picture that Plevo can read.").arg(name));
-    if (load.image.size() != kMainWindowSize)
+    if (load.size != kMainWindowSize)
         return refused(name, QStringLiteral("%1 is %2 x %3 pixels. Plevo needs a picture of the player's main "
                                             "window, 275 x 116 pixels.")
                                  .arg(name)
-                                 .arg(load.image.width())
-                                 .arg(load.image.height()));
+                                 .arg(load.size.width())
+                                 .arg(load.size.height()));
     return {load.image.convertToFormat(QImage::Format_RGB32), name, shortName, QString()};
 }
 
@@ -100,7 +100,7 @@ MainWindowPicture fromSkin(const QString& skinPath)
     if (!read.error.empty())
         return refused(name, QStringLiteral("Plevo could not read %1: %2.").arg(name, kit::toQString(read.error)));
     const QString shortName = skin.isArchive() ? name : QFileInfo(name).fileName();
-    const MainWindowPicture background = checked(name, shortName, kit::decodePicture(read.bytes));
+    const MainWindowPicture background = checked(name, shortName, kit::decodePicture(read.bytes, kMainWindowSize));
     if (!background.refusal.isEmpty() || !kit::holdsMainWindowPieces(skin))
         return background;
     return composed(skin);
@@ -113,7 +113,8 @@ MainWindowPicture loadMainWindowPicture(const QString& path)
     if (const QString skin = skinOf(path); !skin.isEmpty())
         return fromSkin(skin);
     const QString shown = kit::displayPath(path);
-    return checked(QDir::toNativeSeparators(shown), QFileInfo(shown).fileName(), kit::loadPicture(path, kPictureFileLimit));
+    return checked(QDir::toNativeSeparators(shown), QFileInfo(shown).fileName(),
+                   kit::loadPicture(path, kPictureFileLimit, kMainWindowSize));
 }
 
 } // namespace plevo

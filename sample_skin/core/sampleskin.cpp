@@ -362,7 +362,7 @@ std::vector<SkinFile> sampleSkinFiles()
         pictures.images[i] = bitmaps[i].convertToFormat(QImage::Format_RGB32);
     }
 
-    files.push_back({"viscolor.txt", visColourFile()});
+    files.push_back({"Tessel.txt", visColourFile()});
     // The title bar and the case below it, whose lower corners are cut off.
     files.push_back({"Region.txt", tessel::regionFileText("4,8,", "0,0,275,0,275,14,0,14,"
                                                                   "0,14,275,14,275,112,273,114,271,116,4,116,2,114,0,112,")});

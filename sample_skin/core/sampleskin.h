@@ -21,8 +21,8 @@ inline constexpr const char* kSkinName = "KitSample";
 // Every file of the skin, in a fixed order:
 // - the ten bitmaps Tessel composes the main window from, in the classic
 //   sizes, drawn in one palette;
-// - viscolor.txt, the visualization colours under the name the player reads
-//   them by: Tessel's colour file writer's 23 entries and the player's 24th;
+// - Tessel.txt, the visualization colours: Tessel's colour file writer's 23
+//   entries and the player's 24th;
 // - Region.txt, the main window's outline as two polygons, from Tessel's
 //   region file writer;
 // - window-main.bmp, window-equalizer.bmp and window-playlist.bmp, 275 x 116

@@ -44,7 +44,7 @@ TEST(SampleSkin, OpensInTesselAndKnaproAsTheirOwnReadersTakeIt)
     const Files named = byName(files);
     // Tessel reads its colours back to the very same lines, the player's 24th past them, and
     // the region as its two polygons.
-    const std::string& colours = named.at("viscolor.txt");
+    const std::string& colours = named.at("Tessel.txt");
     const std::string tesselLines = tessel::colourFileText(tessel::colourTableFromText(colours));
     EXPECT_TRUE(colours.starts_with(tesselLines)) << colours;
     EXPECT_EQ(std::count(colours.begin(), colours.end(), '\n'), 24);
@@ -59,7 +59,7 @@ TEST(SampleSkin, OpensInTesselAndKnaproAsTheirOwnReadersTakeIt)
 
     // Knapro's three window pictures are whole-window pictures of its size.
     for (const char* name : {"window-main.bmp", "window-equalizer.bmp", "window-playlist.bmp"}) {
-        const kit::PictureLoad picture = kit::decodePicture(named.at(name));
+        const kit::PictureLoad picture = kit::decodePicture(named.at(name), kit::kLargestSkinBitmap);
         EXPECT_EQ(picture.error, kit::PictureLoad::Error::None) << name;
         EXPECT_EQ(picture.image.size(), QSize(kit::kPictureWidth, kit::kPictureHeight)) << name;
     }

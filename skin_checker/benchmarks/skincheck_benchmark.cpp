@@ -2,7 +2,9 @@
 // archives, and whether memory stays flat across them. Run by hand:
 //   build/skin_checker/benchmarks/skincheck_benchmark
 // The corpus, 1,000 archives of a complete skin, each a little different, is
-// made in a temporary folder and removed afterwards.
+// made in a temporary folder and removed afterwards. Last, what one skin with a
+// hostile region.txt costs.
+#include "common/core/skinsource.h"
 #include "common/testing/ziparchive.h"
 #include "skin_checker/core/skincheck.h"
 #include "skin_checker/tests/corpus.h"
@@ -118,6 +120,31 @@ void memoryAcrossTheCorpus(benchmark::State& state)
     state.counters["rss_after_1000_kB"] = double(afterAll);
 }
 BENCHMARK(memoryAcrossTheCorpus)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A skin whose region.txt is near the 4 MB the checker reads, made of many
+// polygons: small triangles (0), or lines across the window and back (1), which
+// show nothing and so are followed over every row they span.
+void hostileRegionFile(benchmark::State& state)
+{
+    const bool acrossAndBack = state.range(0) == 1;
+    const int polygons = acrossAndBack ? 160000 : 270000;
+    std::string counts;
+    std::string points;
+    for (int i = 0; i < polygons; ++i) {
+        counts += acrossAndBack ? "4," : "3,";
+        points += acrossAndBack ? "0,0,275,116,0,0,275,116," : "1,1,3,1,1,3,";
+    }
+    skincheck::corpus::Files files = skincheck::corpus::cleanSkin();
+    std::erase_if(files, [](const auto& entry) { return entry.name == "region.txt"; });
+    // Stored, since packed it would be refused as a zip bomb.
+    files.push_back({"region.txt", "[Normal]\r\nNumPoints=" + counts + "\r\nPointList=" + points + "\r\n", false});
+    const kit::SkinOpen open = kit::SkinSource::openArchive(kit::testing::zipArchive(files), "hostile.wsz");
+    if (!open.skin)
+        throw std::runtime_error(open.message);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(skincheck::checkSkin(*open.skin, "hostile.wsz"));
+}
+BENCHMARK(hostileRegionFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

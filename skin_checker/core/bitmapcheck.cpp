@@ -89,7 +89,12 @@ bool decode(Checking& checking, const kit::SkinMember& member, bool playerReads,
     std::string bytes;
     if (!checking.read(member, bytes))
         return false;
-    const kit::PictureLoad load = kit::decodePicture(bytes);
+    const kit::PictureLoad load = kit::decodePicture(bytes, kit::kLargestSkinBitmap);
+    if (load.error == kit::PictureLoad::Error::TooLarge) {
+        checking.add(Level::Error, member.storedName,
+                     "is " + sizeText(load.size) + ", far larger than any skin bitmap; it is not read");
+        return false;
+    }
     if (load.error != kit::PictureLoad::Error::None) {
         checking.add(Level::Error, member.storedName, "not a picture the kit can read");
         return false;

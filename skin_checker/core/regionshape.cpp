@@ -1,5 +1,7 @@
 #include "skin_checker/core/regionshape.h"
 
+#include "common/core/regionmask.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -64,12 +66,10 @@ NumberList readNumberList(std::string_view value)
 
 std::vector<QPoint> cornersOf(const RegionPolygon& polygon)
 {
-    constexpr std::int64_t kFar = 1 << 24;
     std::vector<QPoint> corners;
     corners.reserve(polygon.size());
     for (const RegionPoint& point : polygon)
-        corners.emplace_back(static_cast<int>(std::clamp(point.x, -kFar, kFar)),
-                             static_cast<int>(std::clamp(point.y, -kFar, kFar)));
+        corners.push_back(kit::clampedPoint(double(point.x), double(point.y)));
     return corners;
 }
 

@@ -40,8 +40,8 @@ struct RegionPoint
 };
 using RegionPolygon = std::vector<RegionPoint>;
 
-// The corners for kit::windingMask, each kept within +-2^24 as Tessel keeps
-// those it reads.
+// The corners for kit::windingMask, each kept within +-2^24 by kit::clampedPoint,
+// as Tessel keeps those it reads.
 std::vector<QPoint> cornersOf(const RegionPolygon& polygon);
 
 } // namespace skincheck

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kPlayerFiles[] = {
     "main.bmp",   "cbuttons.bmp", "titlebar.bmp", "shufrep.bmp", "text.bmp",    "volume.bmp", "balance.bmp",
     "monoster.bmp", "playpaus.bmp", "numbers.bmp", "nums_ex.bmp", "posbar.bmp", "eqmain.bmp", "eq_ex.bmp",
-    "pledit.bmp", "gen.bmp",      "genex.bmp",    "mb.bmp",      "video.bmp",   "region.txt", "viscolor.txt",
+    "pledit.bmp", "gen.bmp",      "genex.bmp",    "mb.bmp",      "video.bmp",   "region.txt", "tessel.txt",
     "pledit.txt",
 };
 
@@ -35,24 +35,6 @@ std::string knaproPicture(std::string_view name)
     return {};
 }
 
-// The kit's programs offer the name Tessel.txt for the visualization colour
-// file, but the player reads its colours from viscolor.txt alone. A skin that
-// holds the colours under the kit's name only shows the player's default
-// colours, which is not what its author made: a warning, as for a colour file
-// whose entries stay at their defaults.
-constexpr std::string_view kKitColourFile = "tessel.txt";
-
-void noteKitColourFile(Checking& checking, const kit::SkinMember& member)
-{
-    if (checking.skin.find("viscolor.txt") != nullptr)
-        checking.add(Level::Note, member.storedName,
-                     "the player never reads it; it takes the visualization colours from viscolor.txt");
-    else
-        checking.add(Level::Warning, member.storedName,
-                     "the player never reads it and takes the visualization colours from viscolor.txt alone, which "
-                     "this skin lacks, so they stay at the player's defaults; save or rename it as viscolor.txt");
-}
-
 void checkStructure(Checking& checking)
 {
     const kit::SkinSource& skin = checking.skin;
@@ -63,9 +45,23 @@ void checkStructure(Checking& checking)
             checking.add(!member.name.empty() && playerReads(member.name) ? Level::Error : Level::Warning,
                          member.storedName, member.refusal);
     for (const auto& clash : skin.caseClashes()) {
+        // The same name more than once, which an archive may hold, is a fault
+        // of its own; the group holds them in the archive's order.
         std::vector<std::string> names;
-        for (const kit::SkinMember* member : clash)
+        for (const kit::SkinMember* member : clash) {
+            if (!names.empty() && names.back() == member->storedName)
+                continue;
             names.push_back(member->storedName);
+            const auto times = std::count_if(clash.begin(), clash.end(), [member](const kit::SkinMember* other) {
+                return other->storedName == member->storedName;
+            });
+            if (times > 1)
+                checking.add(Level::Warning, member->storedName,
+                             (times == 2 ? std::string("appears twice") : "appears " + std::to_string(times) + " times")
+                                 + "; the kit reads the first, " + std::to_string(member->size) + " bytes");
+        }
+        if (names.size() < 2)
+            continue;
         std::string reason = listed(names) + " differ only in case; on Windows they are one file";
         if (const kit::SkinMember* read = skin.find(lowered(clash.front()->name)); read && !clash.front()->name.empty())
             reason += ", and the kit reads " + read->storedName;
@@ -81,10 +77,6 @@ void noteUnread(Checking& checking)
         const bool inFolder = !member.name.empty() && member.name.find('/') == std::string::npos;
         if (inFolder && playerReads(member.name))
             continue;
-        if (inFolder && lowered(member.name) == kKitColourFile) {
-            noteKitColourFile(checking, member);
-            continue;
-        }
         const std::string picture = inFolder ? knaproPicture(member.name) : std::string();
         checking.add(Level::Note, member.storedName,
                      picture.empty() ? "the player never reads it"

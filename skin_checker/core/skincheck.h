@@ -15,12 +15,10 @@ class SkinSource;
 // - The player reads these files of the skin's folder, in any case: the bitmaps
 //   main, cbuttons, titlebar, shufrep, text, volume, balance, monoster,
 //   playpaus, numbers, nums_ex, posbar, eqmain, eq_ex, pledit, gen, genex, mb
-//   and video (each .bmp); region.txt, viscolor.txt and pledit.txt; and its
-//   cursors (*.cur). Every other file is a note. Knapro's whole pictures of the
-//   three windows (window-main.bmp, eq.bmp and the others of skinWindowNames)
-//   are the kit's own; the note says so. So is Tessel.txt, the name the kit's
-//   programs offer for the colour file: beside a viscolor.txt a note, without
-//   one a warning, since the player then shows its default colours.
+//   and video (each .bmp); region.txt, Tessel.txt (the visualization colours)
+//   and pledit.txt; and its cursors (*.cur). Every other file is a note.
+//   Knapro's whole pictures of the three windows (window-main.bmp, eq.bmp and
+//   the others of skinWindowNames) are the kit's own; the note says so.
 // - Bitmaps are measured against the rectangles the kit cuts from them: the
 //   skin preview's pieces for the ten bitmaps of the main window, every digit
 //   and glyph included, and the element table for the three window pictures.
@@ -36,8 +34,8 @@ class SkinSource;
 //   player fills them (kit::windingMask, by which Tessel's Show Shape draws
 //   too), would hide its window: an error; a polygon that shows nothing even
 //   on its own, a warning.
-// - viscolor.txt is read by the kit's colour-line rules, for the player's 24
-//   entries (Tessel edits the first 23). A line the rules cannot read is an
+// - Tessel.txt is read by the kit's colour-line rules, for the player's 24
+//   entries (Tessel edits the first 23; the player reads one line more). A line the rules cannot read is an
 //   error; fewer entries and values outside 0 to 255, or not whole, warnings.
 // - pledit.txt needs [Text] with Normal, Current, NormalBG and SelectedBG as
 //   #RRGGBB and a Font; anything missing or malformed is a warning.

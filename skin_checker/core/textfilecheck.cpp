@@ -110,9 +110,11 @@ struct RegionCheck
         polygons(count, list);
     }
 
+    // Each polygon is checked as it is read, and only its corners are kept for
+    // the shape of all of them, so that the cost grows with the file, not with
+    // a window-sized mask for each polygon.
     void polygons(const std::vector<std::int64_t>& count, const std::vector<std::int64_t>& list)
     {
-        std::vector<RegionPolygon> shapes;
         size_t next = 0;
         const std::int64_t asked = std::accumulate(count.begin(), count.end(), std::int64_t {0});
         const auto available = static_cast<std::int64_t>(list.size() / 2);
@@ -128,6 +130,13 @@ struct RegionCheck
                     + (list.size() % 2 ? " and a lone x" : ""),
                 static_cast<int>(runsOut));
         }
+        // Polygons that are whole and have three corners are filled, together as
+        // the player fills them; only when every polygon is such does an empty
+        // shape say the window vanishes. A polygon that shows nothing even on
+        // its own is pointed out.
+        bool allWhole = true;
+        std::vector<std::vector<QPoint>> filled;
+        std::vector<int> empty;
         for (size_t polygon = 0; polygon < count.size(); ++polygon) {
             const std::int64_t corners = count[polygon];
             if (corners < 3)
@@ -136,11 +145,26 @@ struct RegionCheck
             RegionPolygon shape;
             for (std::int64_t i = 0; i < corners && next + 1 < list.size(); ++i, next += 2)
                 shape.push_back({list[next], list[next + 1]});
-            if (corners >= 3 && static_cast<std::int64_t>(shape.size()) == corners)
-                outside(shape, static_cast<int>(polygon));
-            shapes.push_back(std::move(shape));
+            if (corners < 3 || static_cast<std::int64_t>(shape.size()) != corners) {
+                allWhole = false;
+                continue;
+            }
+            outside(shape, static_cast<int>(polygon));
+            filled.push_back(cornersOf(shape));
+            if (!kit::showsAnyPixel(std::span(&filled.back(), 1), window.width, window.height))
+                empty.push_back(static_cast<int>(polygon));
         }
-        coverage(shapes, count);
+        const auto shows = [this](std::span<const std::vector<QPoint>> polygons) {
+            const std::vector<bool> mask = kit::windingMask(polygons, window.width, window.height);
+            return std::find(mask.begin(), mask.end(), true) != mask.end();
+        };
+        if (allWhole && !shows(filled)) {
+            add(Level::Error, "covers no pixel of the " + std::to_string(window.width) + " x "
+                                  + std::to_string(window.height) + " window; the player would show nothing of it");
+            return;
+        }
+        for (const int polygon : empty)
+            add(Level::Warning, "polygon " + std::to_string(polygon + 1) + " covers no pixel of the window", polygon);
     }
 
     void outside(const RegionPolygon& shape, int polygon)
@@ -157,39 +181,6 @@ struct RegionCheck
                 + " outside the " + std::to_string(window.width) + " x " + std::to_string(window.height)
                 + " window, the first at " + std::to_string(first.x) + "," + std::to_string(first.y),
             polygon);
-    }
-
-    // Polygons that are whole and have three corners are filled, together as the
-    // player fills them; only when every polygon is such does an empty shape say
-    // the window vanishes. A polygon that shows nothing even on its own is
-    // pointed out.
-    void coverage(const std::vector<RegionPolygon>& shapes, const std::vector<std::int64_t>& count)
-    {
-        bool allWhole = true;
-        std::vector<std::vector<QPoint>> filled;
-        std::vector<int> empty;
-        for (size_t i = 0; i < shapes.size(); ++i) {
-            if (count[i] < 3 || static_cast<std::int64_t>(shapes[i].size()) != count[i]) {
-                allWhole = false;
-                continue;
-            }
-            filled.push_back(cornersOf(shapes[i]));
-            if (!showsAnything(std::span(&filled.back(), 1)))
-                empty.push_back(static_cast<int>(i));
-        }
-        if (allWhole && !showsAnything(filled)) {
-            add(Level::Error, "covers no pixel of the " + std::to_string(window.width) + " x "
-                                  + std::to_string(window.height) + " window; the player would show nothing of it");
-            return;
-        }
-        for (const int polygon : empty)
-            add(Level::Warning, "polygon " + std::to_string(polygon + 1) + " covers no pixel of the window", polygon);
-    }
-
-    bool showsAnything(std::span<const std::vector<QPoint>> polygons) const
-    {
-        const std::vector<bool> mask = kit::windingMask(polygons, window.width, window.height);
-        return std::find(mask.begin(), mask.end(), true) != mask.end();
     }
 };
 
@@ -280,7 +271,7 @@ void checkColourText(std::string_view text, const std::string& file, FindingList
 void checkColourFile(Checking& checking)
 {
     std::string text;
-    if (const kit::SkinMember* member = readText(checking, "viscolor.txt", text))
+    if (const kit::SkinMember* member = readText(checking, "tessel.txt", text))
         checkColourText(text, member->storedName, checking.findings);
 }
 

@@ -27,8 +27,9 @@ expect 0 clean.wsz clean mixed_case.wsz subfolder.wsz no_text.wsz
 for skin in colours_23 colour_300 png_main case_clash bad_pledit; do
   expect 1 "$skin.wsz"
 done
-for skin in short_cbuttons hidden_region count_mismatch; do
+for skin in short_cbuttons hidden_region count_mismatch huge_main; do
   expect 2 "$skin.wsz"
+  [ -s "$work/err" ] && fail "$skin.wsz: something on stderr: $(cat "$work/err")"
 done
 expect 3 not_a_skin.wsz
 expect 3 no_such_skin.wsz
@@ -61,7 +62,7 @@ json_holds() {
 }
 json_holds "the clean skin" '.skin == "clean.wsz" and .readable and all(.findings[]; .level == "note")'
 json_holds "the short colour file" \
-  '.skin == "colours_23.wsz" and any(.findings[]; .level == "warning" and .file == "viscolor.txt" and .colourEntry == 23)'
+  '.skin == "colours_23.wsz" and any(.findings[]; .level == "warning" and .file == "Tessel.txt" and .colourEntry == 23)'
 json_holds "the region count" \
   '.skin == "count_mismatch.wsz" and any(.findings[]; .level == "error" and .regionSection == "Normal" and .polygon == 0)'
 json_holds "the folder" '.skin == "subfolder.wsz" and .folder == "Blue/"'

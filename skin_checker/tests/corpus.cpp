@@ -39,6 +39,29 @@ std::string png(int width, int height)
     return kit::testing::encodedPicture(image, "PNG");
 }
 
+// A run-length bitmap of `side` x `side` whose data is only its end: a few bytes
+// that claim millions of pixels.
+std::string claimedBitmap(std::uint32_t side)
+{
+    std::string bytes(14 + 40 + 4 * 4, '\0');
+    const auto put = [&bytes](size_t at, std::uint32_t value) {
+        for (size_t i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, static_cast<std::uint32_t>(bytes.size() + 2));
+    put(10, static_cast<std::uint32_t>(bytes.size()));
+    put(14, 40);
+    put(18, side);
+    put(22, side);
+    put(26, 1 | 8 << 16); // one plane, 8 bits
+    put(30, 1);           // run-length, 8 bits
+    put(34, 2);
+    put(46, 4);
+    return bytes + std::string("\0\1", 2);
+}
+
 Files replaced(Files files, const std::string& name, std::string bytes)
 {
     for (ZipEntry& entry : files)
@@ -114,7 +137,7 @@ Files cleanSkin()
     }
     files.push_back({"region.txt", plevoRegionFile(kOutline)});
     std::int16_t next = 0;
-    files.push_back({"viscolor.txt", knapro::randomColourFileBytes([&next] { return next = std::int16_t((next + 37) % 255); })});
+    files.push_back({"Tessel.txt", knapro::randomColourFileBytes([&next] { return next = std::int16_t((next + 37) % 255); })});
     files.push_back({"pledit.txt", kPlaylistColours});
     return files;
 }
@@ -129,11 +152,12 @@ std::vector<CorpusSkin> corpus()
 
     Files clash = clean;
     clash.push_back({"MAIN.BMP", bitmap(275, 116)});
-    // The colours under the name the kit's programs offer, instead of or beside the player's.
-    Files kitColours = without(clean, "viscolor.txt");
-    kitColours.push_back({"TESSEL.TXT", clean[11].bytes});
-    Files bothColours = clean;
-    bothColours.push_back({"Tessel.txt", clean[11].bytes});
+    // No zip writer writes one name twice; a patch does.
+    Files twice = clean;
+    twice.push_back({"text.bm_", bitmap(155, 18)});
+    // The colours under a name the player does not read them by.
+    Files otherColours = without(clean, "Tessel.txt");
+    otherColours.push_back({"viscolor.txt", clean[11].bytes});
 
     using enum Level;
     return {
@@ -147,17 +171,17 @@ std::vector<CorpusSkin> corpus()
          "region.txt", "covers no pixel"},
         {"count_mismatch.wsz", zipArchive(replaced(clean, "region.txt", regionWith("5", "0,0,100,0,100,50,0,50"))),
          Error, "region.txt", "NumPoints asks for 5 points"},
-        {"colours_23.wsz", zipArchive(replaced(clean, "viscolor.txt", tessel::colourFileText(colours))), Warning,
-         "viscolor.txt", "entry 23 stays at the player's default"},
-        {"colours_as_tessel.wsz", zipArchive(kitColours), Warning, "TESSEL.TXT",
-         "takes the visualization colours from viscolor.txt alone, which this skin lacks"},
-        {"colours_twice.wsz", zipArchive(bothColours), Note, "Tessel.txt",
-         "never reads it; it takes the visualization colours from viscolor.txt"},
-        {"colour_300.wsz", zipArchive(replaced(clean, "viscolor.txt", colour300)), Warning, "viscolor.txt",
+        {"colours_23.wsz", zipArchive(replaced(clean, "Tessel.txt", tessel::colourFileText(colours))), Warning,
+         "Tessel.txt", "entry 23 stays at the player's default"},
+        {"colours_elsewhere.wsz", zipArchive(otherColours), Note, "viscolor.txt", "the player never reads it"},
+        {"colour_300.wsz", zipArchive(replaced(clean, "Tessel.txt", colour300)), Warning, "Tessel.txt",
          "red 300 is outside 0 to 255"},
+        {"huge_main.wsz", zipArchive(replaced(clean, "main.bmp", claimedBitmap(16000))), Error, "main.bmp",
+         "is 16000 x 16000, far larger than any skin bitmap; it is not read"},
         {"png_main.wsz", zipArchive(replaced(clean, "main.bmp", png(275, 116))), Warning, "main.bmp",
          "a PNG picture under a .bmp name"},
         {"case_clash.wsz", zipArchive(clash), Warning, "MAIN.BMP", "differ only in case"},
+        {"twice.wsz", kit::testing::patched(zipArchive(twice), "text.bm_", "text.bmp"), Warning, "text.bmp", "appears twice; the kit reads the first, "},
         {"bad_pledit.wsz", zipArchive(replaced(clean, "pledit.txt", "[text]\r\nnormal=#12345\r\ncurrent=#FFFFFF\r\n"
                                                                     "normalbg=#000000\r\nselectedbg=#0000C6\r\nfont=Arial\r\n")),
          Warning, "pledit.txt", "not a colour of the form #RRGGBB"},

@@ -136,16 +136,16 @@ TEST(SkinCheck, ColourLinesTheRulesCannotReadAreErrorsPointingAtTheirEntry)
     std::string text;
     for (int i = 0; i < 24; ++i)
         text += i == 3 ? "// the analyzer\r\n" : i == 7 ? "1,2.5,-4\r\n" : "0,0,0\r\n";
-    const SkinReport report = check(cleanWith("viscolor.txt", text));
-    const Finding* unreadable = findingAt(report, Level::Error, "viscolor.txt", "entry 3 (line 4) \"// the analyzer\"");
+    const SkinReport report = check(cleanWith("Tessel.txt", text));
+    const Finding* unreadable = findingAt(report, Level::Error, "Tessel.txt", "entry 3 (line 4) \"// the analyzer\"");
     ASSERT_NE(unreadable, nullptr) << describe(report);
     EXPECT_EQ(unreadable->colourEntry, 3);
-    const Finding* values = findingAt(report, Level::Warning, "viscolor.txt",
+    const Finding* values = findingAt(report, Level::Warning, "Tessel.txt",
                                       "entry 6 (line 8): green 2.5 is not a whole number and blue -4 is outside 0 to 255");
     ASSERT_NE(values, nullptr) << describe(report);
     EXPECT_EQ(values->colourEntry, 6);
     // The unreadable line took the next one with it, so one entry short.
-    EXPECT_NE(findingAt(report, Level::Warning, "viscolor.txt", "holds 23 of the player's 24 entries"), nullptr);
+    EXPECT_NE(findingAt(report, Level::Warning, "Tessel.txt", "holds 23 of the player's 24 entries"), nullptr);
 }
 
 TEST(SkinCheck, NotesWhatThePlayerNeverReadsAndRefusesUnsafeMembers)
@@ -167,16 +167,16 @@ TEST(SkinCheck, NotesWhatThePlayerNeverReadsAndRefusesUnsafeMembers)
 TEST(SkinCheck, PrintsFindingsForPeopleAndForScripts)
 {
     const SkinReport report {"a \"b\".wsz", true, "Blue/",
-                             {{Level::Warning, "viscolor.txt", "tab\there", 3, "", {}},
+                             {{Level::Warning, "Tessel.txt", "tab\there", 3, "", {}},
                               {Level::Error, "region.txt", "bad \xff byte", {}, "Normal", 0},
                               {Level::Note, "", "whole skin", {}, "", {}}}};
-    EXPECT_EQ(textReport(report, false), "a \"b\".wsz: viscolor.txt: warning: tab\there\n"
+    EXPECT_EQ(textReport(report, false), "a \"b\".wsz: Tessel.txt: warning: tab\there\n"
                                          "a \"b\".wsz: region.txt: error: bad \xff byte\n"
                                          "a \"b\".wsz: note: whole skin\n");
     EXPECT_EQ(textReport(report, true), "a \"b\".wsz: region.txt: error: bad \xff byte\n");
     EXPECT_EQ(jsonReport(report, false),
               "{\"skin\": \"a \\\"b\\\".wsz\", \"readable\": true, \"folder\": \"Blue/\", \"findings\": ["
-              "{\"level\": \"warning\", \"file\": \"viscolor.txt\", \"reason\": \"tab\\u0009here\", \"colourEntry\": 3}, "
+              "{\"level\": \"warning\", \"file\": \"Tessel.txt\", \"reason\": \"tab\\u0009here\", \"colourEntry\": 3}, "
               "{\"level\": \"error\", \"file\": \"region.txt\", \"reason\": \"bad \\ufffd byte\", \"regionSection\": "
               "\"Normal\", \"polygon\": 0}, "
               "{\"level\": \"note\", \"file\": null, \"reason\": \"whole skin\"}]}\n");

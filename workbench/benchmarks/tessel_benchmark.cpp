@@ -111,7 +111,7 @@ public:
         std::vector<kit::testing::ZipEntry> entries;
         for (size_t i = 0; i < std::size(bitmaps); ++i)
             entries.push_back({bitmaps[i], bitmapBytes(sizes[i], int(i))});
-        entries.push_back({"viscolor.txt", std::string(24 * 16, '1')});
+        entries.push_back({"Tessel.txt", std::string(24 * 16, '1')});
         entries.push_back({"region.txt", "[Normal]\r\nNumPoints=4\r\nPointList=0,0,275,0,275,116,0,116\r\n"});
         entries.push_back({"pledit.txt", "[Text]\r\nNormal=#00FF00\r\nCurrent=#FFFFFF\r\nNormalBG=#000000\r\n"
                                          "SelectedBG=#0000FF\r\nFont=Arial\r\n"});

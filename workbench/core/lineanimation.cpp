@@ -1,5 +1,6 @@
 #include "workbench/core/lineanimation.h"
 
+#include "common/core/regionmask.h"
 #include "workbench/core/pixels.h"
 
 #include <QRandomGenerator>
@@ -81,7 +82,7 @@ void AboutPattern::draw(QImage& picture, QRgb colour)
     for (int segment = 0; segment < kSegments; ++segment) {
         // Kept within one turn, so that the angle never loses its precision.
         m_angle = std::fmod(m_angle + m_angleStep, kTurn);
-        const QPoint end = pixelAt(m_centre.x() + m_radius1 * std::cos(m_angle), m_centre.y() + m_radius2 * std::sin(m_angle));
+        const QPoint end = kit::clampedPoint(m_centre.x() + m_radius1 * std::cos(m_angle), m_centre.y() + m_radius2 * std::sin(m_angle));
         drawLine(picture, m_pen, end, colour);
         m_pen = end;
     }
@@ -115,7 +116,7 @@ void ShowPattern::draw(QImage& surface, QRgb colour)
         turnAtLimit(m_radius1, m_change1, 400);
         turnAtLimit(m_radius2, m_change2, 400);
         const double angle = m_angle;
-        const QPoint end = pixelAt(400 + m_radius1 * std::cos(angle), 300 + m_radius2 * std::sin(angle));
+        const QPoint end = kit::clampedPoint(400 + m_radius1 * std::cos(angle), 300 + m_radius2 * std::sin(angle));
         drawLine(surface, m_pen, end, colour);
         m_pen = end;
     }

@@ -15,14 +15,6 @@ void fillPixels(QImage& target, const QRect& area, QRgb colour)
     }
 }
 
-int pixelCoordinate(double value)
-{
-    constexpr double kFar = 1 << 24;
-    return static_cast<int>(std::lround(std::clamp(value, -kFar, kFar)));
-}
-
-QPoint pixelAt(double x, double y) { return {pixelCoordinate(x), pixelCoordinate(y)}; }
-
 void setPixel(QImage& target, QPoint at, QRgb colour)
 {
     if (target.rect().contains(at))

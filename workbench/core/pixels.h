@@ -14,12 +14,6 @@ using kit::copyPixels;
 // Fills the rectangle `area` of `target`, clipped to the picture.
 void fillPixels(QImage& target, const QRect& area, QRgb colour);
 
-// A position in pixels rounded to the nearest whole pixel and kept within
-// +-2^24: a point far beyond any picture stays far beyond it, and sums and
-// differences of two such coordinates never overflow an int.
-int pixelCoordinate(double value);
-QPoint pixelAt(double x, double y);
-
 // Sets the pixel at `at` when it lies inside the picture.
 void setPixel(QImage& target, QPoint at, QRgb colour);
 

@@ -1,6 +1,7 @@
 #include "workbench/core/regionfile.h"
 
 #include "common/core/fileio.h"
+#include "common/core/regionmask.h"
 #include "workbench/core/colourfile.h"
 #include "workbench/core/pixels.h"
 
@@ -113,7 +114,7 @@ void forEachRegionPolygon(std::string_view counts, std::string_view list,
                 visit(polygon);
                 return;
             }
-            polygon.corners.push_back(pixelAt(x, y));
+            polygon.corners.push_back(kit::clampedPoint(x, y));
         }
         visit(polygon);
     }

@@ -23,7 +23,6 @@ public:
 
     bool shows(int x, int y) const { return m_bits[size_t(y * kWidth + x)]; }
     void set(int x, int y) { m_bits.set(size_t(y * kWidth + x)); }
-    size_t shownPixels() const { return m_bits.count(); }
 
 private:
     std::bitset<size_t(kWidth) * kHeight> m_bits;

@@ -1,8 +1,8 @@
 #include "workbench/core/skinfindings.h"
 
+#include "common/core/regionmask.h"
 #include "skin_checker/core/inifile.h"
 #include "skin_checker/core/regionshape.h"
-#include "workbench/core/pixels.h"
 
 #include <QStringList>
 
@@ -28,7 +28,7 @@ std::vector<QPoint> findingPolygon(std::string_view regionText, std::string_view
     std::vector<QPoint> corners;
     for (std::int64_t i = 0; i < count[size_t(polygon)] && 2 * (first + i) + 1 < std::int64_t(list.size()); ++i) {
         const auto at = size_t(2 * (first + i));
-        corners.push_back(pixelAt(double(list[at]), double(list[at + 1])));
+        corners.push_back(kit::clampedPoint(double(list[at]), double(list[at + 1])));
     }
     return corners;
 }

@@ -883,7 +883,7 @@ TEST_F(Workbench, CheckSkinListsTheFindingsWorstFirstAndADoubleClickSelectsTheEn
     std::string colours;
     for (int entry = 0; entry < 24; ++entry)
         colours += entry == 5 ? "300,0,0\r\n" : "1,2,3\r\n";
-    writeFile(skin, syntheticSkinArchive("", false, {{"viscolor.txt", colours},
+    writeFile(skin, syntheticSkinArchive("", false, {{"Tessel.txt", colours},
                                                      {"region.txt", "[Normal]\r\nNumPoints=4,2\r\n"
                                                                     "PointList=10,10,60,10,60,40,10,40,5,5,9,9\r\n"}}));
     dialogs.choosePath(skin);
@@ -902,7 +902,7 @@ TEST_F(Workbench, CheckSkinListsTheFindingsWorstFirstAndADoubleClickSelectsTheEn
     QTreeWidgetItem* colour = row("red 300");
     ASSERT_TRUE(polygon && colour);
     EXPECT_EQ(list->topLevelItem(0), polygon);
-    EXPECT_EQ(colour->text(0) + "|" + colour->text(1), "warning|viscolor.txt");
+    EXPECT_EQ(colour->text(0) + "|" + colour->text(1), "warning|Tessel.txt");
     EXPECT_EQ(window->findChild<QLabel*>("lblSummary")->text(), "Blue.wsz: 1 error and 1 warning.");
 
     form.show();

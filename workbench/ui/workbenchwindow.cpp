@@ -251,7 +251,7 @@ void Form1::selectFinding(const skincheck::Finding& finding)
     // What the finding is about is the skin's own file, which Tessel shows as
     // it shows a file it opens.
     const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(m_skin->skinPath()));
-    const kit::SkinMember* member = opened.skin ? opened.skin->find(colour ? "viscolor.txt" : "region.txt") : nullptr;
+    const kit::SkinMember* member = opened.skin ? opened.skin->find(colour ? "tessel.txt" : "region.txt") : nullptr;
     const kit::SkinRead read = member ? opened.skin->read(*member) : kit::SkinRead {{}, "missing"};
     if (!read.error.empty())
         return;

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
     const std::string bitmap = "BM" + std::string(60, '\x7f');
-    const std::string flat = zipArchive({{"MAIN.BMP", bitmap}, {"Text.bmp", bitmap, false}, {"viscolor.txt", "0,0,0\r\n"}});
+    const std::string flat = zipArchive({{"MAIN.BMP", bitmap}, {"Text.bmp", bitmap, false}, {"Tessel.txt", "0,0,0\r\n"}});
     const std::vector<std::pair<const char*, std::string>> seeds = {
         {"flat.wsz", flat},
         {"folder.wsz", zipArchive({{"Blue/", ""}, {"Blue/main.bmp", bitmap}, {"Blue/region.txt", "[Normal]\r\n"},

@@ -1,4 +1,4 @@
-// Any bytes read as region.txt, as pledit.txt and as viscolor.txt: every
+// Any bytes read as region.txt, as pledit.txt and as Tessel.txt: every
 // finding names the file and gives a reason, points only at an entry, section
 // or polygon that exists, and a colour entry the checker reads matches the
 // value the kit's colour table takes from the same text.
@@ -38,7 +38,7 @@ void requireSound(const std::vector<skincheck::Finding>& findings, const std::st
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (const char* file : {"region.txt", "pledit.txt", "viscolor.txt"}) {
+    for (const char* file : {"region.txt", "pledit.txt", "Tessel.txt"}) {
         skincheck::FindingList findings;
         const std::string name = file;
         if (name == "region.txt")
