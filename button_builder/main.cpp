@@ -2,10 +2,10 @@
 #include "button_builder/identity.h"
 #include "button_builder/ui/mainwindow.h"
 #include "button_builder/ui/splashwindow.h"
-#include "common/core/commandline.h"
 #include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/startup.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -20,15 +20,10 @@ int main(int argc, char* argv[])
                                    "of each player window and save them as bitmaps or copy them. A PICTURE given\n"
                                    "here opens on the main window's tab, as Open would open it.",
                                    "PICTURE"};
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !program.file.empty());
-    if (const auto status = kit::answerCommandLine(commandLine, program))
-        return *status;
-    if (kit::saidThereIsNoDisplay(program))
-        return 1;
-    int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
-    QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(kit::toQString(knapro::identity::kDesktopId));
-    QApplication::setApplicationName(kit::toQString(knapro::identity::kName));
+    const kit::GuiStart start = kit::startGuiProgram(argc, argv, program, knapro::identity::kDesktopId);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    const kit::CommandLine& commandLine = start.commandLine;
     kit::SystemDialogs dialogs;
     kit::Settings settings(kit::Settings::applicationFile());
 
@@ -50,5 +45,5 @@ int main(int argc, char* argv[])
             QTimer::singleShot(0, window, [window, picture] { window->openPicture(0, picture); });
     });
     splash->show();
-    return app.exec();
+    return QApplication::exec();
 }

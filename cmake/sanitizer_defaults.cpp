@@ -3,12 +3,10 @@
 // hand, or by the build itself when it lists a test binary's cases.
 extern "C" {
 
-// No strict_string_checks: it reports the string handling inside libxkbcommon-x11,
-// which every program loads at start on a real X display, and so would stop every
-// sanitized program there; the kit's own strings are checked by the rest.
 const char* __asan_default_options()
 {
-    return "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1";
+    return "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1:"
+           "suppressions=" KIT_ASAN_SUPPRESSIONS;
 }
 
 const char* __lsan_default_options()

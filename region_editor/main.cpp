@@ -1,7 +1,7 @@
-#include "common/core/commandline.h"
 #include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/startup.h"
 #include "region_editor/core/cdsound.h"
 #include "region_editor/identity.h"
 #include "region_editor/ui/mainwindow.h"
@@ -24,18 +24,13 @@ constexpr kit::ProgramInfo kPlevo{plevo::identity::kCommand, plevo::identity::kN
 
 int main(int argc, char** argv)
 {
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, true);
-    if (const auto status = kit::answerCommandLine(commandLine, kPlevo))
-        return *status;
-    if (kit::saidThereIsNoDisplay(kPlevo))
-        return 1;
-    int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
-    QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(kit::toQString(plevo::identity::kDesktopId));
-    app.setApplicationName(kit::toQString(plevo::identity::kName));
+    const kit::GuiStart start = kit::startGuiProgram(argc, argv, kPlevo, plevo::identity::kDesktopId);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    const kit::CommandLine& commandLine = start.commandLine;
     // The program ends only through its quit question and its credits, never by
     // a window closing.
-    app.setQuitOnLastWindowClosed(false);
+    QApplication::setQuitOnLastWindowClosed(false);
 
     kit::SystemDialogs dialogs;
     kit::Settings settings(kit::Settings::applicationFile());
@@ -54,11 +49,11 @@ int main(int argc, char** argv)
         form = std::make_unique<plevo::Form1>(dialogs, settings, pacer, cdDevice, scratchBases);
         // exit() rather than quit(): quit() first asks every window to close, and
         // these windows answer a close with the quit question or the credits' cross.
-        QObject::connect(form.get(), &plevo::Form1::ended, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QObject::connect(form.get(), &plevo::Form1::ended, start.application.get(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         form->show();
         if (commandLine.file)
             form->openPicture(kit::fromPath(*commandLine.file));
     });
     splash->run();
-    return app.exec();
+    return QApplication::exec();
 }

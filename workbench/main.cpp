@@ -1,12 +1,11 @@
-#include "common/core/commandline.h"
 #include "common/core/settings.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/startup.h"
 #include "workbench/identity.h"
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
-
 
 namespace {
 constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity::kName, tessel::identity::kVersionText,
@@ -20,15 +19,10 @@ constexpr kit::ProgramInfo kTessel{tessel::identity::kCommand, tessel::identity:
 
 int main(int argc, char** argv)
 {
-    const kit::CommandLine commandLine = kit::parseCommandLine(argc, argv, !kTessel.file.empty());
-    if (const auto status = kit::answerCommandLine(commandLine, kTessel))
-        return *status;
-    if (kit::saidThereIsNoDisplay(kTessel))
-        return 1;
-    int qtArgc = 1; // the command line is read above, so Qt sees only the program's name
-    QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(kit::toQString(tessel::identity::kDesktopId));
-    QApplication::setApplicationName(kit::toQString(tessel::identity::kName));
+    const kit::GuiStart start = kit::startGuiProgram(argc, argv, kTessel, tessel::identity::kDesktopId);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    const kit::CommandLine& commandLine = start.commandLine;
     kit::SystemDialogs dialogs;
     kit::Settings settings(kit::Settings::applicationFile());
     tessel::Form1 form(dialogs, settings);

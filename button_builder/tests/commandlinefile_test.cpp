@@ -3,10 +3,11 @@
 #include "common/core/commandline.h"
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
+#include "common/testing/encodedpicture.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/temporarysettings.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,15 +21,11 @@ namespace fs = std::filesystem;
 TEST(CommandLineFile, OpensAPictureWhoseNamesAreNotUtf8)
 {
     QTemporaryDir temporary;
-    const fs::path folder = kit::toPath(temporary.path()) / "caf\xE9";
-    fs::create_directory(folder);
+    const kit::testing::Latin1Folder latin1(temporary.path());
+    const fs::path& folder = latin1.path();
     const QImage picture = knapro::testing::elementPicture(0);
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(picture.save(&buffer, "BMP"));
     const fs::path file = folder / "main\xE9.bmp";
-    ASSERT_EQ(kit::replaceFile(file, bmp.toStdString()), "");
+    ASSERT_EQ(kit::replaceFile(file, kit::testing::encodedPicture(picture, "BMP")), "");
 
     kit::testing::ScriptedDialogs dialogs;
     kit::testing::TemporarySettings settings;

@@ -4,6 +4,7 @@
 #include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
 #include "common/testing/flatskin.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/scripteddialogs.h"
 #include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
@@ -25,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <sys/stat.h>
@@ -614,10 +617,12 @@ TEST_F(Builder, OpenSkinFillsTheThreeTabsFromAnArchiveOrAFolderAndSaysWhichStayE
                   MessageIcon::Exclamation);
 
     dialogs.clear();
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Green"));
+    const kit::testing::Latin1Folder greenFolder(dir.path(), "Gr\xFCn");
+    const std::filesystem::path& green = greenFolder.path();
     for (int tab = 2; tab >= 0; --tab)
-        picture(QString("Green/%1").arg(QStringList {"main.bmp", "eq.bmp", "pl.bmp"}[tab]), elementPicture(tab));
-    dialogs.choosePath(path("Green/pl.bmp"));
+        std::ofstream(green / std::array {"main.bmp", "eq.bmp", "pl.bmp"}[tab], std::ios::binary)
+            << knapro::bmpFileBytes(elementPicture(tab));
+    dialogs.choosePath(kit::fromPath(green / "pl.bmp"));
     action("mnuFileOpenSkin")->trigger();
     expectTabs({elementPicture(0), elementPicture(1), elementPicture(2)});
     EXPECT_TRUE(dialogs.messages().empty()) << "a folder, chosen by any file in it";
@@ -625,13 +630,17 @@ TEST_F(Builder, OpenSkinFillsTheThreeTabsFromAnArchiveOrAFolderAndSaysWhichStayE
     child<QMenu>("mnuFileRecent")->actions().value(1)->trigger();
     expectTabs({elementPicture(0), elementPicture(1), QImage()});
     EXPECT_EQ(child<QMenu>("mnuFileRecent")->actions().value(0)->text(), "&1 " + archive) << "reopened as a skin";
+    dialogs.clear();
+    child<QMenu>("mnuFileRecent")->actions().value(1)->trigger();
+    expectTabs({elementPicture(0), elementPicture(1), elementPicture(2)});
+    EXPECT_TRUE(dialogs.messages().empty()) << "the folder reopened as a skin";
 
     dialogs.clear();
     picture("broken.wsz", elementPicture(0));
     dialogs.choosePath(path("broken.wsz"));
     action("mnuFileOpenSkin")->trigger();
     expectMessage(onlyMessage(), "Open Skin", "broken.wsz: not a zip archive", MessageIcon::Critical);
-    expectTabs({elementPicture(0), elementPicture(1), QImage()});
+    expectTabs({elementPicture(0), elementPicture(1), elementPicture(2)});
 }
 
 TEST_F(Builder, OpenSkinShowsARealSkinsMainWindowComposedAndItsPlayButtonIsCutFromIt)

@@ -9,6 +9,7 @@
 #include "button_builder/ui/aboutwindow.h"
 #include "button_builder/ui/artwork.h"
 #include "common/core/fileio.h"
+#include "common/core/pathstatus.h"
 #include "common/core/textconversion.h"
 #include "common/ui/dialogs.h"
 #include "common/core/settings.h"
@@ -383,7 +384,7 @@ void frmButton::openSkin(const QString& path)
 
 void frmButton::openRecentFile(const QString& path)
 {
-    if (QFileInfo(path).isDir() || kit::isSkinArchiveName(kit::toPath(path)))
+    if (kit::isDirectory(path) || kit::isSkinArchiveName(kit::toPath(path)))
         openSkin(path);
     else
         openPicture(tabButton->currentIndex(), path);

@@ -1,7 +1,7 @@
 #include "common/core/fileio.h"
 #include "common/core/pictureload.h"
+#include "common/testing/encodedpicture.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -48,11 +48,7 @@ void decodeSkinPicture(benchmark::State& state)
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x, y, x ^ y));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "BMP");
-    const std::string file = bytes.toStdString();
+    const std::string file = kit::testing::encodedPicture(picture, "BMP");
     for (auto _ : state)
         benchmark::DoNotOptimize(kit::decodePicture(file, kit::kLargestSkinBitmap));
 }

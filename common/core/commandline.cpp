@@ -1,7 +1,6 @@
 #include "common/core/commandline.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 namespace kit {
@@ -118,20 +117,6 @@ std::optional<std::string> missingDisplay(const char* platform, const char* disp
     }
     return std::string("no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
                        "start it in a desktop session, or under xvfb-run");
-}
-
-std::optional<std::string> missingDisplay()
-{
-    return missingDisplay(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
-}
-
-bool saidThereIsNoDisplay(const ProgramInfo& program, std::FILE* err)
-{
-    const std::optional<std::string> missing = missingDisplay();
-    if (!missing)
-        return false;
-    std::fprintf(err, "%.*s: %s\n", static_cast<int>(program.command.size()), program.command.data(), missing->c_str());
-    return true;
 }
 
 } // namespace kit

@@ -52,10 +52,5 @@ std::optional<int> answerCommandLine(const CommandLine& commandLine, const Progr
 // QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY, null when unset; platforms that
 // need no display (offscreen, minimal, vnc, ...) always have one.
 std::optional<std::string> missingDisplay(const char* platform, const char* display, const char* waylandDisplay);
-// The same, from the environment.
-std::optional<std::string> missingDisplay();
-// For main(): where missingDisplay() finds no display, says why on `err`, after
-// the program's name, and returns true, for the program to end with status 1.
-bool saidThereIsNoDisplay(const ProgramInfo& program, std::FILE* err = stderr);
 
 } // namespace kit

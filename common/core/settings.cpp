@@ -1,7 +1,9 @@
 #include "common/core/settings.h"
 
+#include "common/core/pathstatus.h"
+#include "common/core/textconversion.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kit {
@@ -30,6 +32,20 @@ template <class T> T storedValue(const QSettings& store, const QString& key, T f
     return value.canConvert<T>() ? value.value<T>() : fallback;
 }
 
+// Paths are stored as their bytes: QSettings would write the lone surrogate that
+// keeps a byte which is not UTF-8 (see textconversion.h) as U+FFFD, which names
+// no file. Files written before hold paths as text, which is read as it stands.
+QVariant storedPath(const QString& path) { return QByteArray::fromStdString(toPath(path).native()); }
+
+QString pathFrom(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QByteArray)
+        return fromPath(value.toByteArray().toStdString());
+    if (value.typeId() == QMetaType::QString)
+        return value.toString();
+    return {};
+}
+
 } // namespace
 
 QString Settings::applicationFile()
@@ -53,17 +69,35 @@ Settings::Settings(const QString& file)
 
 QString Settings::folder(FolderKind kind) const
 {
-    const QString folder = storedValue<QString>(m_store, folderKey(kind));
-    if (!QDir::isAbsolutePath(folder) || !QFileInfo(folder).isDir())
+    const QString folder = pathFrom(m_store.value(folderKey(kind)));
+    if (!QDir::isAbsolutePath(folder) || !isDirectory(folder))
         return {};
     return folder;
 }
 
-void Settings::setFolder(FolderKind kind, const QString& folder) { m_store.setValue(folderKey(kind), folder); }
+void Settings::setFolder(FolderKind kind, const QString& folder)
+{
+    m_store.setValue(folderKey(kind), storedPath(folder));
+}
 
-RecentFiles Settings::recentFiles() const { return RecentFiles(storedValue<QStringList>(m_store, kRecentFilesKey)); }
+RecentFiles Settings::recentFiles() const
+{
+    // A list of one is read back as its one value.
+    const QVariant stored = m_store.value(kRecentFilesKey);
+    const bool isList = stored.typeId() == QMetaType::QVariantList || stored.typeId() == QMetaType::QStringList;
+    QStringList paths;
+    for (const QVariant& entry : isList ? stored.toList() : QVariantList{stored})
+        paths.append(pathFrom(entry));
+    return RecentFiles(paths);
+}
 
-void Settings::setRecentFiles(const RecentFiles& files) { m_store.setValue(kRecentFilesKey, files.paths()); }
+void Settings::setRecentFiles(const RecentFiles& files)
+{
+    QVariantList stored;
+    for (const QString& path : files.paths())
+        stored.append(storedPath(path));
+    m_store.setValue(kRecentFilesKey, stored);
+}
 
 QByteArray Settings::windowGeometry(const QString& window) const
 {

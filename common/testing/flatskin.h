@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/core/skinpieces.h"
+#include "common/testing/encodedpicture.h"
 #include "common/testing/ziparchive.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <algorithm>
@@ -28,11 +28,7 @@ inline std::string flatSkinBitmap(SkinFile file)
     };
     QImage picture(sizes[static_cast<size_t>(file)], QImage::Format_RGB32);
     picture.fill(flatSkinColour(file));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "BMP");
-    return bytes.toStdString();
+    return encodedPicture(picture, "BMP");
 }
 
 // The skin's members under `folder` ("Blue/" or ""), but for the bitmaps in

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <fstream>
+#include <latch>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -232,13 +237,37 @@ TEST_F(FileIo, TwoSavesAtOnceInPlaceLeaveOneWholeContent)
     ASSERT_EQ(kit::replaceFile(file, "old"), "");
     ASSERT_TRUE(kit::testing::Unprivileged::handOver(file));
     ::chmod(dir.c_str(), 0555);
-    const std::string first(300000, 'A');
-    const std::string second(200000, 'B');
+    // Released together, with writes long enough to outlast the other save's
+    // start. The kernel still orders each save's own calls mostly one after the
+    // other, so an unlocked save is also caught while a lock is held on the file.
+    const std::string first(4 << 20, 'A');
+    const std::string second(3 << 20, 'B');
     {
         const kit::testing::Unprivileged user;
-        for (int round = 0; round < 60; ++round) {
+        {
+            const int held = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            ASSERT_GE(held, 0);
+            ASSERT_EQ(::flock(held, LOCK_EX), 0);
+            std::atomic<bool> saved = false;
+            std::thread waiting([&] {
+                EXPECT_EQ(kit::replaceFile(file, "new"), "");
+                saved = true;
+            });
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            EXPECT_FALSE(saved) << "a save went ahead while another held the lock";
+            EXPECT_EQ(contents(file), "old");
+            ::close(held);
+            waiting.join();
+            EXPECT_EQ(contents(file), "new");
+        }
+        for (int round = 0; round < 30; ++round) {
             std::string reasons[2];
-            std::thread writer([&] { reasons[0] = kit::replaceFile(file, first); });
+            std::latch start(2);
+            std::thread writer([&] {
+                start.arrive_and_wait();
+                reasons[0] = kit::replaceFile(file, first);
+            });
+            start.arrive_and_wait();
             reasons[1] = kit::replaceFile(file, second);
             writer.join();
             ASSERT_EQ(reasons[0], "");

@@ -1,9 +1,9 @@
 #include "common/core/picturecheck.h"
 #include "common/core/pictureload.h"
 #include "common/portable/bmp.h"
+#include "common/testing/encodedpicture.h"
 #include "common/testing/heapgarbage.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <fstream>
@@ -33,11 +33,9 @@ std::string encoded(const char* format)
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) & 0xff));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(picture.save(&buffer, format)) << format;
-    return bytes.toStdString();
+    const std::string bytes = kit::testing::encodedPicture(picture, format);
+    EXPECT_FALSE(bytes.empty()) << format;
+    return bytes;
 }
 
 // A 2 x 1 GIF: white then black, behind a comment extension.

@@ -1,5 +1,6 @@
 #include "common/core/recentfiles.h"
 #include "common/core/settings.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/temporarysettings.h"
 #include "common/testing/unprivileged.h"
 
@@ -66,13 +67,17 @@ TEST(Settings, RememberFoldersRecentFilesAndPlacesAcrossRuns)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("skins") && QDir(dir.path()).mkpath("gone"));
+    const kit::testing::Latin1Folder latin1Folder(dir.path());
+    const QString latin1 = latin1Folder.text();
     const QString file = dir.filePath("settings.ini");
     {
         kit::Settings settings(file);
         settings.setFolder(FolderKind::SkinPictures, dir.filePath("skins"));
+        settings.setFolder(FolderKind::RegionFiles, latin1);
         settings.setFolder(FolderKind::SaveTargets, dir.filePath("gone"));
         RecentFiles recent;
         recent.add("/skins/Blue.wsz");
+        recent.add(latin1 + "/main.bmp");
         settings.setRecentFiles(recent);
         settings.setWindowGeometry("frmButton", "placed");
     }
@@ -80,9 +85,10 @@ TEST(Settings, RememberFoldersRecentFilesAndPlacesAcrossRuns)
 
     const kit::Settings settings(file);
     EXPECT_EQ(settings.folder(FolderKind::SkinPictures), dir.filePath("skins"));
+    EXPECT_EQ(settings.folder(FolderKind::RegionFiles), latin1);
     EXPECT_EQ(settings.folder(FolderKind::SaveTargets), "") << "a folder that has gone is forgotten";
     EXPECT_EQ(settings.folder(FolderKind::ColourFiles), "");
-    EXPECT_EQ(settings.recentFiles().paths(), QStringList {"/skins/Blue.wsz"});
+    EXPECT_EQ(settings.recentFiles().paths(), (QStringList {latin1 + "/main.bmp", "/skins/Blue.wsz"}));
     EXPECT_EQ(settings.windowGeometry("frmButton"), "placed");
 }
 

@@ -1,6 +1,7 @@
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,8 @@ TEST(TextConversion, ANameThatADialogDecodedLossilyIsFoundAgainWhereItIsUnambigu
 {
     QTemporaryDir temporary;
     const fs::path top = kit::toPath(temporary.path());
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    const auto removed = qScopeGuard([&top] { std::error_code ignored; fs::remove_all(top, ignored); });
     fs::create_directories(top / "caf\xE9" / "sub");
     ASSERT_EQ(kit::replaceFile(top / "caf\xE9" / "sub" / "main\xE9.bmp", "x"), "");
     ASSERT_EQ(kit::replaceFile(top / "twin\xE8", "x"), "");

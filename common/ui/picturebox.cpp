@@ -1,5 +1,7 @@
 #include "common/ui/picturebox.h"
 
+#include "common/core/textconversion.h"
+
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -212,7 +214,10 @@ void PictureBox::dropEvent(QDropEvent* event)
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return;
     event->acceptProposedAction();
-    emit fileDropped(urls.front().toLocalFile());
+    // toLocalFile() decodes the name as UTF-8 and loses the bytes that are not;
+    // the percent-encoded path still holds them all.
+    const QByteArray bytes = QByteArray::fromPercentEncoding(urls.front().path(QUrl::FullyEncoded).toLatin1());
+    emit fileDropped(fromPath(bytes.toStdString()));
 }
 
 } // namespace kit

@@ -61,7 +61,7 @@ void RecentFilesMenu::choose(const QString& path)
     rebuild();
     m_dialogs.message(m_window, QStringLiteral("Recent Files"),
                       QStringLiteral("%1 is no longer there, so it has been taken off the list of recent files.")
-                          .arg(QDir::toNativeSeparators(path)),
+                          .arg(QDir::toNativeSeparators(displayPath(path))),
                       MessageButtons::Ok, MessageIcon::Exclamation);
 }
 

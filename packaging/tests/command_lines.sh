@@ -1,13 +1,17 @@
 #!/bin/sh
 # Each program answers --help and --version, and refuses an unknown option, with
 # no display at all: nothing may try to open a window first. Left to start, it
-# says that it needs a display.
+# says that it needs a display, also where DISPLAY names one that does not answer.
 #   command_lines.sh <plevo> <knapro> <tessel>
 set -u
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# A display number that no X server serves: no socket and no lock file.
+unserved=90
+while [ -e "/tmp/.X11-unix/X$unserved" ] || [ -e "/tmp/.X$unserved-lock" ]; do unserved=$((unserved + 1)); done
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -41,6 +45,11 @@ for program in "$1" "$2" "$3"; do
   check "$program" --bogus 2 "" "$name: unknown option '--bogus'"
   check "$program" "a.txt b.txt" 2 "" "$name: unexpected argument '$extra'"
   check "$program" "" 1 "" "$name: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set);"
+  # Set, but naming a display that nobody serves: over ssh, or after a restart.
+  export DISPLAY=":$unserved"
+  check "$program" "" 1 "" "$name: cannot open the display \":$unserved\" that DISPLAY names: no X server answers there,"
+  check "$program" a.bmp 1 "" "$name: cannot open the display \":$unserved\" that DISPLAY names: no X server answers there,"
+  unset DISPLAY
 done
 rm -f stdout stderr
 left=$(ls -A)

@@ -34,6 +34,7 @@ package Qt6 Multimedia = qt6-multimedia-dev
 package JPEG = libjpeg-dev
 package PkgConfig = pkg-config
 pkg-config libzip = libzip-dev
+pkg-config xcb = libxcb1-dev
 pkg-config libcdio libcdio_cdda libcdio_paranoia = libcdio-dev libcdio-paranoia-dev
 TABLE
 # What running needs that no lookup sees: program = packages.

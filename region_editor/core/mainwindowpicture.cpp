@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <filesystem>
+
 namespace plevo {
 namespace {
 
@@ -16,26 +18,25 @@ constexpr QSize kMainWindowSize(275, 116);
 // Far larger than any picture of the main window needs, even uncompressed.
 constexpr std::uintmax_t kPictureFileLimit = 16u << 20;
 
-bool namesSkinArchive(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("wsz") || suffix == QLatin1String("zip");
-}
-
 // The skin that `path` is, or lies in: a folder, an archive, or an archive
 // followed by the name of a file inside it. Empty when it is none of these.
+// Asked with the path's bytes, so that a skin named in Latin-1 is still a skin.
 QString skinOf(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isDir() || (info.isFile() && namesSkinArchive(path)))
+    namespace fs = std::filesystem;
+    const fs::path bytes = kit::toPath(path);
+    std::error_code unreadable;
+    const fs::file_status status = fs::status(bytes, unreadable);
+    if (fs::is_directory(status) || (fs::is_regular_file(status) && kit::isSkinArchiveName(bytes)))
         return path;
-    if (info.exists())
+    if (fs::exists(status))
         return {};
-    for (QFileInfo outer(info.path()); !outer.filePath().isEmpty() && outer.filePath() != outer.path();
-         outer = QFileInfo(outer.path())) {
-        if (outer.isFile())
-            return namesSkinArchive(outer.filePath()) ? outer.filePath() : QString();
-        if (outer.exists())
+    for (fs::path outer = bytes.parent_path(); !outer.empty() && outer != outer.parent_path();
+         outer = outer.parent_path()) {
+        const fs::file_status outerStatus = fs::status(outer, unreadable);
+        if (fs::is_regular_file(outerStatus))
+            return kit::isSkinArchiveName(outer) ? kit::fromPath(outer) : QString();
+        if (fs::exists(outerStatus))
             return {};
     }
     return {};
@@ -85,7 +86,7 @@ MainWindowPicture fromSkin(const QString& skinPath)
 {
     const kit::SkinOpen opened = kit::SkinSource::open(kit::toPath(skinPath));
     if (!opened.skin)
-        return refused(QDir::toNativeSeparators(skinPath),
+        return refused(QDir::toNativeSeparators(kit::displayPath(skinPath)),
                        QStringLiteral("Plevo could not open the skin %1.").arg(kit::toQString(opened.message)));
     const kit::SkinSource& skin = *opened.skin;
     const kit::SkinMember* main = skin.find("main.bmp");
@@ -111,7 +112,9 @@ MainWindowPicture loadMainWindowPicture(const QString& path)
 {
     if (const QString skin = skinOf(path); !skin.isEmpty())
         return fromSkin(skin);
-    return checked(QDir::toNativeSeparators(path), QFileInfo(path).fileName(), kit::loadPicture(path, kPictureFileLimit, kMainWindowSize));
+    const QString shown = kit::displayPath(path);
+    return checked(QDir::toNativeSeparators(shown), QFileInfo(shown).fileName(),
+                   kit::loadPicture(path, kPictureFileLimit, kMainWindowSize));
 }
 
 } // namespace plevo

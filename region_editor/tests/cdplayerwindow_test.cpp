@@ -64,7 +64,7 @@ TEST_F(CdPlayerWindow, ADiscThatPlaysOutToItsEndLeavesThePlayerStopped)
     auto* control = window->findChild<MMControl*>("MMControl1");
     ASSERT_EQ(control->status().mode, CdMode::Playing);
     disc.playing->readAll();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return control->status().mode == CdMode::Stopped; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return control->status().mode == CdMode::Stopped; }));
     EXPECT_EQ(disc.log.back(), "sound stop");
 }
 

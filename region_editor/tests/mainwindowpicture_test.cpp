@@ -1,14 +1,18 @@
 #include "region_editor/core/mainwindowpicture.h"
 
+#include "common/testing/encodedpicture.h"
 #include "common/testing/flatskin.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/ziparchive.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -16,11 +20,7 @@ std::string bmp(QSize size)
 {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(qRgb(10, 200, 30));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "BMP");
-    return bytes.toStdString();
+    return kit::testing::encodedPicture(picture, "BMP");
 }
 
 TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
@@ -40,6 +40,10 @@ TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
     const QString broken = write("Broken.wsz", "not a zip at all");
     QDir(dir.path()).mkdir("Folder");
     write("Folder/Main.bmp", bmp({275, 116}));
+    const kit::testing::Latin1Folder latin1Folder(dir.path());
+    const std::filesystem::path& latin1 = latin1Folder.path();
+    std::ofstream(latin1 / "main.bmp", std::ios::binary) << bmp({275, 116});
+    std::ofstream(latin1 / "caf\xE9.wsz", std::ios::binary) << zipArchive({{"main.bmp", bmp({275, 116})}});
 
     const struct
     {
@@ -50,6 +54,9 @@ TEST(MainWindowPicture, ASkinGivesItsMainBmpOrSaysWhyNot)
         {blue, "Blue.wsz", ""},
         {blue + "/Blue/text.bmp", "Blue.wsz", ""},
         {dir.filePath("Folder"), "Main.bmp", ""},
+        {kit::fromPath(latin1), "main.bmp", ""},
+        {kit::fromPath(latin1 / "caf\xE9.wsz"), "caf\uFFFD.wsz: main.bmp", ""},
+        {kit::fromPath(latin1 / "main.bmp"), "main.bmp", ""},
         {eq, "", "Eq.zip: main.bmp is 275 x 14 pixels. Plevo needs a picture of the player's main window, "
                  "275 x 116 pixels."},
         {bare, "", "Bare.wsz holds no main.bmp."},

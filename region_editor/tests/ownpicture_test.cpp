@@ -1,6 +1,8 @@
 #include "region_editor/tests/plevotestsupport.h"
 
+#include "common/testing/encodedpicture.h"
 #include "common/testing/flatskin.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/pixelblocks.h"
 #include "common/ui/picturebox.h"
 
@@ -8,6 +10,8 @@
 #include <QMimeData>
 #include <QSlider>
 #include <QUrl>
+
+#include <fstream>
 
 using kit::MessageIcon;
 
@@ -37,10 +41,10 @@ protected:
         return path;
     }
     kit::PictureBox* picture() const { return control<kit::PictureBox>("Image1"); }
-    void drop(const QString& path) const
+    void drop(const QUrl& url) const
     {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
+        data.setUrls({url});
         // Qt takes a drop only where the drag's entry was accepted.
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(picture(), &enter);
@@ -61,9 +65,18 @@ protected:
 
 TEST_F(OwnPicture, ADroppedOrOpenedPictureShowsTheAuthorsPixelsAndKeepsThePoints)
 {
-    drop(saved("dropped.bmp", authorPicture()));
+    drop(QUrl::fromLocalFile(saved("dropped.bmp", authorPicture())));
     EXPECT_TRUE(kit::testing::showsPixelForPixel(picture()->grab(), authorPicture(), 1));
     EXPECT_EQ(form->status(), "Picture dropped.bmp");
+
+    // A file manager sends a name that is not UTF-8 ("café" in Latin-1) as its
+    // percent-encoded bytes.
+    const QImage other = authorPicture().mirrored(false, true);
+    const kit::testing::Latin1Folder latin1(scratch.path());
+    std::ofstream(latin1.path() / "dropped.bmp", std::ios::binary) << kit::testing::encodedPicture(other, "BMP");
+    drop(QUrl::fromEncoded(QByteArray("file://") + QFile::encodeName(scratch.path()).toPercentEncoding("/") +
+                           "/caf%E9/dropped.bmp"));
+    EXPECT_TRUE(picture()->picture() == other);
     clickPicture({10, 10});
 
     const QImage flipped = authorPicture().mirrored(true, false);
@@ -93,7 +106,7 @@ TEST_F(OwnPicture, ADroppedSkinShowsItsMainWindowAsThePlayerDrawsIt)
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
         return path;
     };
-    drop(archive("Real.wsz", {}));
+    drop(QUrl::fromLocalFile(archive("Real.wsz", {})));
     EXPECT_EQ(form->status(), "Picture Real.wsz");
     EXPECT_TRUE(dialogs.messages().empty());
     const QImage shown = picture()->grab().toImage();
@@ -101,7 +114,7 @@ TEST_F(OwnPicture, ADroppedSkinShowsItsMainWindowAsThePlayerDrawsIt)
     EXPECT_EQ(QColor(shown.pixel(kTitleBarPoint)), QColor(flatSkinColour(kit::SkinFile::TitleBar)));
     EXPECT_EQ(QColor(shown.pixel(kBackgroundPoint)), QColor(flatSkinColour(kit::SkinFile::Main)));
 
-    drop(archive("Lacking.wsz", {kit::SkinFile::TitleBar}));
+    drop(QUrl::fromLocalFile(archive("Lacking.wsz", {kit::SkinFile::TitleBar})));
     EXPECT_EQ(dialogs.lastCall().text, "Lacking.wsz: the main window is shown without titlebar.bmp, which the skin "
                                        "lacks or Plevo cannot read, so what they draw is not in it.");
     EXPECT_EQ(dialogs.lastCall().icon, MessageIcon::Information);

@@ -3,6 +3,7 @@
 #include "common/core/fileio.h"
 #include "common/core/textconversion.h"
 #include "common/testing/diskfull.h"
+#include "common/testing/latin1folder.h"
 #include "common/testing/unprivileged.h"
 #include "region_editor/tests/expectedheader.h"
 #include "region_editor/ui/directorylists.h"
@@ -267,8 +268,8 @@ TEST_F(SaveWindow, TheDirectoryListShowsAncestorsThenSubfoldersAndMovesOnActivat
 
 TEST_F(SaveWindow, SavesIntoAFolderWhoseNameIsNotUtf8)
 {
-    const std::filesystem::path folder = kit::toPath(skins.path()) / "caf\xE9";
-    std::filesystem::create_directory(folder);
+    const kit::testing::Latin1Folder latin1(skins.path());
+    const std::filesystem::path& folder = latin1.path();
     clickPicture({9, 4});
     Form7* window = openSaveWindow();
     auto* list = window->findChild<DirectoryList*>("Dir1");

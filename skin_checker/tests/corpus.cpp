@@ -3,12 +3,12 @@
 #include "button_builder/core/randomcolours.h"
 #include "common/core/skinpieces.h"
 #include "common/portable/bmp.h"
+#include "common/testing/encodedpicture.h"
 #include "region_editor/core/pointstore.h"
 #include "workbench/core/colourfile.h"
 #include "workbench/core/polygonstore.h"
 #include "workbench/core/regionfile.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -36,11 +36,7 @@ std::string png(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(qRgb(40, 80, 120));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
+    return kit::testing::encodedPicture(image, "PNG");
 }
 
 // A run-length bitmap of `side` x `side` whose data is only its end: a few bytes

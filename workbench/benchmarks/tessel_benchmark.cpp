@@ -7,6 +7,7 @@
 #include "common/core/fileio.h"
 #include "common/core/settings.h"
 #include "common/core/textconversion.h"
+#include "common/testing/encodedpicture.h"
 #include "common/testing/ziparchive.h"
 #include "common/ui/dialogs.h"
 #include "workbench/core/colourfile.h"
@@ -24,7 +25,6 @@
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QEventLoop>
 #include <QTimer>
 #include <QRandomGenerator>
@@ -133,11 +133,7 @@ private:
         for (int box = 0; box < 40; ++box)
             tessel::fillPixels(picture, {(box * 37 + seed * 11) % size.width(), (box * 23) % size.height(), 9, 7},
                                qRgb(box * 6, 255 - box * 5, seed * 13));
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "BMP");
-        return bytes.toStdString();
+        return kit::testing::encodedPicture(picture, "BMP");
     }
 
     QTemporaryDir m_directory;

@@ -1,17 +1,16 @@
 #include "workbench/core/filekind.h"
 
 #include "common/core/fileio.h"
+#include "common/core/pathstatus.h"
 #include "common/core/textconversion.h"
 #include "workbench/core/regionfile.h"
 #include "workbench/core/skin.h"
-
-#include <QFileInfo>
 
 namespace tessel {
 
 FileKind fileKind(const QString& path)
 {
-    if (QFileInfo(path).isDir() || isSkinArchive(path))
+    if (kit::isDirectory(path) || isSkinArchive(path))
         return FileKind::Skin;
     if (hasRegionFileName(kit::toPath(path)))
         return FileKind::Region;

@@ -7,6 +7,7 @@
 #include "workbench/ui/workbenchwindow.h"
 
 #include <QCheckBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,9 @@ namespace fs = std::filesystem;
 TEST(CommandLineFile, OpensAColourFileWhoseNamesAreNotUtf8)
 {
     QTemporaryDir temporary;
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    const fs::path top = kit::toPath(temporary.path());
+    const auto removed = qScopeGuard([&top] { std::error_code ignored; fs::remove_all(top, ignored); });
     fs::create_directory(kit::toPath(temporary.filePath("skin")));
     writeSyntheticSkin(temporary.filePath("skin/"));
     const fs::path folder = kit::toPath(temporary.path()) / "caf\xE9";

@@ -1,6 +1,7 @@
 #include "workbench/tests/syntheticskin.h"
 
-#include <QBuffer>
+#include "common/testing/encodedpicture.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -52,11 +53,8 @@ std::string syntheticSkinArchive(const std::string& folder, bool capitals, const
                 entries.push_back({folder + changed->name, changed->bytes, changed->deflated, changed->encrypted});
             continue;
         }
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        syntheticPicture(file).save(&buffer, "BMP");
-        entries.push_back({folder + (capitals ? name.toUpper() : name).toStdString(), bytes.toStdString()});
+        entries.push_back({folder + (capitals ? name.toUpper() : name).toStdString(),
+                           kit::testing::encodedPicture(syntheticPicture(file), "BMP")});
     }
     for (const kit::testing::ZipEntry& added : changes) {
         const QString name = QString::fromStdString(added.name);

@@ -1,5 +1,6 @@
 #include "workbench/ui/skinpanel.h"
 
+#include "common/core/pathstatus.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/picturebox.h"
 #include "common/ui/rememberedfolders.h"
@@ -285,7 +286,7 @@ void SkinPanel::openSkin(const QString& chosen)
 {
     const QString previousDirectory = m_skinDirectory;
     const QString previousArchive = m_skinArchive;
-    if (QFileInfo(chosen).isDir()) {
+    if (kit::isDirectory(chosen)) {
         m_skinDirectory = QDir(chosen).path() + QLatin1Char('/');
         m_skinArchive.clear();
     } else {
