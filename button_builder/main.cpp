@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
     const kit::ProgramInfo program{knapro::identity::kCommand, knapro::identity::kName, knapro::identity::kVersionText,
                                    "Knapro, the button-sheet builder: cut single elements out of a 275 x 116 picture\n"
                                    "of each player window and save them as bitmaps or copy them. A PICTURE given\n"
-                                   "here opens on the main window's tab, as Open would open it.",
+                                   "here opens on the main window's tab, as Open would open it; a skin folder or\n"
+                                   ".wsz or .zip archive fills the three tabs, as Open Skin would.",
                                    "PICTURE"};
     const kit::GuiStart start = kit::startGuiProgram(argc, argv, program, knapro::identity::kDesktopId);
     if (start.exitStatus)
@@ -34,15 +35,15 @@ int main(int argc, char* argv[])
     std::error_code noWorkingFolder;
     knapro::carryOverRunCounter(counterDirectory, std::filesystem::current_path(noWorkingFolder));
 
-    const QString picture = commandLine.file ? kit::fromPath(*commandLine.file) : QString();
-    auto* splash = new knapro::frmSplash(counterDirectory, [&dialogs, &settings, picture] {
+    const QString file = commandLine.file ? kit::fromPath(*commandLine.file) : QString();
+    auto* splash = new knapro::frmSplash(counterDirectory, [&dialogs, &settings, file] {
         auto* window = new knapro::frmButton(dialogs, settings);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
-        // Opened once the splash has gone, so that a message about the picture
+        // Opened once the splash has gone, so that a message about the file
         // never stands between the splash and the main window.
-        if (!picture.isEmpty())
-            QTimer::singleShot(0, window, [window, picture] { window->openPicture(0, picture); });
+        if (!file.isEmpty())
+            QTimer::singleShot(0, window, [window, file] { window->openSkinOrPicture(file); });
     });
     splash->show();
     return QApplication::exec();

@@ -115,7 +115,7 @@ void frmButton::createActions()
     mnuPopupOpen = action("mnuPopupOpen", QStringLiteral("&Open"), &frmButton::OpenFile);
     mnuPopupClose = action("mnuPopupClose", QStringLiteral("Cl&ose"), &frmButton::mnuFileClose_Click);
 
-    m_recentFiles = new kit::RecentFilesMenu(m_settings, m_dialogs, this, [this](const QString& path) { openRecentFile(path); });
+    m_recentFiles = new kit::RecentFilesMenu(m_settings, m_dialogs, this, [this](const QString& path) { openSkinOrPicture(path); });
 }
 
 void frmButton::createMenus()
@@ -382,7 +382,7 @@ void frmButton::openSkin(const QString& path)
                           skinWindowsComplete(pictures) ? kit::MessageIcon::Information : kit::MessageIcon::Exclamation);
 }
 
-void frmButton::openRecentFile(const QString& path)
+void frmButton::openSkinOrPicture(const QString& path)
 {
     if (kit::isDirectory(path) || kit::isSkinArchiveName(kit::toPath(path)))
         openSkin(path);

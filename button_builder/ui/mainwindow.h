@@ -49,9 +49,9 @@ public slots:
     // the skin lacks is left empty, and the author is told which.
     void openSkin(const QString& path);
     void mnuFileOpenSkin_Click();
-    // A skin chosen from Recent Files opens as Open Skin opens it, a picture on
-    // the current tab, as Open would open it.
-    void openRecentFile(const QString& path);
+    // A file from Recent Files or the command line: a skin folder or archive
+    // opens as Open Skin opens it, a picture on the current tab as Open would.
+    void openSkinOrPicture(const QString& path);
     void picButton_MouseDown(int button);
     void imgCover_MouseDown(int index, int button);
     void elementArea_MouseDown(const knapro::ClickableArea& area, int button);

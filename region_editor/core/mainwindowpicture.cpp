@@ -42,7 +42,7 @@ QString skinOf(const QString& path)
     return {};
 }
 
-MainWindowPicture refused(const QString& name, const QString& refusal) { return {QImage(), name, {}, refusal}; }
+MainWindowPicture refused(const QString& name, const QString& refusal) { return {QImage(), name, {}, refusal, {}}; }
 
 MainWindowPicture checked(const QString& name, const QString& shortName, const kit::PictureLoad& load)
 {
@@ -56,7 +56,7 @@ MainWindowPicture checked(const QString& name, const QString& shortName, const k
                                  .arg(name)
                                  .arg(load.size.width())
                                  .arg(load.size.height()));
-    return {load.image.convertToFormat(QImage::Format_RGB32), name, shortName, QString()};
+    return {load.image.convertToFormat(QImage::Format_RGB32), name, shortName, QString(), QString()};
 }
 
 // A skin's main.bmp is the window's background only: the player draws its
@@ -71,7 +71,7 @@ MainWindowPicture composed(const kit::SkinSource& skin)
             without << QLatin1String(kit::kSkinFileNames[file]);
     const QString name = kit::toQString(skin.displayName());
     MainWindowPicture picture {kit::DrawMainWindow(bitmaps.pictures, {}), name,
-                               QFileInfo(QDir::cleanPath(name)).fileName(), QString()};
+                               QFileInfo(QDir::cleanPath(name)).fileName(), QString(), QString()};
     if (!without.isEmpty()) {
         const QString last = without.takeLast();
         const QString listed = without.isEmpty() ? last : without.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;

@@ -14,7 +14,7 @@ namespace plevo {
 // whose main.bmp is missing or not 275 x 116 is refused.
 struct MainWindowPicture
 {
-    QImage image;    // 275 x 116, RGB32; null when refused
+    QImage image;      // 275 x 116, RGB32; null when refused
     QString name;      // as messages name it: "/home/me/main.png", "Blue.wsz: Blue/main.bmp", "Blue.wsz"
     // For the status line: "main.png", "Blue.wsz: Blue/main.bmp" (a skin of
     // main.bmp alone), "Blue.wsz" (a composed window).
