@@ -7,12 +7,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 namespace {
 
 namespace fs = std::filesystem;
 
-// One click: the count file rewritten whole, the point appended to the list file.
-void clickThroughScratchWrites(benchmark::State& state)
+// One click: the count file rewritten whole by `rewrite`, the point appended to
+// the list file.
+template <typename Rewrite>
+void clickThrough(benchmark::State& state, Rewrite rewrite)
 {
     QTemporaryDir temporary;
     const fs::path count = fs::path(temporary.path().toStdString()) / "~NP~01.tmp";
@@ -20,24 +24,22 @@ void clickThroughScratchWrites(benchmark::State& state)
     static_cast<void>(kit::writeScratchFile(list, "PointList="));
     int total = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kit::writeScratchFile(count, "NumPoints=" + std::to_string(++total) + "\r\n"));
+        benchmark::DoNotOptimize(rewrite(count, "NumPoints=" + std::to_string(++total) + "\r\n"));
         benchmark::DoNotOptimize(kit::appendToScratchFile(list, "123,45,"));
     }
+}
+
+// As a scratch file is written: no flush to disk.
+void clickThroughScratchWrites(benchmark::State& state)
+{
+    clickThrough(state, [](const fs::path& path, const std::string& text) { return kit::writeScratchFile(path, text); });
 }
 BENCHMARK(clickThroughScratchWrites);
 
 // The same click the way a document is saved: temporary file, flush, rename.
 void clickThroughDocumentSaves(benchmark::State& state)
 {
-    QTemporaryDir temporary;
-    const fs::path count = fs::path(temporary.path().toStdString()) / "~NP~01.tmp";
-    const fs::path list = fs::path(temporary.path().toStdString()) / "~PL~01.tmp";
-    static_cast<void>(kit::writeScratchFile(list, "PointList="));
-    int total = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(kit::replaceFile(count, "NumPoints=" + std::to_string(++total) + "\r\n"));
-        benchmark::DoNotOptimize(kit::appendToScratchFile(list, "123,45,"));
-    }
+    clickThrough(state, [](const fs::path& path, const std::string& text) { return kit::replaceFile(path, text); });
 }
 BENCHMARK(clickThroughDocumentSaves);
 
