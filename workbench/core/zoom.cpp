@@ -27,7 +27,7 @@ using Lanes = std::uint16_t __attribute__((vector_size(16)));
 using TwoPixels = std::uint8_t __attribute__((vector_size(8)));
 using OnePixel = std::uint8_t __attribute__((vector_size(4)));
 
-inline Lanes lanesOf(QRgb first, QRgb second)
+[[gnu::always_inline]] inline Lanes lanesOf(QRgb first, QRgb second)
 {
     const QRgb pair[] = {first, second};
     TwoPixels bytes;
@@ -42,7 +42,7 @@ inline Lanes lanesOf(QRgb first, QRgb second)
 // fed back. No lane overflows: 255 x 256 + 128 fits in 16 bits. The left
 // pixels above and below are weighed against the right ones in one go, then
 // the two rows against each other.
-inline QRgb blend(const QRgb* above, const QRgb* below, std::uint16_t towardsRight, std::uint16_t towardsBelow)
+[[gnu::always_inline]] inline QRgb blend(const QRgb* above, const QRgb* below, std::uint16_t towardsRight, std::uint16_t towardsBelow)
 {
     const Lanes left = lanesOf(above[0], below[0]);
     const Lanes right = lanesOf(above[1], below[1]);
@@ -58,26 +58,44 @@ inline QRgb blend(const QRgb* above, const QRgb* below, std::uint16_t towardsRig
 }
 
 // Two target pixels at once, each as blend() weighs its four: sixteen lanes,
-// the two pixels' rows side by side.
+// the two pixels' rows side by side. Each pixel's left and right source pixels
+// lie side by side in memory, so a row of two is one load.
 using WideLanes = std::uint16_t __attribute__((vector_size(32)));
 using FourPixels = std::uint8_t __attribute__((vector_size(16)));
+using FourWords = std::uint32_t __attribute__((vector_size(16)));
+using TwoWords = std::uint32_t __attribute__((vector_size(8)));
 using TwoResults = std::uint8_t __attribute__((vector_size(8)));
 
-inline void blendTwo(const QRgb* above0, const QRgb* below0, std::uint16_t weights0, const QRgb* above1,
-                     const QRgb* below1, std::uint16_t weights1, QRgb* out)
+[[gnu::always_inline]] inline TwoWords pixelPair(const QRgb* left)
 {
+    TwoWords pair;
+    std::memcpy(&pair, left, sizeof pair);
+    return pair;
+}
+
+template <typename To, typename From>
+[[gnu::always_inline]] inline To sameBits(const From& from)
+{
+    static_assert(sizeof(To) == sizeof(From));
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
+
+[[gnu::always_inline]] inline void blendTwo(const QRgb* above0, const QRgb* below0, std::uint16_t weights0, const QRgb* above1,
+                                            const QRgb* below1, std::uint16_t weights1, QRgb* out)
+{
+    // The left pixels above and below of both, then the right ones.
+    const FourWords first = __builtin_shufflevector(pixelPair(above0), pixelPair(below0), 0, 1, 2, 3);
+    const FourWords second = __builtin_shufflevector(pixelPair(above1), pixelPair(below1), 0, 1, 2, 3);
+    const WideLanes leftPixels =
+        __builtin_convertvector(sameBits<FourPixels>(__builtin_shufflevector(first, second, 0, 2, 4, 6)), WideLanes);
+    const WideLanes rightPixels =
+        __builtin_convertvector(sameBits<FourPixels>(__builtin_shufflevector(first, second, 1, 3, 5, 7)), WideLanes);
     const std::uint16_t right0 = weights0 & 0xff, down0 = weights0 >> 8;
     const std::uint16_t right1 = weights1 & 0xff, down1 = weights1 >> 8;
     const std::uint16_t left0 = 256 - right0, left1 = 256 - right1;
     const std::uint16_t up0 = 256 - down0, up1 = 256 - down1;
-    // The left pixels above and below of both, then the right ones.
-    const QRgb lefts[] = {above0[0], below0[0], above1[0], below1[0]};
-    const QRgb rights[] = {above0[1], below0[1], above1[1], below1[1]};
-    FourPixels bytes;
-    std::memcpy(&bytes, lefts, sizeof bytes);
-    const WideLanes leftPixels = __builtin_convertvector(bytes, WideLanes);
-    std::memcpy(&bytes, rights, sizeof bytes);
-    const WideLanes rightPixels = __builtin_convertvector(bytes, WideLanes);
     const WideLanes toLeft = {left0, left0, left0, left0, left0, left0, left0, left0,
                               left1, left1, left1, left1, left1, left1, left1, left1};
     const WideLanes toRight = {right0, right0, right0, right0, right0, right0, right0, right0,
