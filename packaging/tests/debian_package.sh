@@ -28,7 +28,7 @@ for program in plevo knapro tessel; do
   file "$work/root/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
   echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "section is not graphics"
