@@ -4,7 +4,7 @@
 // the plug-in, and ending the plug-in from its menu closes the window.
 #include "meter_plugin/host/host_options.h"
 #include "meter_plugin/host/plugin_host.h"
-#include "meter_plugin/host/spectrum_feed.h"
+#include "meter_plugin/host/frequency_feed.h"
 
 #include <windows.h>
 
@@ -26,7 +26,7 @@ public:
 private:
     int visualize() override
     {
-        SpectrumFeed feed(options_.signal);
+        FrequencyFeed feed(options_.signal);
         if (!feed.problem().empty())
             return fail(feed.problem());
         PluginLibrary plugin(options_.dllPath);

@@ -122,7 +122,7 @@ void PluginHost::configure()
     ReleaseSRWLockExclusive(&moduleLock_);
 }
 
-void PluginHost::playFrames(VisModule& module, SpectrumFeed& feed, FramePacing& pacing)
+void PluginHost::playFrames(VisModule& module, FrequencyFeed& feed, FramePacing& pacing)
 {
     const int soundPerFrameMs = std::max(module.delayMs, 1);
     const DWORD delay = pacing.frameDelayMs(module);

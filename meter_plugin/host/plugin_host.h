@@ -1,7 +1,7 @@
 #pragma once
 
 #include "meter_plugin/host/host_options.h"
-#include "meter_plugin/host/spectrum_feed.h"
+#include "meter_plugin/host/frequency_feed.h"
 #include "meter_plugin/win32/scoped_win.h"
 #include "meter_plugin/win32/vis_interface.h"
 
@@ -98,7 +98,7 @@ protected:
     // Calls Render as `pacing` says, with the feed's spectra, and handles the
     // calling thread's messages, until its quit message (the meter window's end
     // posts it), a close of the window or the end of the pacing.
-    void playFrames(VisModule& module, SpectrumFeed& feed, FramePacing& pacing);
+    void playFrames(VisModule& module, FrequencyFeed& feed, FramePacing& pacing);
 
     // Wakes playFrames() to ask the pacing again.
     void wake() { SetEvent(wake_.get()); }

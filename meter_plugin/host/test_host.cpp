@@ -21,7 +21,7 @@
 #include "meter_plugin/host/plugin_host.h"
 #include "meter_plugin/host/process_resources.h"
 #include "meter_plugin/host/render_benchmark.h"
-#include "meter_plugin/host/spectrum_feed.h"
+#include "meter_plugin/host/frequency_feed.h"
 #include "meter_plugin/host/test_options.h"
 #include "meter_plugin/host/test_script.h"
 
@@ -246,7 +246,7 @@ private:
             scriptTarget_ = {window(), nullptr, settingsPath + L"plugin.ini", menuHandled_.get(), kConfigRequest};
             KernelHandle(CreateThread(nullptr, 0, driveScript, this, 0, nullptr));
         }
-        SpectrumFeed feed(options_.signal);
+        FrequencyFeed feed(options_.signal);
         for (int load = 1; load <= options_.loads; ++load)
             if (!runTestRun(load, feed))
                 return 1;
@@ -299,7 +299,7 @@ private:
 
     // One load of a test run: load, start, run, end and unload. False when the
     // library cannot be used at all.
-    bool runTestRun(int load, SpectrumFeed& feed)
+    bool runTestRun(int load, FrequencyFeed& feed)
     {
         const int threadsBefore = threadsOfThisProcess();
         PluginLibrary plugin(options_.dllPath);
@@ -372,7 +372,7 @@ private:
 
     // The player's part when the user switches visualizations: load, start, a
     // few frames, end, unload.
-    bool cycle(SpectrumFeed& feed)
+    bool cycle(FrequencyFeed& feed)
     {
         PluginLibrary plugin(options_.dllPath);
         VisModule* module = plugin.module();
@@ -393,7 +393,7 @@ private:
 
     int runLoadCycles()
     {
-        SpectrumFeed feed(options_.signal);
+        FrequencyFeed feed(options_.signal);
         // The first loads also set up what the process keeps for any later one
         // (Wine commits a little memory at the first and the second); the counts
         // start after them.

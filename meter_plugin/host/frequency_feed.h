@@ -13,9 +13,9 @@
 // or of a WAV file, moving on by one frame's worth of sound at each fill.
 namespace dovrik::host {
 
-class SpectrumFeed {
+class FrequencyFeed {
 public:
-    explicit SpectrumFeed(const Signal& signal);
+    explicit FrequencyFeed(const Signal& signal);
 
     // Why the signal cannot be played (a WAV file that cannot be read), or empty.
     const std::string& problem() const { return problem_; }

@@ -1,4 +1,4 @@
-#include "meter_plugin/host/spectrum_feed.h"
+#include "meter_plugin/host/frequency_feed.h"
 
 #include "meter_plugin/host/wide_text.h"
 
@@ -9,7 +9,7 @@
 
 namespace dovrik::host {
 
-SpectrumFeed::SpectrumFeed(const Signal& signal) : signal_(signal)
+FrequencyFeed::FrequencyFeed(const Signal& signal) : signal_(signal)
 {
     if (signal.kind == SignalKind::Demo) {
         sound_ = std::make_unique<DemoSound>();
@@ -22,7 +22,7 @@ SpectrumFeed::SpectrumFeed(const Signal& signal) : signal_(signal)
     }
 }
 
-void SpectrumFeed::fill(VisModule& module, int delayMs)
+void FrequencyFeed::fill(VisModule& module, int delayMs)
 {
     for (int channel = 0; channel < 2; ++channel) {
         ChannelSpectrumBytes bytes{};
