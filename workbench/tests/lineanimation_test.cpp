@@ -2,10 +2,13 @@
 #include "workbench/core/pixels.h"
 #include "workbench/core/zoom.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
+#include <random>
 
 using namespace tessel;
 
@@ -106,4 +109,92 @@ TEST(Zoom, FadesThePixelThroughTheAnalyzerEntriesAndStartsAgainAfterFifteen)
     for (int i = 0; i < 12 * (ZoomStep::kFadeSteps + 1); ++i)
         step.nextColour(table);
     EXPECT_EQ(step.colourIndex, 3);
+}
+
+namespace {
+
+// The zoom from its description alone: each target pixel centre shows the
+// source at centre + turn(-angle)(p - centre) / scale, in 256ths of a pixel
+// from the top left pixel's centre, the four pixels around it weighed and each
+// weighing rounded to nearest.
+QImage plainZoom(const QImage& source, QSize size, QPoint centre, double scale, double angle)
+{
+    const auto channelsAt = [&source](int x, int y) {
+        const bool inside = x >= 0 && y >= 0 && x < source.width() && y < source.height();
+        const QRgb pixel = inside ? source.pixel(x, y) : qRgb(0, 0, 0);
+        return std::array {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    };
+    QImage target = blankPicture(size);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const double dx = x - centre.x(), dy = y - centre.y();
+            const double turnedX = std::cos(angle) * dx + std::sin(angle) * dy;
+            const double turnedY = std::cos(angle) * dy - std::sin(angle) * dx;
+            const auto x256 = std::int64_t(std::floor((centre.x() + turnedX / scale) * 256));
+            const auto y256 = std::int64_t(std::floor((centre.y() + turnedY / scale) * 256));
+            const int left = int(x256 >> 8), top = int(y256 >> 8), right = int(x256 & 0xff), down = int(y256 & 0xff);
+            const auto weigh = [](int a, int b, int towardsB) { return (a * (256 - towardsB) + b * towardsB + 128) >> 8; };
+            const auto aboveLeft = channelsAt(left, top), aboveRight = channelsAt(left + 1, top);
+            const auto belowLeft = channelsAt(left, top + 1), belowRight = channelsAt(left + 1, top + 1);
+            std::array<int, 3> mixed {};
+            for (size_t c = 0; c < 3; ++c)
+                mixed[c] = weigh(weigh(aboveLeft[c], aboveRight[c], right), weigh(belowLeft[c], belowRight[c], right), down);
+            target.setPixel(x, y, qRgb(mixed[0], mixed[1], mixed[2]));
+        }
+    return target;
+}
+
+QImage noise(QSize size, unsigned seed)
+{
+    std::minstd_rand random(seed);
+    QImage picture = blankPicture(size);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, 0xff000000 | QRgb(random()));
+    return picture;
+}
+
+} // namespace
+
+TEST(Zoom, BlendsEachPixelFromItsFourNeighboursAsThePlainArithmeticDoes)
+{
+    // Shrinking and enlarging, about centres inside and outside, turned every
+    // way; rows short of a whole block, pictures of one pixel, and pixels
+    // outside, at the edges and inside in every mix.
+    const struct
+    {
+        QSize source, target;
+        QPoint centre;
+        double scale, angle;
+    } cases[] = {
+        {{37, 23}, {41, 29}, {5, 20}, zoomScale(-7), 0.7},
+        {{64, 48}, {64, 48}, {-10, 60}, zoomScale(13), -2.9},
+        {{9, 200}, {131, 3}, {4, 100}, zoomScale(-20), 1.0 / 32},
+        {{800, 600}, {803, 601}, {320, 270}, zoomScale(1), 1.0 / 32},
+        {{1, 1}, {7, 5}, {0, 0}, zoomScale(-1), 2.0},
+        {{50, 40}, {33, 17}, {25, 20}, zoomScale(-32768), -0.1},
+    };
+    for (const auto& each : cases) {
+        const QImage source = noise(each.source, unsigned(each.target.width()));
+        QImage target = blankPicture(each.target);
+        ZoomMap(each.source, each.target, each.centre, each.scale, each.angle).apply(source, target);
+        EXPECT_EQ(target, plainZoom(source, each.target, each.centre, each.scale, each.angle))
+            << each.target.width() << " x " << each.target.height();
+    }
+}
+
+TEST(Zoom, TheShowsFramesStayTheSameBitForBit)
+{
+    ColourTable table {};
+    for (int i = 0; i < kColourEntries; ++i)
+        table[size_t(i)] = {11.0 * i, 255.0 - 11 * i, 7.0 * i};
+    QImage surface = blankPicture({800, 600});
+    QImage shown = blankPicture({800, 600});
+    ZoomStep step;
+    // Enough steps for the rings to reach every edge of the picture.
+    for (int frame = 0; frame < 200; ++frame)
+        step.run(table, surface, shown);
+    const QByteArray pixels(reinterpret_cast<const char*>(shown.constBits()), shown.sizeInBytes());
+    EXPECT_EQ(QCryptographicHash::hash(pixels, QCryptographicHash::Sha256).toHex().toStdString(),
+              "8e1d45e7a2be8a0abaf0f266ebc9084fff59aa68e72ace1b744032e511b95d18");
 }
