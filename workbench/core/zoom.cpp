@@ -3,6 +3,8 @@
 #include "workbench/core/colouredit.h"
 #include "workbench/core/pixels.h"
 
+#include <immintrin.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -113,13 +115,29 @@ template <typename To, typename From>
     out[1] |= 0xff000000;
 }
 
-// The blending of ZoomMap::apply, in a clone for processors with AVX2 too,
-// where the sixteen lanes of two pixels fit one register. Whole numbers only,
-// so every clone gives the same pixels.
-__attribute__((target_clones("avx2", "default"))) void blendMapped(const QImage& source, QImage& target, QSize size,
-                                                                  const std::int32_t* fromAt,
-                                                                  const std::uint16_t* weightsAt,
-                                                                  const ZoomMap::EdgePixel* edge)
+// One target pixel of any kind, as the map gives it.
+[[gnu::always_inline]] inline QRgb blendOne(const QImage& source, const uchar* sourceBits, qsizetype sourceRow,
+                                            std::int32_t from, std::uint16_t weights, const ZoomMap::EdgePixel*& edge)
+{
+    if (from >= 0) {
+        const auto* above = reinterpret_cast<const QRgb*>(sourceBits + from);
+        const auto* below = reinterpret_cast<const QRgb*>(sourceBits + from + sourceRow);
+        return blend(above, below, weights & 0xff, weights >> 8);
+    }
+    if (from == ZoomMap::kOutside)
+        return qRgb(0, 0, 0);
+    const int left = edge->x256 >> 8, top = edge->y256 >> 8;
+    const QRgb above[] = {pixelOrBlack(source, left, top), pixelOrBlack(source, left + 1, top)};
+    const QRgb below[] = {pixelOrBlack(source, left, top + 1), pixelOrBlack(source, left + 1, top + 1)};
+    const QRgb pixel = blend(above, below, std::uint16_t(edge->x256 & 0xff), std::uint16_t(edge->y256 & 0xff));
+    ++edge;
+    return pixel;
+}
+
+// The blending of ZoomMap::apply for any processor: two inside pixels side by
+// side at a time, the others one by one.
+void blendMappedPortable(const QImage& source, QImage& target, QSize size, const std::int32_t* fromAt,
+                         const std::uint16_t* weightsAt, const ZoomMap::EdgePixel* edge)
 {
     const uchar* const sourceBits = source.constBits();
     const qsizetype sourceRow = qsizetype(source.width()) * 4;
@@ -136,22 +154,113 @@ __attribute__((target_clones("avx2", "default"))) void blendMapped(const QImage&
                          weightsAt[at + 1], row + x);
                 ++x;
                 ++at;
-            } else if (from >= 0) {
-                row[x] = blend(pixelAt(from), pixelAt(from + sourceRow), weightsAt[at] & 0xff, weightsAt[at] >> 8);
-            } else if (from == ZoomMap::kOutside) {
-                row[x] = qRgb(0, 0, 0);
             } else {
-                const int left = edge->x256 >> 8, top = edge->y256 >> 8;
-                const QRgb above[] = {pixelOrBlack(source, left, top), pixelOrBlack(source, left + 1, top)};
-                const QRgb below[] = {pixelOrBlack(source, left, top + 1), pixelOrBlack(source, left + 1, top + 1)};
-                row[x] = blend(above, below, std::uint16_t(edge->x256 & 0xff), std::uint16_t(edge->y256 & 0xff));
-                ++edge;
+                row[x] = blendOne(source, sourceBits, sourceRow, from, weightsAt[at], edge);
             }
         }
     }
 }
 
+// Weighs `first` against `second`, lane by lane in 16 bits: as blend() does,
+// rounded to nearest.
+__attribute__((target("avx2"))) inline __m256i weighAvx2(__m256i first, __m256i second, __m256i towardsSecond)
+{
+    const __m256i towardsFirst = _mm256_sub_epi16(_mm256_set1_epi16(256), towardsSecond);
+    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(first, towardsFirst), _mm256_mullo_epi16(second, towardsSecond));
+    return _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(128)), 8);
+}
+
+// Four target pixels' rows of two source pixels, each row one load from
+// `bits` at the pixel's offset, weighed by `towardsRight`: each pixel's blue,
+// green, red and alpha in four 16-bit lanes, the first two pixels in the low
+// half. Loads of their own are quicker than a gather on the processors measured.
+__attribute__((target("avx2"))) inline __m256i rowsAvx2(const uchar* bits, const std::int32_t* offsets, __m256i towardsRight)
+{
+    const __m128i firstTwo = _mm_unpacklo_epi64(_mm_loadu_si64(bits + offsets[0]), _mm_loadu_si64(bits + offsets[1]));
+    const __m128i lastTwo = _mm_unpacklo_epi64(_mm_loadu_si64(bits + offsets[2]), _mm_loadu_si64(bits + offsets[3]));
+    // Left, left, right, right in each half, so that the left pixels widen together.
+    const __m256i sorted = _mm256_shuffle_epi32(_mm256_set_m128i(lastTwo, firstTwo), _MM_SHUFFLE(3, 1, 2, 0));
+    const __m256i zero = _mm256_setzero_si256();
+    return weighAvx2(_mm256_unpacklo_epi8(sorted, zero), _mm256_unpackhi_epi8(sorted, zero), towardsRight);
+}
+
+// Four target pixels, their weights in the lanes of rowsAvx2.
+__attribute__((target("avx2"))) inline __m256i fourAvx2(const uchar* sourceBits, qsizetype sourceRow, const std::int32_t* offsets,
+                                                         __m256i towardsRight, __m256i towardsBelow)
+{
+    return weighAvx2(rowsAvx2(sourceBits, offsets, towardsRight), rowsAvx2(sourceBits + sourceRow, offsets, towardsRight),
+                     towardsBelow);
+}
+
+// A byte shuffle that takes, from eight pixels' sixteen bytes of weights in
+// each half of a register, the byte `first` into the four lanes of the first
+// pixel of the low half and `second` into those of the second, and the bytes
+// four on into those of the high half. Each byte widens into a 16-bit lane:
+// an index of 0x80 makes its upper byte zero.
+__attribute__((target("avx2"))) inline __m256i weightLanes(char first, char second)
+{
+    const char z = char(0x80), third = char(first + 4), fourth = char(second + 4);
+    return _mm256_setr_epi8(first, z, first, z, first, z, first, z, second, z, second, z, second, z, second, z, third, z,
+                            third, z, third, z, third, z, fourth, z, fourth, z, fourth, z, fourth, z);
+}
+
+// The blending of ZoomMap::apply with AVX2: eight target pixels at a time
+// where all eight are inside, the others one by one. Whole numbers only, in
+// the order blend() weighs, so that it gives the portable blending's pixels.
+__attribute__((target("avx2"))) void blendMappedAvx2(const QImage& source, QImage& target, QSize size,
+                                                      const std::int32_t* fromAt, const std::uint16_t* weightsAt,
+                                                      const ZoomMap::EdgePixel* edge)
+{
+    const uchar* const sourceBits = source.constBits();
+    const qsizetype sourceRow = qsizetype(source.width()) * 4;
+    const int targetWidth = size.width();
+    // The weights of eight pixels, towards the right and towards below, spread
+    // as rowsAvx2 lays the pixels out: for each kind and each four pixels.
+    const __m256i rightOfFirstFour = weightLanes(0, 2), belowOfFirstFour = weightLanes(1, 3);
+    const __m256i rightOfLastFour = weightLanes(8, 10), belowOfLastFour = weightLanes(9, 11);
+    const __m256i opaque = _mm256_set1_epi32(int(0xff000000));
+    size_t at = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
+        int x = 0;
+        while (x + 8 <= targetWidth) {
+            const __m256i offsets = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(fromAt + at));
+            if (_mm256_movemask_ps(_mm256_castsi256_ps(offsets)) != 0) {
+                // Outside or at an edge: kOutside and kAtEdge are negative.
+                for (const int end = x + 8; x < end; ++x, ++at)
+                    row[x] = blendOne(source, sourceBits, sourceRow, fromAt[at], weightsAt[at], edge);
+                continue;
+            }
+            const __m256i weights =
+                _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(weightsAt + at)));
+            const __m256i firstFour = fourAvx2(sourceBits, sourceRow, fromAt + at,
+                                               _mm256_shuffle_epi8(weights, rightOfFirstFour),
+                                               _mm256_shuffle_epi8(weights, belowOfFirstFour));
+            const __m256i lastFour = fourAvx2(sourceBits, sourceRow, fromAt + at + 4,
+                                              _mm256_shuffle_epi8(weights, rightOfLastFour),
+                                              _mm256_shuffle_epi8(weights, belowOfLastFour));
+            // Packing works in halves: pixels 0, 1, 4, 5, then 2, 3, 6, 7.
+            const __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(firstFour, lastFour), _MM_SHUFFLE(3, 1, 2, 0));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + x), _mm256_or_si256(packed, opaque));
+            x += 8;
+            at += 8;
+        }
+        for (; x < targetWidth; ++x, ++at)
+            row[x] = blendOne(source, sourceBits, sourceRow, fromAt[at], weightsAt[at], edge);
+    }
+}
+
 } // namespace
+
+bool processorCanBlend(ZoomBlending blending)
+{
+    return blending == ZoomBlending::Portable || __builtin_cpu_supports("avx2");
+}
+
+ZoomBlending quickestBlending()
+{
+    return processorCanBlend(ZoomBlending::Avx2) ? ZoomBlending::Avx2 : ZoomBlending::Portable;
+}
 
 void zoomInto(const QImage& source, QImage& target, QPoint centre, double scale, double angle)
 {
@@ -221,9 +330,12 @@ bool ZoomMap::isFor(QSize source, QSize target, QPoint centre, double scale, dou
     return source == m_source && target == m_target && centre == m_centre && scale == m_scale && angle == m_angle;
 }
 
-void ZoomMap::apply(const QImage& source, QImage& target) const
+void ZoomMap::apply(const QImage& source, QImage& target, ZoomBlending blending) const
 {
-    blendMapped(source, target, m_target, m_from.data(), m_weights.data(), m_edges.data());
+    if (blending == ZoomBlending::Avx2 && processorCanBlend(blending))
+        blendMappedAvx2(source, target, m_target, m_from.data(), m_weights.data(), m_edges.data());
+    else
+        blendMappedPortable(source, target, m_target, m_from.data(), m_weights.data(), m_edges.data());
 }
 
 double zoomScale(std::int16_t zoomFactor)
@@ -253,7 +365,7 @@ void ZoomStep::run(const ColourTable& table, QImage& surface, QImage& shown)
     const double scale = zoomScale(zoomFactor);
     if (!map || !map->isFor(from.size(), into.size(), kFadingPixel, scale, kTurnPerStep))
         map = std::make_shared<const ZoomMap>(from.size(), into.size(), kFadingPixel, scale, kTurnPerStep);
-    map->apply(from, into);
+    map->apply(from, into, blending);
     if (fromShown)
         shown.swap(surface);
     fromShown = true;

@@ -25,6 +25,14 @@ namespace tessel {
 // 0, and the centre may lie anywhere.
 void zoomInto(const QImage& source, QImage& target, QPoint centre, double scale, double angle);
 
+// The ways a ZoomMap blends, each giving the same pixels: on any processor, and
+// eight pixels at a time on one with AVX2.
+enum class ZoomBlending { Portable, Avx2 };
+// Whether this processor can blend that way.
+bool processorCanBlend(ZoomBlending blending);
+// The quickest way this processor can blend.
+ZoomBlending quickestBlending();
+
 // zoomInto worked out once for pictures of given sizes and one centre, scale
 // and angle: where each target pixel takes its four source pixels from and how
 // it weighs them. The show enlarges by the same step at every frame, so only
@@ -37,8 +45,9 @@ public:
 
     bool isFor(QSize source, QSize target, QPoint centre, double scale, double angle) const;
     // `source` and `target` are of the sizes given, Format_RGB32 as
-    // blankPicture makes them (rows of exactly their pixels), and distinct.
-    void apply(const QImage& source, QImage& target) const;
+    // blankPicture makes them (rows of exactly their pixels), and distinct. A
+    // way of blending that the processor lacks blends portably.
+    void apply(const QImage& source, QImage& target, ZoomBlending blending = quickestBlending()) const;
 
     // A target pixel whose four source pixels all lie inside the source takes
     // them at a byte offset; the others are black or blended from black, at
@@ -80,6 +89,7 @@ struct ZoomStep
     // The enlargement of the last step, kept for the next one.
     std::shared_ptr<const ZoomMap> map;
     bool fromShown = false;
+    ZoomBlending blending = quickestBlending();
 
     // The fading pixel's colour for this step: `stepCount` hundredths of the
     // way from entry `colourIndex` to the next; then moves on a hundredth, and

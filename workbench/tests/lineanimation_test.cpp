@@ -154,9 +154,21 @@ QImage noise(QSize size, unsigned seed)
     return picture;
 }
 
+// Each way of blending, where the processor has it: a way it lacks would
+// blend portably and so prove nothing.
+class ZoomBlendings : public testing::TestWithParam<ZoomBlending>
+{
+protected:
+    void SetUp() override
+    {
+        if (!processorCanBlend(GetParam()))
+            GTEST_SKIP() << "this processor cannot blend this way";
+    }
+};
+
 } // namespace
 
-TEST(Zoom, BlendsEachPixelFromItsFourNeighboursAsThePlainArithmeticDoes)
+TEST_P(ZoomBlendings, BlendEachPixelFromItsFourNeighboursAsThePlainArithmeticDoes)
 {
     // Shrinking and enlarging, about centres inside and outside, turned every
     // way; rows short of a whole block, pictures of one pixel, and pixels
@@ -177,13 +189,13 @@ TEST(Zoom, BlendsEachPixelFromItsFourNeighboursAsThePlainArithmeticDoes)
     for (const auto& each : cases) {
         const QImage source = noise(each.source, unsigned(each.target.width()));
         QImage target = blankPicture(each.target);
-        ZoomMap(each.source, each.target, each.centre, each.scale, each.angle).apply(source, target);
+        ZoomMap(each.source, each.target, each.centre, each.scale, each.angle).apply(source, target, GetParam());
         EXPECT_EQ(target, plainZoom(source, each.target, each.centre, each.scale, each.angle))
             << each.target.width() << " x " << each.target.height();
     }
 }
 
-TEST(Zoom, TheShowsFramesStayTheSameBitForBit)
+TEST_P(ZoomBlendings, KeepTheShowsFramesTheSameBitForBit)
 {
     ColourTable table {};
     for (int i = 0; i < kColourEntries; ++i)
@@ -191,6 +203,7 @@ TEST(Zoom, TheShowsFramesStayTheSameBitForBit)
     QImage surface = blankPicture({800, 600});
     QImage shown = blankPicture({800, 600});
     ZoomStep step;
+    step.blending = GetParam();
     // Enough steps for the rings to reach every edge of the picture.
     for (int frame = 0; frame < 200; ++frame)
         step.run(table, surface, shown);
@@ -198,3 +211,8 @@ TEST(Zoom, TheShowsFramesStayTheSameBitForBit)
     EXPECT_EQ(QCryptographicHash::hash(pixels, QCryptographicHash::Sha256).toHex().toStdString(),
               "8e1d45e7a2be8a0abaf0f266ebc9084fff59aa68e72ace1b744032e511b95d18");
 }
+
+INSTANTIATE_TEST_SUITE_P(Zoom, ZoomBlendings, testing::Values(ZoomBlending::Portable, ZoomBlending::Avx2),
+                         [](const testing::TestParamInfo<ZoomBlending>& each) {
+                             return each.param == ZoomBlending::Portable ? "Portable" : "Avx2";
+                         });
