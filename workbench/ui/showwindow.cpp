@@ -24,6 +24,9 @@ Form2::Form2(QWidget* parent)
     Picture21 = new PictureBox(this);
     Picture21->setObjectName(QStringLiteral("Picture21"));
     Picture21->setGeometry({{0, 0}, ShowPattern::kSize});
+    // Its frames cover it whole, so the window beneath is not filled first at every frame.
+    Picture21->setPicture(blankPicture(ShowPattern::kSize));
+    Picture21->setAttribute(Qt::WA_OpaquePaintEvent);
     Picture21->installEventFilter(this);
     // The drawing surface, never shown itself.
     Picture20 = new PictureBox(this);
