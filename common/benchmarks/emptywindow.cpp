@@ -5,7 +5,8 @@
 //
 //   kit_empty_window WIDTH HEIGHT          an empty window, which draws no text
 //   kit_empty_window WIDTH HEIGHT --text   the same with one line of text, in the
-//                                          desktop's font: what any text costs
+//                                          desktop's font, laid out before the
+//                                          window shows: what any text costs
 #include <QApplication>
 #include <QByteArray>
 #include <QLabel>
@@ -25,8 +26,14 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Empty"));
     window.setFixedSize(width, height);
-    if (text)
-        (new QLabel(QStringLiteral("One line of text"), &window))->move(8, 8);
+    if (text) {
+        auto* line = new QLabel(QStringLiteral("One line of text"), &window);
+        line->move(8, 8);
+        // Sized to its text before the window shows, as every caption of the
+        // programs is: the font is then loaded before the window maps, not
+        // only when it is first painted.
+        line->adjustSize();
+    }
     window.show();
     return QApplication::exec();
 }

@@ -21,7 +21,9 @@
 # fixed size, shown with show(), that draws no text, the least that any Qt
 # Widgets program costs. Beside it the same window with one line of text tells
 # what drawing any text at all costs (fontconfig, FreeType, HarfBuzz, a font),
-# which every one of the programs' first windows does. Each program is compared
+# which every one of the programs' first windows does. Its line is sized to its
+# text before the window shows, as the programs' captions are, so the font is
+# loaded before the window maps there too. Each program is compared
 # with both at the size of its own first window, started right beside it in the
 # same round, so that all three pay alike for the window's pixels and for
 # whatever else the machine does meanwhile; the order of the three turns round
