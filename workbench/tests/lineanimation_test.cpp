@@ -212,7 +212,9 @@ TEST_P(ZoomBlendings, KeepTheShowsFramesTheSameBitForBit)
               "8e1d45e7a2be8a0abaf0f266ebc9084fff59aa68e72ace1b744032e511b95d18");
 }
 
+namespace tessel {
+void PrintTo(ZoomBlending blending, std::ostream* out) { *out << (blending == ZoomBlending::Portable ? "Portable" : "Avx2"); }
+} // namespace tessel
+
 INSTANTIATE_TEST_SUITE_P(Zoom, ZoomBlendings, testing::Values(ZoomBlending::Portable, ZoomBlending::Avx2),
-                         [](const testing::TestParamInfo<ZoomBlending>& each) {
-                             return each.param == ZoomBlending::Portable ? "Portable" : "Avx2";
-                         });
+                         testing::PrintToStringParamName());
