@@ -89,6 +89,7 @@ struct ZoomStep
     // The enlargement of the last step, kept for the next one.
     std::shared_ptr<const ZoomMap> map;
     bool fromShown = false;
+    // Every way gives the same frames.
     ZoomBlending blending = quickestBlending();
 
     // The fading pixel's colour for this step: `stepCount` hundredths of the
