@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using tessel::PictureBox;
 
 namespace {
@@ -16,6 +18,15 @@ class About : public ::testing::Test
 protected:
     void SetUp() override { about.show(); }
     const QImage& shown() const { return about.findChild<PictureBox*>("Picture3")->picture(); }
+    // Where the text line lies at full strength: the white pixels above the pattern.
+    std::vector<bool> whiteAtTop() const
+    {
+        std::vector<bool> white;
+        for (int y = 0; y < 28; ++y)
+            for (int x = 0; x < 360; ++x)
+                white.push_back(shown().pixel(x, y) == qRgb(255, 255, 255));
+        return white;
+    }
     QTimer* timer(const char* name) const { return about.findChild<QTimer*>(name); }
     // Pixels in `area` of what the window shows that are grey from `least` up.
     int greyPixels(QRect area, int least) const
@@ -68,4 +79,16 @@ TEST_F(About, ClosingDuringAStepStopsItBeforeItShowsAnythingAndReopeningStartsAf
     about.show();
     about.Timer1_Timer();
     EXPECT_GT(greyPixels({0, 0, 360, 28}, 250), 20);
+}
+
+TEST_F(About, TheNextLineTakesThePlaceOfTheLastOnceItHasFadedOut)
+{
+    about.Timer1_Timer();
+    const std::vector<bool> firstLine = whiteAtTop();
+    // 85 steps down to black, where the next line comes in, and 85 up to full strength.
+    for (int tick = 0; tick < 170; ++tick)
+        about.Timer2_Timer();
+    about.Timer1_Timer();
+    EXPECT_GT(greyPixels({0, 0, 360, 28}, 255), 20);
+    EXPECT_NE(whiteAtTop(), firstLine);
 }

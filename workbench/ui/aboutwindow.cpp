@@ -53,6 +53,8 @@ Form4::Form4(QWidget* parent)
     Picture3 = new PictureBox(this);
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setGeometry({{8, 8}, kPatternSize});
+    // Its picture covers it whole, so the window beneath is not filled first at every tick.
+    Picture3->setAttribute(Qt::WA_OpaquePaintEvent);
     // The surface the pattern builds up on, never shown itself.
     Picture2 = new PictureBox(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -126,8 +128,13 @@ void Form4::showPatternWithText()
     const int strength = std::clamp(m_fade.brightness, 0, 255);
     painter.setPen(QColor(strength, strength, strength));
     const int x = kTextAt.x() + (m_fade.lineIndex == 7 ? kYouShift : 0);
-    painter.drawText(QRect(x, kTextAt.y(), kPatternSize.width() - 2 * kTextAt.x(), kPatternSize.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kit::toQString(aboutLine(m_fade.lineIndex)));
+    if (m_lineLaidOut != m_fade.lineIndex) {
+        m_line.setTextFormat(Qt::PlainText);
+        m_line.setTextWidth(kPatternSize.width() - 2 * kTextAt.x());
+        m_line.setText(kit::toQString(aboutLine(m_fade.lineIndex)));
+        m_lineLaidOut = m_fade.lineIndex;
+    }
+    painter.drawStaticText(x, kTextAt.y(), m_line);
     Picture3->update();
 }
 

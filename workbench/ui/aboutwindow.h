@@ -2,6 +2,7 @@
 
 #include "workbench/core/lineanimation.h"
 
+#include <QStaticText>
 #include <QWidget>
 
 class QTimer;
@@ -48,6 +49,9 @@ private:
     AboutFade m_fade;
     ColourDrift m_drift;
     AboutPattern m_pattern;
+    // The line on show, laid out once for all the ticks that fade it.
+    QStaticText m_line;
+    int m_lineLaidOut = -1;
 };
 
 } // namespace tessel
