@@ -21,9 +21,10 @@
 # fixed size, shown with show(), that draws no text, the least that any Qt
 # Widgets program costs. Beside it the same window with one line of text tells
 # what drawing any text at all costs (fontconfig, FreeType, HarfBuzz, a font),
-# which every one of the programs' first windows does. Its line is sized to its
-# text before the window shows, as the programs' captions are, so the font is
-# loaded before the window maps there too. Each program is compared
+# as its ratio to the empty window: every one of the programs' first windows
+# draws text, so none can come nearer the empty window than that. Its line is
+# sized to its text before the window shows, as the programs' captions are, so
+# the font is loaded before the window maps there too. Each program is compared
 # with both at the size of its own first window, started right beside it in the
 # same round, so that all three pay alike for the window's pixels and for
 # whatever else the machine does meanwhile; the order of the three turns round
@@ -159,19 +160,17 @@ print(f"{'program':8} {'window':>8} " + " ".join(f"{'':10}{'/empty':>8}{'/text':
 for name in names:
     mine = runs(f"{work}/{name}.log")
     yardsticks = [runs(f"{work}/{name}.{kind}.log") for kind in ("empty", "text")]
-    rows = [(name, mine, True), ("empty", yardsticks[0], False), ("text", yardsticks[1], False)]
+    rows = [(name, mine, yardsticks), ("empty", yardsticks[0], []), ("text", yardsticks[1], yardsticks[:1])]
     if baseline:
-        rows.insert(1, ("baseline", runs(f"{work}/{name}.baseline.log"), True))
+        rows.insert(1, ("baseline", runs(f"{work}/{name}.baseline.log"), yardsticks))
     for label, lines, compared in rows:
         cells = []
         for _, column, scale, unit in measures:
             value = statistics.median(int(line[column]) for line in lines) / scale
             cell = f"{value:6.1f} {unit:3}"
-            if compared:
-                for other in yardsticks:
-                    cell += f"{statistics.median(int(a[column]) / int(b[column]) for a, b in zip(lines, other)):7.2f}x"
-            else:
-                cell += " " * 16
+            for other in compared:
+                cell += f"{statistics.median(int(a[column]) / int(b[column]) for a, b in zip(lines, other)):7.2f}x"
+            cell += " " * 8 * (len(yardsticks) - len(compared))
             cells.append(cell)
         print(f"{label:8} {lines[-1][4]:>8} " + " ".join(cells))
 PY
