@@ -55,6 +55,8 @@ Form4::Form4(QWidget* parent)
     Picture3->setGeometry({{8, 8}, kPatternSize});
     // Its picture covers it whole, so the window beneath is not filled first at every tick.
     Picture3->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_line.setTextFormat(Qt::PlainText);
+    m_line.setTextWidth(kPatternSize.width() - 2 * kTextAt.x());
     // The surface the pattern builds up on, never shown itself.
     Picture2 = new PictureBox(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -129,8 +131,6 @@ void Form4::showPatternWithText()
     painter.setPen(QColor(strength, strength, strength));
     const int x = kTextAt.x() + (m_fade.lineIndex == 7 ? kYouShift : 0);
     if (m_lineLaidOut != m_fade.lineIndex) {
-        m_line.setTextFormat(Qt::PlainText);
-        m_line.setTextWidth(kPatternSize.width() - 2 * kTextAt.x());
         m_line.setText(kit::toQString(aboutLine(m_fade.lineIndex)));
         m_lineLaidOut = m_fade.lineIndex;
     }
